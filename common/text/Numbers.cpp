@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/text/Numbers.h"
+
+#include "common/text/Strings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace common {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+/// Length of the number at the start of `text` (after blanks were skipped), 0 when none.
+std::size_t numberLength(std::string_view text, bool& hasDigits) {
+    std::size_t i = 0;
+    hasDigits = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        hasDigits = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            hasDigits = true;
+        }
+    }
+    if (!hasDigits) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+double convert(std::string_view number) {
+    std::string copy(number);
+    for (char& c : copy) {
+        if (c == 'd' || c == 'D') {
+            c = 'e';
+        }
+    }
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+template <typename T>
+std::string shortestFixed(T value) {
+    if (value == 0) {
+        return "0"; // also for -0
+    }
+    char buffer[512];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc()) {
+        return "0";
+    }
+    return std::string(buffer, result.ptr);
+}
+
+template <typename Int>
+std::optional<Int> toInt(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double rounded = roundHalfEven(value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text) {
+    text = trimView(text);
+    bool hasDigits = false;
+    const std::size_t length = numberLength(text, hasDigits);
+    return length == 0 ? 0.0 : convert(text.substr(0, length));
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimView(text);
+    bool hasDigits = false;
+    const std::size_t length = numberLength(text, hasDigits);
+    if (length == 0 || length != text.size()) {
+        return std::nullopt;
+    }
+    const double value = convert(text);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double roundHalfEven(double value) {
+    // The default floating-point rounding mode rounds halves to even.
+    return std::nearbyint(value);
+}
+
+std::optional<std::int16_t> toInt16(double value) {
+    return toInt<std::int16_t>(value);
+}
+
+std::optional<std::int32_t> toInt32(double value) {
+    return toInt<std::int32_t>(value);
+}
+
+std::optional<float> toSingle(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
+}
+
+std::string numberText(double value) {
+    return shortestFixed(value);
+}
+
+std::string numberText(float value) {
+    return shortestFixed(value);
+}
+
+std::string blankNumber(double value) {
+    const std::string text = numberText(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+std::optional<double> itemNumber(std::string_view item) {
+    const double value = leadingNumber(item);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<bool> itemFlag(std::string_view item) {
+    const std::string upper = upperAscii(trimView(item));
+    if (upper.empty() || upper == "#FALSE#" || upper == "FALSE") {
+        return false;
+    }
+    if (upper == "#TRUE#" || upper == "TRUE") {
+        return true;
+    }
+    if (const auto number = parseNumber(upper)) {
+        return *number != 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace common

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loads a whole text file as UTF-8, whatever encoding a Windows editor gave it.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace common {
+
+/// No file the programs read is meant to be anywhere near this size; a bigger one is refused
+/// instead of being pulled into memory.
+inline constexpr std::size_t kMaxTextFileBytes = 64 * 1024 * 1024;
+
+bool isValidUtf8(std::string_view bytes);
+
+/// Windows-1252 to UTF-8. The five undefined bytes map to U+FFFD.
+std::string cp1252ToUtf8(std::string_view bytes);
+
+/// Bytes as read from disk to the UTF-8 text the readers work on: a leading UTF-8 byte-order
+/// mark is dropped; text that is not valid UTF-8 is taken as Windows-1252.
+std::string decodeText(std::string_view bytes);
+
+/// Reads and decodes a file. Empty optional when the file is missing, is not a regular file,
+/// cannot be read or is larger than kMaxTextFileBytes; `error` then says which, in words.
+std::optional<std::string> loadTextFile(const std::filesystem::path& path,
+                                        std::string* error = nullptr);
+
+} // namespace common

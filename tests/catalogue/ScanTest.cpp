@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The scan: which files count, what the list files hold, and the limits of 4000 and 5000.
+#include "zembra/catalogue/Scan.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+using zembra::FolderScan;
+
+namespace {
+
+class ScanTest : public testing::Test {
+protected:
+    void SetUp() override { state->programFolder = cab.text(); }
+
+    void catalogue(const std::vector<std::pair<std::string, std::string>>& entries) {
+        int row = 1;
+        for (const auto& [name, description] : entries) {
+            state->tables.masterList.set(row, 1, name);
+            state->tables.masterList.set(row, 2, description);
+            ++row;
+        }
+    }
+
+    /// A catalogue of `count` games named g1, g2, ...
+    void numberedCatalogue(int count) {
+        for (int row = 1; row <= count; ++row) {
+            state->tables.masterList.set(row, 1, "g" + std::to_string(row));
+            state->tables.masterList.set(row, 2, "Game " + std::to_string(row));
+        }
+    }
+
+    void touchNumbered(const std::string& folder, int count, const std::string& extension) {
+        for (int i = 1; i <= count; ++i) {
+            cab.touch(folder + "/g" + std::to_string(i) + extension);
+        }
+    }
+
+    /// The folder as quarn.ini holds it: Windows separators, trailing backslash.
+    std::string folder(const std::string& name) const { return cab.text() + "\\" + name + "\\"; }
+
+    std::vector<FolderScan> scan() {
+        zembra::FolderListingProbe probe;
+        zembra::ScanObserver observer;
+        observer.pathCaption = [this](std::string_view text) { captions.emplace_back(text); };
+        observer.listMessage = [this](std::string_view text) { messages.emplace_back(text); };
+        observer.folderDone = [this](const FolderScan& done) { results.push_back(done); };
+        zembra::Scan(*state, probe, observer).CheckForFiles();
+        return results;
+    }
+
+    testing_support::TempFolder cab;
+    std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
+    std::vector<std::string> captions;
+    std::vector<std::string> messages;
+    std::vector<FolderScan> results;
+};
+
+TEST_F(ScanTest, ListFileHoldsHitsInCatalogueOrderQuotedWithCrLf) {
+    catalogue({{"dkong", "Donkey Kong"},
+               {"pacman", "Pac-Man"},
+               {"nodesc", ""},
+               {"sf2", "Street Fighter II"},
+               {"galaga", "Galaga, Namco"}});
+    for (const char* name : {"pacman.zip", "dkong.zip", "nodesc.zip", "galaga.zip", "SF2.zip",
+                             "sf2.ZIP", "sf2", "readme.txt"}) {
+        cab.touch(std::string("roms/") + name);
+    }
+    std::filesystem::create_directories(cab / "roms" / "tempest.zip"); // a folder, not a game
+    state->tables.masterList.set(6, 1, "tempest");
+    state->tables.masterList.set(6, 2, "Tempest");
+    state->config.pathRomPrefix[3] = folder("roms");
+
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 1u);
+    EXPECT_EQ(done[0].hits, 4);
+    EXPECT_EQ(done[0].written, 3);
+    EXPECT_EQ(done[0].listFile, "l 3.lst");
+    EXPECT_EQ(
+        cab.read("l 3.lst"),
+        "\"dkong\",\"Donkey Kong\"\r\n\"pacman\",\"Pac-Man\"\r\n\"galaga\",\"Galaga, Namco\"\r\n");
+    EXPECT_EQ(captions, std::vector<std::string>{"path 3: " + folder("roms")});
+    EXPECT_EQ(messages, std::vector<std::string>{std::string(zembra::kScanningMessage)});
+}
+
+TEST_F(ScanTest, TwoPathsOnTheSameFolderGetIdenticalListFiles) {
+    catalogue({{"a", "A"}, {"b", "B"}, {"c", "C"}});
+    cab.touch("roms/a.zip");
+    cab.touch("roms/c.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    state->config.pathRomPrefix[12] = folder("roms");
+    scan();
+    EXPECT_EQ(cab.read("l 1.lst"), "\"a\",\"A\"\r\n\"c\",\"C\"\r\n");
+    EXPECT_EQ(cab.read("l 12.lst"), cab.read("l 1.lst"));
+}
+
+TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
+    catalogue({{"sfex", "Street Fighter EX"},
+               {"ga2", "Golden Axe 2"},
+               {"afm", "Attack from Mars"},
+               {"tekken", "Tekken"},
+               {"lair", "Dragon's Lair"}});
+    cab.touch("impact/roms/sfex.zip");
+    cab.touch("impact/sfex.zip.bak");
+    cab.touch("modeler/roms/ga2.zip");
+    cab.touch("vp/tables/afm.vpt");
+    cab.touch("vp/roms/afm.zip");
+    cab.touch("s11/roms/tekken.zip");
+    cab.touch("daphne/lair.txt");
+    cab.touch("daphne/roms/lair.zip");
+    auto& c = state->config;
+    c.impactDir = folder("impact");
+    c.modelerDir = folder("modeler");
+    c.vpDir = folder("vp");
+    c.s11Dir = folder("s11");
+    c.daphneDir = folder("daphne");
+
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 5u);
+    EXPECT_EQ(cab.read("l21.lst"), "\"sfex\",\"Street Fighter EX\"\r\n");
+    EXPECT_EQ(cab.read("l22.lst"), "\"ga2\",\"Golden Axe 2\"\r\n");
+    EXPECT_EQ(cab.read("l24.lst"), "\"afm\",\"Attack from Mars\"\r\n");
+    EXPECT_EQ(cab.read("l25.lst"), "\"tekken\",\"Tekken\"\r\n");
+    EXPECT_EQ(cab.read("l26.lst"), "\"lair\",\"Dragon's Lair\"\r\n");
+    EXPECT_EQ(captions, (std::vector<std::string>{"Impact Roms: ", "Modeler Roms: ",
+                                                  "Visual Pinball: ", "S11 Emu: ", "Daphne: "}));
+}
+
+TEST_F(ScanTest, UltraFoldersShareOneListFile) {
+    catalogue({{"ki", "Killer Instinct"}, {"ki2", "Killer Instinct 2"}, {"x", "X"}});
+    cab.touch("ki/roms/ki2.img");
+    cab.touch("ki2/roms/ki.img");
+    cab.touch("ki2/roms/x.zip");
+    state->config.kiDir = folder("ki");
+    state->config.ki2Dir = folder("ki2");
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 2u);
+    EXPECT_TRUE(done[1].secondPass);
+    // The first folder's hits, then the second's, each in catalogue order.
+    EXPECT_EQ(cab.read("l23.lst"),
+              "\"ki2\",\"Killer Instinct 2\"\r\n\"ki\",\"Killer Instinct\"\r\n");
+}
+
+TEST_F(ScanTest, OnlyTheSecondUltraFolderSet) {
+    catalogue({{"ki", "Killer Instinct"}, {"ki2", "Killer Instinct 2"}});
+    cab.touch("ki2/roms/ki2.img");
+    state->config.ki2Dir = folder("ki2");
+    scan();
+    EXPECT_EQ(cab.read("l23.lst"), "\"ki2\",\"Killer Instinct 2\"\r\n");
+}
+
+TEST_F(ScanTest, MissingFolderWritesAnEmptyListAndFoundFlagFollowsTheLastTest) {
+    catalogue({{"a", "A"}, {"b", "B"}});
+    cab.write("l 2.lst", "\"old\",\"Old\"\r\n");
+    cab.touch("roms/a.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    state->config.pathRomPrefix[2] = folder("nowhere");
+    scan();
+    EXPECT_EQ(cab.read("l 2.lst"), "");
+    EXPECT_FALSE(state->found);
+}
+
+TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFile) {
+    numberedCatalogue(5000);
+    touchNumbered("roms", 3, ".zip");
+    cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
+    state->config.pathRomPrefix[1] = folder("roms");
+    auto done = scan();
+    ASSERT_EQ(done.size(), 1u);
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::CatalogueFull);
+    EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
+
+    // One entry fewer and the catalogue ends inside the table: the list is written.
+    state->tables.masterList.clearRows(5000, 5000);
+    results.clear();
+    done = scan();
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
+    EXPECT_EQ(done[0].written, 3);
+}
+
+TEST_F(ScanTest, OnlyTheFirst4000HitsAreWritten) {
+    numberedCatalogue(4001);
+    touchNumbered("roms", 4001, ".zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    const auto done = scan();
+    EXPECT_EQ(done[0].hits, 4001);
+    EXPECT_EQ(done[0].written, 4000);
+    const std::string list = cab.read("l 1.lst");
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 4000);
+    EXPECT_TRUE(list.ends_with("\"g4000\",\"Game 4000\"\r\n"));
+}
+
+TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
+    numberedCatalogue(2600);
+    touchNumbered("ki/roms", 2600, ".img");
+    touchNumbered("ki2/roms", 2600, ".img");
+    state->config.kiDir = folder("ki");
+    state->config.ki2Dir = folder("ki2");
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 2u);
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
+    EXPECT_EQ(done[1].outcome, FolderScan::Outcome::TooManyHits);
+    // The list stays as the first folder left it.
+    const std::string list = cab.read("l23.lst");
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 2600);
+}
+
+TEST_F(ScanTest, AListFileThatCannotBeWrittenIsReportedAndTheScanGoesOn) {
+    catalogue({{"a", "A"}});
+    cab.touch("roms/a.zip");
+    std::filesystem::create_directories(cab / "l 1.lst");
+    state->config.pathRomPrefix[1] = folder("roms");
+    state->config.pathRomPrefix[2] = folder("roms");
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 2u);
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::WriteFailed);
+    EXPECT_FALSE(done[0].error.empty());
+    EXPECT_EQ(cab.read("l 2.lst"), "\"a\",\"A\"\r\n");
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text to number and back: the leading-number rule, rounding, and the written forms.
+#include "common/text/Numbers.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Numbers, LeadingNumberTakesWhatStartsLikeANumber) {
+    struct Row {
+        const char* text;
+        double value;
+    } rows[] = {
+        {"42", 42},    {"  42ms", 42}, {"-7.5x", -7.5}, {"+3", 3},  {".5", 0.5},
+        {"1e3", 1000}, {"2D2", 200},   {"1e", 1},       {"abc", 0}, {"", 0},
+        {"-", 0},      {"- 5", 0},     {"12,5", 12},    {"3.", 3},  {"0x10", 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(common::leadingNumber(row.text), row.value) << row.text;
+    }
+}
+
+TEST(Numbers, ParseNumberWantsTheWholeTrimmedText) {
+    EXPECT_EQ(common::parseNumber(" 640 "), 640.0);
+    EXPECT_EQ(common::parseNumber("59.94"), 59.94);
+    EXPECT_FALSE(common::parseNumber(""));
+    EXPECT_FALSE(common::parseNumber("640x"));
+    EXPECT_FALSE(common::parseNumber("abc"));
+    EXPECT_FALSE(common::parseNumber("1e999"));
+}
+
+TEST(Numbers, IntegersRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
+    EXPECT_EQ(common::toInt16(2.5), 2);
+    EXPECT_EQ(common::toInt16(3.5), 4);
+    EXPECT_EQ(common::toInt16(-2.5), -2);
+    EXPECT_EQ(common::toInt16(2.6), 3);
+    EXPECT_EQ(common::toInt16(32767.4), 32767);
+    EXPECT_FALSE(common::toInt16(32767.5)); // rounds to 32768
+    EXPECT_EQ(common::toInt16(-32768), -32768);
+    EXPECT_FALSE(common::toInt16(40000));
+    EXPECT_EQ(common::toInt32(100000.5), 100000);
+    EXPECT_FALSE(common::toInt32(3e9));
+    EXPECT_FALSE(common::toInt32(INFINITY));
+    EXPECT_FALSE(common::toSingle(1e300));
+}
+
+TEST(Numbers, WrittenFormIsPlainAndShortest) {
+    EXPECT_EQ(common::numberText(0.0), "0");
+    EXPECT_EQ(common::numberText(-0.0), "0");
+    EXPECT_EQ(common::numberText(1440.0), "1440");
+    EXPECT_EQ(common::numberText(-1.0), "-1");
+    EXPECT_EQ(common::numberText(0.1), "0.1");
+    EXPECT_EQ(common::numberText(0.1f), "0.1");
+    EXPECT_EQ(common::numberText(1e20), "100000000000000000000");
+    EXPECT_EQ(common::numberText(1.5e-5), "0.000015");
+}
+
+TEST(Numbers, BlankBeforeNonNegativeNumbers) {
+    EXPECT_EQ(common::blankNumber(7), " 7");
+    EXPECT_EQ(common::blankNumber(0), " 0");
+    EXPECT_EQ(common::blankNumber(-7), "-7");
+    EXPECT_EQ(common::blankNumber(12.5), " 12.5");
+}
+
+TEST(Numbers, ItemsReadIntoNumbersAndFlags) {
+    EXPECT_EQ(common::itemNumber("abc"), 0.0);
+    EXPECT_EQ(common::itemNumber(" 12 "), 12.0);
+    EXPECT_FALSE(common::itemNumber("9e999"));
+    EXPECT_EQ(common::itemFlag("#TRUE#"), true);
+    EXPECT_EQ(common::itemFlag("#false#"), false);
+    EXPECT_EQ(common::itemFlag("True"), true);
+    EXPECT_EQ(common::itemFlag("-1"), true);
+    EXPECT_EQ(common::itemFlag("0"), false);
+    EXPECT_EQ(common::itemFlag(""), false);
+    EXPECT_FALSE(common::itemFlag("yes"));
+}
+
+} // namespace

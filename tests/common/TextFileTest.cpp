@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files read as UTF-8 whatever encoding a Windows editor gave them, and refused when unusable.
+#include "common/text/TextFile.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextFile, Utf8IsKeptAndTheByteOrderMarkDropped) {
+    EXPECT_EQ(common::decodeText("Pok\xC3\xA9mon"), "Pok\xC3\xA9mon");
+    EXPECT_EQ(common::decodeText("\xEF\xBB\xBFpacman"), "pacman");
+}
+
+TEST(TextFile, Windows1252IsDecodedWhenTheTextIsNotUtf8) {
+    // "Pokémon – ™" as a Windows editor saves it.
+    EXPECT_EQ(common::decodeText("Pok\xE9mon \x96 \x99"),
+              "Pok\xC3\xA9mon \xE2\x80\x93 \xE2\x84\xA2");
+    // A byte the code page leaves undefined still gives valid text.
+    EXPECT_TRUE(common::isValidUtf8(common::decodeText("a\x81z")));
+}
+
+TEST(TextFile, RejectsMalformedUtf8) {
+    EXPECT_FALSE(common::isValidUtf8("\xC0\x80"));         // overlong
+    EXPECT_FALSE(common::isValidUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_FALSE(common::isValidUtf8("\xE2\x82"));         // cut short
+    EXPECT_FALSE(common::isValidUtf8("\xF4\x90\x80\x80")); // past U+10FFFF
+    EXPECT_TRUE(common::isValidUtf8("\xF0\x9F\x95\xB9"));
+}
+
+TEST(TextFile, MissingFolderOrHugeFilesAreRefusedWithAReason) {
+    testing_support::TempFolder folder;
+    std::string why;
+    EXPECT_FALSE(common::loadTextFile(folder / "missing.ini", &why));
+    EXPECT_EQ(why, "not found");
+    EXPECT_FALSE(common::loadTextFile(folder.path(), &why));
+    EXPECT_EQ(why, "not a regular file");
+
+    folder.touch("huge.lst");
+    std::filesystem::resize_file(folder / "huge.lst", common::kMaxTextFileBytes + 1);
+    EXPECT_FALSE(common::loadTextFile(folder / "huge.lst", &why));
+    EXPECT_NE(why.find("too large"), std::string::npos);
+
+    folder.write("ok.cfg", "a,b\r\n");
+    EXPECT_EQ(common::loadTextFile(folder / "ok.cfg"), "a,b\r\n");
+}
+
+} // namespace

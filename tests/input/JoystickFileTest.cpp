@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// joystick.ini: comments, the seven-character label, sixteen entries and where reading stops.
+#include "zembra/input/JoystickFile.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(JoystickFile, CommentsDoNotUseUpAnIndex) {
+    const auto actions = zembra::readJoyActions("' joystick bindings\r\n"
+                                                "\r\n"
+                                                "Btn 1: SELECT \r\n"
+                                                "' the exit button\r\n"
+                                                "Btn 2: Exit\r\n"
+                                                "Btn 3:   mute\r\n"
+                                                "Btn 4: \r\n"
+                                                "Btn 5: \"REFRESH\"\r\n");
+    EXPECT_EQ(actions[0], "SELECT");
+    EXPECT_EQ(actions[1], "Exit");
+    EXPECT_EQ(actions[2], "mute");
+    EXPECT_EQ(actions[3], "");
+    EXPECT_EQ(actions[4], "\"REFRESH\"");
+    EXPECT_EQ(actions[5], "");
+}
+
+TEST(JoystickFile, AShortLineEndsTheReadingAndSixteenIsTheMost) {
+    auto actions = zembra::readJoyActions("Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n");
+    EXPECT_EQ(actions[0], "UP");
+    EXPECT_EQ(actions[2], "");
+
+    std::string many;
+    for (int i = 0; i < 20; ++i) {
+        many += "Input: W" + std::to_string(i) + "\r\n";
+    }
+    actions = zembra::readJoyActions(many);
+    EXPECT_EQ(actions[15], "W15");
+}
+
+TEST(JoystickFile, ACommaSplitsALineIntoTwoEntries) {
+    const auto actions = zembra::readJoyActions("Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n");
+    EXPECT_EQ(actions[0], "UP");
+    EXPECT_EQ(actions[1], "DOWN");
+    EXPECT_EQ(actions[2], "EXIT");
+}
+
+TEST(JoystickFile, MissingFileBindsNothing) {
+    testing_support::TempFolder cab;
+    EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyActions{});
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// quarn.ini: labels, comments, flags, the completion of values, and the fatal errors.
+#include "zembra/startup/EmulatorConfig.h"
+
+#include "tests/support/QuarnIniBuilder.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::blockLine;
+using testing_support::globalLine;
+using testing_support::joinLines;
+using testing_support::quarnLines;
+using testing_support::QuarnValues;
+using zembra::EmulatorConfig;
+
+namespace {
+
+QuarnValues sampleValues() {
+    QuarnValues v;
+    auto& mame = v.paths[1];
+    mame.romFolder = "C:\\roms\\";
+    mame.exe = "mame.exe ";
+    mame.fullName = "no";
+    mame.title = "MAME Roms:";
+    mame.options = " -nowindow ";
+    mame.logo = "mame.gif";
+    mame.emuFolder = "C:\\mame\\";
+    v.paths[2].romFolder = "  D:\\neo\\  ";
+    v.paths[2].fullName = " Yes ";
+    v.mameDir = "C:\\mame\\";
+    v.kiDir = "C:\\ki\\";
+    v.runWidth = "800";
+    v.runHeight = "600";
+    v.runRefresh = "60";
+    v.runDepth = "32";
+    return v;
+}
+
+EmulatorConfig read(const std::string& text) {
+    EmulatorConfig config;
+    const auto error = zembra::readEmulatorConfig(text, "quarn.ini", config);
+    EXPECT_FALSE(error) << (error ? error->message() : "");
+    return config;
+}
+
+std::string readError(const std::string& text) {
+    EmulatorConfig config;
+    config.mameDir = "untouched";
+    const auto error = zembra::readEmulatorConfig(text, "quarn.ini", config);
+    EXPECT_EQ(config.mameDir, "untouched");
+    return error ? error->message() : "no error";
+}
+
+TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptions) {
+    const auto c = read(joinLines(quarnLines(sampleValues())));
+    EXPECT_EQ(c.pathRomPrefix[1], "C:\\roms\\");
+    EXPECT_EQ(c.pathExe[1], "mame.exe");
+    EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
+    EXPECT_EQ(c.pathOptions[1], " -nowindow ");
+    EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
+    EXPECT_FALSE(c.pathFullName[1]);
+    EXPECT_TRUE(c.pathFullName[2]);
+    EXPECT_EQ(c.runWidth, 800);
+    EXPECT_EQ(c.runDepth, 32);
+}
+
+TEST(EmulatorConfig, LineEndingsDoNotMatter) {
+    const auto lines = quarnLines(sampleValues());
+    const auto crlf = read(joinLines(lines, "\r\n"));
+    const auto lf = read(joinLines(lines, "\n"));
+    EXPECT_EQ(crlf.pathOptions, lf.pathOptions);
+    EXPECT_EQ(crlf.pathRomPrefix, lf.pathRomPrefix);
+    EXPECT_EQ(crlf.runHeight, lf.runHeight);
+}
+
+TEST(EmulatorConfig, FlagsAreYesInAnyCaseAndNothingElse) {
+    for (const auto& [text, expected] :
+         std::vector<std::pair<std::string, bool>>{{"YES", true},
+                                                   {"yes", true},
+                                                   {" yEs ", true},
+                                                   {"Y", false},
+                                                   {"TRUE", false},
+                                                   {"1", false},
+                                                   {"", false},
+                                                   {"YESS", false}}) {
+        auto v = sampleValues();
+        v.paths[3].fullName = text;
+        v.impactNt = text;
+        v.s11NewPlugins = text;
+        v.tvOut = text;
+        v.powerOffOnExit = text;
+        const auto c = read(joinLines(quarnLines(v)));
+        EXPECT_EQ(c.pathFullName[3], expected) << text;
+        EXPECT_EQ(c.impactNt, expected) << text;
+        EXPECT_EQ(c.s11NewPlugins, expected) << text;
+        EXPECT_EQ(c.tvOut, expected) << text;
+        EXPECT_EQ(c.powerOffOnExit, expected) << text;
+    }
+}
+
+TEST(EmulatorConfig, CommentsAreSkippedOnlyBeforeLinesThatAllowThem) {
+    auto lines = quarnLines(sampleValues());
+    // Before a block's first line and before a skipping global line: ignored.
+    lines.insert(lines.begin() + static_cast<long>(globalLine(16)), {"* display", "", "   "});
+    lines.insert(lines.begin() + static_cast<long>(blockLine(2, 1)), {"*** Neo-Geo ***", ""});
+    const auto c = read(joinLines(lines));
+    EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
+    EXPECT_EQ(c.runWidth, 800);
+
+    // Between block lines 1 and 2 a comment is the next value: every later line shifts by one,
+    // which the display numbers then catch.
+    auto shifted = quarnLines(sampleValues());
+    shifted.insert(shifted.begin() + static_cast<long>(blockLine(1, 2)), "* emulator");
+    const auto message = readError(joinLines(shifted));
+    EXPECT_NE(message.find("(global line 16), a number, but found \"tput  =NO\""),
+              std::string::npos)
+        << message;
+}
+
+TEST(EmulatorConfig, ALabelOnlyBlockLeavesThePathUnusedButFillsItsDefaults) {
+    const auto c = read(joinLines(quarnLines(sampleValues())));
+    EXPECT_EQ(c.pathRomPrefix[5], "");
+    EXPECT_EQ(c.pathTitle[5], "MAME Roms:");
+    EXPECT_EQ(c.pathExe[5], "mame.exe");
+    EXPECT_EQ(c.pathEmuDir[5], "C:\\mame\\");
+    EXPECT_EQ(c.pathLogo[5], "mame.gif");
+    EXPECT_EQ(c.pathArtDir[5], "C:\\mame\\"); // path 1's, which came from mameDir
+    EXPECT_EQ(c.pathOptions[5], "");
+    EXPECT_FALSE(c.pathFullName[5]);
+}
+
+TEST(EmulatorConfig, CompletionFillsDefaultsInOrder) {
+    auto v = sampleValues();
+    v.paths[1].exe = "";
+    v.paths[1].emuFolder = "";
+    v.paths[1].artFolder = "";
+    v.exitRefresh = "0";
+    v.exitDepth = "16";
+    v.runRefresh = "0";
+    v.runDepth = "0";
+    auto c = read(joinLines(quarnLines(v)));
+    EXPECT_EQ(c.pathExe[1], "mame.exe");
+    EXPECT_EQ(c.pathEmuDir[1], "C:\\mame\\");
+    EXPECT_EQ(c.pathArtDir[1], "C:\\mame\\");
+    EXPECT_EQ(c.pathArtDir[23], "C:\\ki\\");
+    EXPECT_EQ(c.pathLogo[24], "vp.gif");
+    EXPECT_EQ(c.pathLogo[27], "extras.gif");
+    // Exit values not both positive take the run values, which are then copied back.
+    EXPECT_EQ(c.exitDepth, 0);
+    EXPECT_EQ(c.runDepth, 0);
+
+    v.exitRefresh = "75";
+    v.exitDepth = "16";
+    c = read(joinLines(quarnLines(v)));
+    EXPECT_EQ(c.runRefresh, 75);
+    EXPECT_EQ(c.runDepth, 16);
+}
+
+TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
+    auto v = sampleValues();
+    auto lines = quarnLines(v);
+    lines[blockLine(1, 4)] = "\"Caption =MAME, the classics\"";
+    auto c = read(joinLines(lines));
+    EXPECT_EQ(c.pathTitle[1], "MAME, the classics");
+
+    // Unquoted, the comma cuts the title and the rest becomes the next line's value.
+    lines[blockLine(1, 4)] = "Caption =MAME, the classics";
+    lines.erase(lines.begin() + static_cast<long>(blockLine(1, 5)));
+    c = read(joinLines(lines));
+    EXPECT_EQ(c.pathTitle[1], "MAME");
+    EXPECT_EQ(c.pathOptions[1], "lassics"); // "the c" is taken as the 5-character label
+    EXPECT_EQ(c.pathLogo[1], "mame.gif");
+}
+
+TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
+    auto v = sampleValues();
+    v.scrollRate = " 40ms";
+    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 40);
+    v.scrollRate = "fast";
+    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 0);
+    v.scrollRate = "16.5";
+    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 16);
+    v.scrollRate = "99999";
+    EXPECT_NE(readError(joinLines(quarnLines(v))).find("line 173"), std::string::npos);
+}
+
+TEST(EmulatorConfig, FatalErrorsNameTheLineAndWhatBelongsThere) {
+    auto lines = quarnLines(sampleValues());
+    auto cut = lines;
+    cut.resize(globalLine(21)); // ends after runRefresh
+    EXPECT_EQ(readError(joinLines(cut)),
+              "quarn.ini, line 180: expected the run colour depth in bits (global line 21), but "
+              "found the file ends here");
+
+    auto bad = lines;
+    bad[globalLine(16)] = "RunW=wide";
+    EXPECT_EQ(readError(joinLines(bad)),
+              "quarn.ini, line 176: expected the run width in pixels (global line 16), a number, "
+              "but found \"wide\"");
+    bad[globalLine(16)] = "RunW=";
+    EXPECT_NE(readError(joinLines(bad)).find("but found nothing"), std::string::npos);
+
+    EXPECT_NE(readError("Path=C:\\roms\\\r\n")
+                  .find("line 1: expected the emulator program of "
+                        "path 1"),
+              std::string::npos);
+}
+
+TEST(EmulatorConfig, TheLastLineMayBeMissing) {
+    auto lines = quarnLines(sampleValues());
+    lines.pop_back();
+    EXPECT_FALSE(read(joinLines(lines)).powerOffOnExit);
+    lines.push_back("* nothing but comments");
+    EXPECT_FALSE(read(joinLines(lines)).powerOffOnExit);
+}
+
+TEST(EmulatorConfig, OpenIniReadsTheProgramFolderFileOrSaysItIsMissing) {
+    testing_support::TempFolder folder;
+    EmulatorConfig config;
+    auto error = zembra::OpenINI(folder.text(), config);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find("quarn.ini"), std::string::npos);
+    EXPECT_NE(error->message().find("not found"), std::string::npos);
+
+    folder.write("quarn.ini", joinLines(quarnLines(sampleValues())));
+    error = zembra::OpenINI(folder.text(), config);
+    EXPECT_FALSE(error);
+    EXPECT_EQ(config.pathExe[1], "mame.exe");
+}
+
+} // namespace

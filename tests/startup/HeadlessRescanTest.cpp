@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `zembra --rescan` on a small cabinet: what it prints, writes and returns.
+#include "zembra/startup/HeadlessRescan.h"
+
+#include "tests/support/QuarnIniBuilder.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+class HeadlessRescanTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string root = cab.text() + "/";
+        values.paths[1].romFolder = root + "roms/";
+        values.paths[1].title = "MAME";
+        values.paths[2].romFolder = root + "roms/";
+        values.kiDir = root + "ki/";
+        values.ki2Dir = root + "ki2/";
+        cab.write("gamelist.lst", "pacman,\"Pac-Man (Midway 1980)\"\r\n"
+                                  "galaga,\"Galaga (Namco 1981)\"\r\n"
+                                  "ki,\"Killer Instinct (Rare 1994)\"\r\n"
+                                  "ki2,\"Killer Instinct 2 (Rare 1995)\"\r\n");
+        cab.touch("roms/pacman.zip");
+        cab.touch("roms/galaga.zip");
+        cab.touch("ki/roms/ki.img");
+        cab.touch("ki2/roms/ki2.img");
+    }
+
+    int run() {
+        out.str("");
+        err.str("");
+        return zembra::runHeadlessRescan(cab.text(), out, err);
+    }
+
+    testing_support::TempFolder cab;
+    testing_support::QuarnValues values;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(HeadlessRescanTest, WritesEveryListFileAndPrintsOneLinePerPath) {
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    cab.write("extra.lst", "{\r\nExe=a.exe\r\nCaption=A\r\nPath=/a/\r\nCmdLine=\r\n}\r\n");
+    ASSERT_EQ(run(), 0) << err.str();
+    const std::string root = cab.text() + "/";
+    EXPECT_EQ(out.str(), "path 1: " + root + "roms/  2 games -> l 1.lst\n" + "path 2: " + root +
+                             "roms/  2 games -> l 2.lst\n" + "Ultra 64: " + root + "ki/roms/ + " +
+                             root + "ki2/roms/  2 games -> l23.lst\n" +
+                             "Scanned 3 paths against 4 games in the catalogue; 1 extra listed.\n");
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"pacman\",\"Pac-Man (Midway 1980)\"\r\n\"galaga\",\"Galaga (Namco 1981)\"\r\n");
+    EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct (Rare 1994)\"\r\n"
+                                   "\"ki2\",\"Killer Instinct 2 (Rare 1995)\"\r\n");
+    EXPECT_TRUE(err.str().empty());
+}
+
+TEST_F(HeadlessRescanTest, FatalProblemsExitWithAMessage) {
+    EXPECT_EQ(run(), 2);
+    EXPECT_NE(err.str().find("quarn.ini"), std::string::npos);
+
+    values.runWidth = "";
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    EXPECT_EQ(run(), 2);
+    EXPECT_NE(err.str().find("line 176: expected the run width"), std::string::npos) << err.str();
+
+    values.runWidth = "0";
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    std::filesystem::remove(cab / "gamelist.lst");
+    EXPECT_EQ(run(), 2);
+    EXPECT_NE(err.str().find("gamelist.lst is not found"), std::string::npos) << err.str();
+    EXPECT_FALSE(cab.exists("l 1.lst"));
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The existence test the scan asks of the file system, in two strengths.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace zembra {
+
+/// Answers whether a regular file of exactly that name exists (a link to one counts).
+/// Paths are given in the program's backslash form.
+class FileProbe {
+public:
+    virtual ~FileProbe() = default;
+    virtual bool isFile(std::string_view programPath) = 0;
+};
+
+/// One existence test per name: simple, and slow when a catalogue of thousands of names is
+/// tested against a folder.
+class PerNameProbe final : public FileProbe {
+public:
+    bool isFile(std::string_view programPath) override;
+};
+
+/// Reads each folder once and answers from that listing: the same answers as PerNameProbe for
+/// as long as the folders do not change, so one is made for each scan.
+class FolderListingProbe final : public FileProbe {
+public:
+    bool isFile(std::string_view programPath) override;
+
+private:
+    using Listing = std::unordered_set<std::string>;
+    const Listing& listing(const std::string& folder);
+
+    std::unordered_map<std::string, Listing> listings_;
+    std::string lastFolder_;
+    const Listing* lastListing_ = nullptr;
+};
+
+} // namespace zembra

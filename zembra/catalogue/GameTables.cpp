@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/catalogue/GameTables.h"
+
+#include "common/text/Numbers.h"
+
+namespace zembra {
+namespace {
+
+std::array<StringTable, 28> makePathTables() {
+    return {StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 2), StringTable(kGameRows, 2), StringTable(kGameRows, 2),
+            StringTable(kGameRows, 4)};
+}
+
+} // namespace
+
+GameTables::GameTables()
+    : masterList(kMasterRows, 2), scanList(kMasterRows, 2), pathGames(makePathTables()) {}
+
+void DeleteList(GameTables& tables) {
+    tables.scanList.clearRows(1, kGameRows);
+    for (int path = 1; path <= kDaphne; ++path) {
+        tables.pathGames[path].clearRows(1, kGameRows);
+    }
+}
+
+std::string listFileName(int path) {
+    if (path <= 20) {
+        return "l" + common::blankNumber(path) + ".lst";
+    }
+    return "l" + std::to_string(path) + ".lst";
+}
+
+} // namespace zembra

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/catalogue/Rescan.h"
+
+#include "zembra/catalogue/GameLists.h"
+
+namespace zembra {
+
+std::optional<std::string> rescanCatalogue(ProgramState& state, ScanObserver observer) {
+    DeleteList(state.tables);
+    // A fresh listing for every rescan, so files added since the last one are seen.
+    FolderListingProbe probe;
+    Scan(state, probe, std::move(observer)).CheckForFiles();
+    return loadLists(state);
+}
+
+} // namespace zembra

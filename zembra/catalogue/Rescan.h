@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The full rebuild of the catalogue from the disk.
+#pragma once
+
+#include "zembra/catalogue/Scan.h"
+
+#include <optional>
+#include <string>
+
+namespace zembra {
+
+/// Empties the game tables, scans every configured folder with the master list in memory,
+/// rewrites every list file and loads everything again. Returns loadLists' message, if any.
+/// The browser's Refresh adds its own drawing around this.
+std::optional<std::string> rescanCatalogue(ProgramState& state, ScanObserver observer = {});
+
+} // namespace zembra

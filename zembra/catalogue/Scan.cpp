@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/catalogue/Scan.h"
+
+#include "common/text/AtomicFile.h"
+#include "common/text/NativePath.h"
+#include "common/text/Numbers.h"
+
+namespace zembra {
+
+std::string scanExtension(std::string_view listFile) {
+    if (listFile == "l23.lst") {
+        return ".img";
+    }
+    if (listFile == "l24.lst") {
+        return ".vpt";
+    }
+    if (listFile == "l26.lst") {
+        return ".txt";
+    }
+    return ".zip";
+}
+
+Scan::Scan(ProgramState& state, FileProbe& probe, ScanObserver observer)
+    : state_(state), probe_(probe), observer_(std::move(observer)) {}
+
+void Scan::CheckForFiles() {
+    if (observer_.listMessage) {
+        observer_.listMessage(kScanningMessage);
+    }
+    nextFree_ = 1;
+    scanPosition_ = 1;
+    const EmulatorConfig& c = state_.config;
+    for (int n = 1; n <= 20; ++n) {
+        if (!c.pathRomPrefix[n].empty()) {
+            scanFolder(n, "path" + common::blankNumber(n) + ": " + c.pathRomPrefix[n],
+                       c.pathRomPrefix[n], false);
+        }
+    }
+    if (!c.impactDir.empty()) {
+        scanFolder(kImpact, "Impact Roms: ", c.impactDir + "roms\\", false);
+    }
+    if (!c.modelerDir.empty()) {
+        scanFolder(kModeler, "Modeler Roms: ", c.modelerDir + "roms\\", false);
+    }
+    if (!c.kiDir.empty() || !c.ki2Dir.empty()) {
+        // Both builds land in one list; an unset folder is still scanned, as "roms\".
+        scanFolder(kUltra64, "Ultra 64: ", c.kiDir + "roms\\", false);
+        scanFolder(kUltra64, "Ultra 64: ", c.ki2Dir + "roms\\", true);
+    }
+    if (!c.vpDir.empty()) {
+        scanFolder(kVisualPinball, "Visual Pinball: ", c.vpDir + "tables\\", false);
+    }
+    if (!c.s11Dir.empty()) {
+        scanFolder(kS11Emu, "S11 Emu: ", c.s11Dir + "roms\\", false);
+    }
+    if (!c.daphneDir.empty()) {
+        scanFolder(kDaphne, "Daphne: ", c.daphneDir, false);
+    }
+}
+
+void Scan::scanFolder(int path, std::string caption, std::string folder, bool secondPass) {
+    if (observer_.pathCaption) {
+        observer_.pathCaption(caption);
+    }
+    FolderScan result;
+    result.path = path;
+    result.secondPass = secondPass;
+    result.caption = std::move(caption);
+    result.folder = std::move(folder);
+    result.listFile = listFileName(path);
+    extension_ = scanExtension(result.listFile);
+    makeListFiles(result);
+    if (observer_.folderDone) {
+        observer_.folderDone(result);
+    }
+}
+
+void Scan::makeListFiles(FolderScan& result) {
+    GameTables& tables = state_.tables;
+    // The second Ultra 64 folder adds its hits to those of the first.
+    if (!result.secondPass) {
+        DeleteList(tables);
+        nextFree_ = 1;
+    }
+    const int firstRow = nextFree_;
+    for (scanPosition_ = 1; scanPosition_ <= kMasterRows; ++scanPosition_) {
+        if (tables.masterList.at(scanPosition_, 1).empty()) {
+            break;
+        }
+        if (!ShowFileSystemType2(result.folder)) {
+            result.hits = nextFree_ - firstRow;
+            result.outcome = FolderScan::Outcome::TooManyHits;
+            return;
+        }
+    }
+    result.hits = nextFree_ - firstRow;
+    if (scanPosition_ > kMasterRows) {
+        // No end of the catalogue within 5000 rows: the folder is left without a new list.
+        result.outcome = FolderScan::Outcome::CatalogueFull;
+        return;
+    }
+    std::string text;
+    for (int row = 1; row <= kGameRows; ++row) {
+        const std::string& description = tables.scanList.at(row, 2);
+        if (!description.empty()) {
+            text += '"' + tables.scanList.at(row, 1) + "\",\"" + description + "\"\r\n";
+            ++result.written;
+        }
+    }
+    const auto file = common::nativePath(state_.programFolder + "\\" + result.listFile);
+    if (!common::writeFileAtomically(file, text, &result.error)) {
+        result.outcome = FolderScan::Outcome::WriteFailed;
+    }
+}
+
+bool Scan::ShowFileSystemType2(const std::string& path) {
+    GameTables& tables = state_.tables;
+    const std::string& name = tables.masterList.at(scanPosition_, 1);
+    state_.found = probe_.isFile(path + name + extension_);
+    if (!state_.found) {
+        return true;
+    }
+    if (nextFree_ > kMasterRows) {
+        return false;
+    }
+    tables.scanList.set(nextFree_, 1, name);
+    tables.scanList.set(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
+    ++nextFree_;
+    return true;
+}
+
+} // namespace zembra

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The scan: every configured ROM folder tested against the master catalogue, one list file each.
+#pragma once
+
+#include "zembra/catalogue/FileProbe.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zembra {
+
+/// What became of one folder of the scan.
+struct FolderScan {
+    enum class Outcome {
+        Written,       ///< the list file was rewritten
+        CatalogueFull, ///< the catalogue has 5000 entries: no end was found, nothing written
+        TooManyHits,   ///< more than 5000 hits: nothing written
+        WriteFailed,   ///< the list file could not be saved; the old one stays
+    };
+
+    int path = 0;            ///< 1 to 26
+    bool secondPass = false; ///< the second Ultra 64 folder, added to the first one's hits
+    std::string caption;     ///< as shown in the path label
+    std::string folder;      ///< as configured, with the kind's sub-folder
+    std::string listFile;    ///< "l 1.lst" ...
+    int hits = 0;            ///< files found in this folder
+    int written = 0;         ///< lines written to the list file
+    Outcome outcome = Outcome::Written;
+    std::string error; ///< for WriteFailed
+};
+
+/// Where the scan reports its progress: the texts for the path label and for the list, and the
+/// end of each folder.
+struct ScanObserver {
+    std::function<void(std::string_view)> pathCaption;
+    std::function<void(std::string_view)> listMessage;
+    std::function<void(const FolderScan&)> folderDone;
+};
+
+inline constexpr std::string_view kScanningMessage =
+    "Scanning Computer for Roms.... Please be Patient";
+
+/// One run over every configured folder. The catalogue must have been loaded; the scan uses
+/// the master list as it is in memory.
+class Scan {
+public:
+    Scan(ProgramState& state, FileProbe& probe, ScanObserver observer = {});
+
+    /// Scans paths 1 to 20 in order, then the fixed emulators, writing every list file.
+    void CheckForFiles();
+
+private:
+    void scanFolder(int path, std::string caption, std::string folder, bool secondPass);
+    void makeListFiles(FolderScan& result);
+    bool ShowFileSystemType2(const std::string& path);
+
+    ProgramState& state_;
+    FileProbe& probe_;
+    ScanObserver observer_;
+    std::string extension_;
+    int scanPosition_ = 1;
+    int nextFree_ = 1;
+};
+
+/// The extension tested for a list file: ".img" for Ultra 64, ".vpt" for Visual Pinball,
+/// ".txt" for Daphne, ".zip" for everything else.
+std::string scanExtension(std::string_view listFile);
+
+} // namespace zembra

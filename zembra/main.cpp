@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Zembra's entry point: options, the program folder, and the mode to run in.
+#include "zembra/startup/CommandLine.h"
+#include "zembra/startup/HeadlessRescan.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+std::string executableFolder(const char* argv0) {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        exe = std::filesystem::absolute(argv0, ec);
+    }
+    return exe.parent_path().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options =
+        zembra::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "zembra: " << error << "\n\n" << zembra::usageText();
+        return 2;
+    }
+    switch (options->mode) {
+    case zembra::CommandLine::Mode::Help:
+        std::cout << zembra::usageText();
+        return 0;
+    case zembra::CommandLine::Mode::Version:
+        std::cout << "zembra " << ZEMBRA_VERSION << '\n';
+        return 0;
+    default:
+        break;
+    }
+    const std::string folder =
+        zembra::programFolder(*options, std::getenv("ZEMBRA_HOME"), executableFolder(argv[0]));
+    if (options->mode == zembra::CommandLine::Mode::Rescan) {
+        return zembra::runHeadlessRescan(folder, std::cout, std::cerr);
+    }
+    std::cerr << "zembra: the browser window is not built yet; use --rescan to rebuild the "
+                 "game lists of "
+              << folder << '\n';
+    return 1;
+}
