@@ -2,6 +2,7 @@
 // The one program-wide state object, owned by the application and handed to every part.
 #pragma once
 
+#include "zembra/browser/ItemList.h"
 #include "zembra/catalogue/GameTables.h"
 #include "zembra/input/JoystickFile.h"
 #include "zembra/input/KeyFile.h"
@@ -25,6 +26,8 @@ struct ProgramState {
     GameTables tables;     ///< gamelist.lst, the list files and extra.lst
 
     std::int16_t curPath = 1; ///< the path shown, 1 to 27
+    ItemList list1;           ///< the descriptions of the current path and the selection
+    std::int16_t savedIndex = 0;
 
     /// Set by every file-existence routine and read right after the call.
     bool found = false;

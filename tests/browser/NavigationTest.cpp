@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Steps, pages and path switches: bounds, no wrap, empty paths skipped.
+#include "zembra/browser/Navigation.h"
+
+#include "zembra/catalogue/PathList.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using zembra::ItemList;
+
+namespace {
+
+ItemList listOf(int count, int index) {
+    ItemList list;
+    for (int i = 0; i < count; ++i) {
+        list.add("Game " + std::to_string(i));
+    }
+    list.setIndex(index);
+    return list;
+}
+
+TEST(Navigation, StepsStopAtTheEndsWithoutWrapping) {
+    auto list = listOf(3, 0);
+    zembra::stepUp(list);
+    EXPECT_EQ(list.index(), 0);
+    zembra::stepDown(list);
+    zembra::stepDown(list);
+    zembra::stepDown(list);
+    EXPECT_EQ(list.index(), 2);
+
+    ItemList empty;
+    zembra::stepDown(empty);
+    zembra::stepUp(empty);
+    EXPECT_EQ(empty.index(), -1);
+}
+
+TEST(Navigation, PagesMoveByMidIndexAndStopAtTheEnds) {
+    struct Row {
+        int count, from, midIndex;
+        bool down;
+        int to;
+    } rows[] = {
+        {12, 10, 4, true, 11}, {12, 3, 4, true, 7},  {12, 3, 4, false, 0}, {12, 5, 4, false, 1},
+        {12, 11, 4, true, 11}, {12, 0, 4, false, 0}, {12, 7, 4, true, 11}, // remaining 4 equals the
+                                                                           // page: straight to the
+                                                                           // last
+    };
+    for (const auto& row : rows) {
+        auto list = listOf(row.count, row.from);
+        std::int16_t saved = -5;
+        row.down ? zembra::gNextPage(list, row.midIndex, saved)
+                 : zembra::gPrevPage(list, row.midIndex, saved);
+        EXPECT_EQ(list.index(), row.to) << row.from << (row.down ? " down" : " up");
+        EXPECT_EQ(saved, row.to);
+    }
+    ItemList empty;
+    std::int16_t saved = 0;
+    zembra::gNextPage(empty, 4, saved);
+    zembra::gPrevPage(empty, 4, saved);
+    EXPECT_EQ(empty.index(), -1);
+}
+
+class PathSwitchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int path : {1, 2, 5, 26, 27}) {
+            state->tables.pathGames[path].set(1, 1, "g" + std::to_string(path));
+            state->tables.pathGames[path].set(1, 2, "Game on " + std::to_string(path));
+        }
+        state->list1.setVisible(true);
+    }
+
+    void switchTo(bool forward) {
+        zembra::switchPath(forward, state->curPath, state->list1, state->savedIndex,
+                           [this] { zembra::populateList(*state, state->list1); });
+    }
+
+    std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
+};
+
+TEST_F(PathSwitchTest, EmptyPathsAreSkippedBothWays) {
+    state->curPath = 2;
+    switchTo(true);
+    EXPECT_EQ(state->curPath, 5);
+    EXPECT_EQ(state->list1.currentText(), "Game on 5");
+    EXPECT_EQ(state->savedIndex, 0);
+    switchTo(true);
+    EXPECT_EQ(state->curPath, 26);
+    switchTo(true);
+    switchTo(true);
+    EXPECT_EQ(state->curPath, 1); // 27 wraps to 1
+    switchTo(false);
+    EXPECT_EQ(state->curPath, 27);
+}
+
+TEST_F(PathSwitchTest, GivesUpAfterOneRoundWhenEveryPathIsEmptyAndWaitsWhileRebuilding) {
+    zembra::DeleteList(state->tables);
+    state->tables.pathGames[27].clear();
+    state->curPath = 3;
+    switchTo(true);
+    EXPECT_EQ(state->curPath, 3);
+    EXPECT_EQ(state->list1.count(), 0);
+
+    SetUp();
+    state->list1.setVisible(false);
+    switchTo(true);
+    EXPECT_EQ(state->curPath, 3);
+}
+
+TEST_F(PathSwitchTest, PopulateListFillsCaptionAndLogoAndSaysWhenThereIsNothing) {
+    state->config.pathTitle[5] = "Neo-Geo";
+    state->config.pathLogo[5] = "neo.gif";
+    state->programFolder = "/cab";
+    state->curPath = 5;
+    auto heading = zembra::populateList(*state, state->list1);
+    ASSERT_TRUE(heading);
+    EXPECT_EQ(heading->caption, "Neo-Geo");
+    EXPECT_EQ(heading->logoFile, "/cab\\neo.gif");
+    EXPECT_EQ(state->list1.index(), 0);
+    state->curPath = 26;
+    EXPECT_EQ(zembra::populateList(*state, state->list1)->caption, "Daphne:");
+
+    zembra::DeleteList(state->tables);
+    state->tables.pathGames[27].clear();
+    state->tables.pathGames[9].set(1, 1, "only");
+    EXPECT_TRUE(zembra::populateList(*state, state->list1)); // path 9 counts too
+    state->tables.pathGames[9].clear();
+    EXPECT_FALSE(zembra::populateList(*state, state->list1));
+    EXPECT_EQ(state->list1.count(), 0); // path 26's list was emptied by then; left as it was
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Filling the item list with the games of the current path, with its caption and logo.
+#pragma once
+
+#include "zembra/browser/ItemList.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zembra {
+
+inline constexpr std::string_view kNoRomsMessage = "No Roms Found, check your Quarn.ini";
+
+/// The path label's caption: the configured title for paths 1 to 20, the fixed captions
+/// ("Impact Roms:" ... "Extras:") for 21 to 27.
+std::string pathCaption(const EmulatorConfig& config, int path);
+
+/// True when any path has at least one game.
+bool anyGames(const GameTables& tables);
+
+struct PathHeading {
+    std::string caption;  ///< for the path label
+    std::string logoFile; ///< program folder + the path's logo, in program form
+};
+
+/// Fills `list` with the descriptions of `state.curPath` (at most 4000) and selects the first.
+/// Returns nothing, leaving the list unchanged, when no path has any game: the browser then
+/// shows kNoRomsMessage.
+std::optional<PathHeading> populateList(const ProgramState& state, ItemList& list);
+
+} // namespace zembra
