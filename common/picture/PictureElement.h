@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The picture element: a PNG or JPEG shown by file name inside a rectangle.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace common {
+
+class PictureLoader;
+
+/// Shows the picture scaled to fit its rectangle, aspect kept, centred over its background
+/// colour. Setting the file name checks the file's header at once: a file that is missing or
+/// not a PNG or JPEG reads back as an empty name. Decoding happens on the loader's workers; the
+/// element paints the picture when it arrives and, until then (or when decoding fails), keeps
+/// showing what it showed before.
+class PictureElement : public QWidget {
+    Q_OBJECT
+
+public:
+    PictureElement(PictureLoader& loader, QWidget* parent = nullptr);
+    ~PictureElement() override;
+
+    /// `file` is a native path. An empty name clears the element.
+    void setFileName(const QString& file);
+    QString fileName() const { return fileName_; }
+
+    void setBackgroundColour(const QColor& colour);
+    QColor backgroundColour() const { return background_; }
+
+    /// The image on screen now (null before the first picture arrives); for tests.
+    const QImage& shownImage() const { return image_; }
+
+signals:
+    void clicked(Qt::MouseButton button);
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button);
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void request();
+    void deliver(const QString& file, const QImage& image);
+
+    PictureLoader& loader_;
+    QString fileName_;
+    QColor background_ = Qt::black;
+    QImage image_;
+    quint64 ticket_ = 0;
+    friend class PictureLoader;
+};
+
+} // namespace common
