@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The whole test suite: installs what is missing, builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test with ctest, checks the formatting, makes sure
+# the benchmarks still build, and runs each fuzz target for a short, bounded time.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib/packages.sh"
+ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" clang-format
+
+build="$root/build-test"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMBRA_SANITIZE=ON
+cmake --build "$build"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd "$build" && ctest --output-on-failure -j "$(nproc)")
+
+echo "Checking the formatting"
+(cd "$root" && git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+
+echo "Building the benchmarks"
+cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEMBRA_TESTS=OFF \
+    > /dev/null
+cmake --build "$root/build-bench" --target zembra_bench
+
+FUZZ_SECONDS="${FUZZ_SECONDS:-10}" "$root/scripts/fuzz.sh"
