@@ -29,7 +29,18 @@ public:
     bool read(double& value) {
         return readAs(value, [](double v) { return std::optional(v); });
     }
-    bool read(float& value) { return readAs(value, toSingle); }
+    bool read(float& value) {
+        auto item = items_.next();
+        if (!item) {
+            return false;
+        }
+        const auto single = itemSingle(*item);
+        if (!single) {
+            return false;
+        }
+        value = *single;
+        return true;
+    }
     bool read(std::int32_t& value) { return readAs(value, toInt32); }
     bool read(std::int16_t& value) { return readAs(value, toInt16); }
     bool read(bool& value) {

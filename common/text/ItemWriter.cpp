@@ -15,7 +15,12 @@ void RecordWriter::separate() {
 RecordWriter& RecordWriter::text(std::string_view value) {
     separate();
     out_ += '"';
-    out_ += value;
+    // Nothing inside quotes can be escaped: a double quote would end the string early and cut
+    // the value (and shift every value after it) when read back. It is written as a single
+    // quote, the nearest the format can hold.
+    for (const char c : value) {
+        out_ += c == '"' ? '\'' : c;
+    }
     out_ += '"';
     return *this;
 }

@@ -152,6 +152,33 @@ std::optional<double> itemNumber(std::string_view item) {
     return value;
 }
 
+std::optional<float> itemSingle(std::string_view item) {
+    const std::string_view text = trimView(item);
+    bool hasDigits = false;
+    const std::size_t length = numberLength(text, hasDigits);
+    if (length == 0) {
+        return 0.0f;
+    }
+    std::string number(text.substr(0, length));
+    for (char& c : number) {
+        if (c == 'd' || c == 'D') {
+            c = 'e';
+        }
+    }
+    // from_chars takes no leading plus sign.
+    const char* first = number.c_str() + (number.front() == '+' ? 1 : 0);
+    float value = 0;
+    const auto result = std::from_chars(first, number.c_str() + number.size(), value);
+    if (result.ec != std::errc()) {
+        // Too small for a single reads as zero, as the files have always read it.
+        if (result.ec == std::errc::result_out_of_range && std::fabs(convert(number)) < 1) {
+            return 0.0f;
+        }
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<bool> itemFlag(std::string_view item) {
     const std::string upper = upperAscii(trimView(item));
     if (upper.empty() || upper == "#FALSE#" || upper == "FALSE") {

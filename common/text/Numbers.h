@@ -38,6 +38,11 @@ std::string blankNumber(double value);
 /// not a number reads as 0. Empty only when the number overflows.
 std::optional<double> itemNumber(std::string_view item);
 
+/// An item read into a single-precision value: the leading-number rule, converted straight to
+/// single precision (going through a double first could round twice and change the last bit
+/// of a value the programs wrote themselves). Empty when the number is too large for a single.
+std::optional<float> itemSingle(std::string_view item);
+
 /// An item read into a true/false value: #TRUE#, #FALSE#, True, False (any case), or a number
 /// (non-zero is true); an empty item is false. Anything else does not convert.
 std::optional<bool> itemFlag(std::string_view item);

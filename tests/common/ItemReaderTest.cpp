@@ -74,6 +74,12 @@ TEST(RecordWriter, WritesQuotedStringsPlainNumbersAndFlags) {
     EXPECT_EQ(out.str(), "\"\\neon\\\",2.5,-1,#TRUE#,#FALSE#,\r\n0.1\r\n");
 }
 
+TEST(RecordWriter, ADoubleQuoteInsideAStringCannotCutTheRecord) {
+    common::RecordWriter out;
+    out.text("Ar\"ial").number(12.0).endRecord();
+    EXPECT_EQ(items(out.str()), (Items{"Ar'ial", "12"}));
+}
+
 TEST(RecordWriter, WhatIsWrittenReadsBack) {
     common::RecordWriter out;
     out.text("a, b").number(1234567.0).endRecord().text("").endRecord();

@@ -2,6 +2,7 @@
 // Text to number and back: the leading-number rule, rounding, and the written forms.
 #include "common/text/Numbers.h"
 
+#include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -74,6 +75,24 @@ TEST(Numbers, ItemsReadIntoNumbersAndFlags) {
     EXPECT_EQ(common::itemFlag("0"), false);
     EXPECT_EQ(common::itemFlag(""), false);
     EXPECT_FALSE(common::itemFlag("yes"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Numbers, SinglesReadBackExactlyWhatWasWritten) {
+    // Read through a double first, this value rounded twice and lost its last bit.
+    const float tricky = std::bit_cast<float>(0x15AE43FDu);
+    EXPECT_EQ(common::itemSingle(common::numberText(tricky)), tricky);
+    for (const float value : {0.1f, 1000.25f, -3020.0f, 16777217.0f, 3.4e38f, 1e-45f}) {
+        EXPECT_EQ(common::itemSingle(common::numberText(value)), value) << value;
+    }
+    EXPECT_EQ(common::itemSingle(" 12ms"), 12.0f);
+    EXPECT_EQ(common::itemSingle("+2.5"), 2.5f);
+    EXPECT_EQ(common::itemSingle("abc"), 0.0f);
+    EXPECT_EQ(common::itemSingle("1e-60"), 0.0f);
+    EXPECT_FALSE(common::itemSingle("1e39"));
 }
 
 } // namespace

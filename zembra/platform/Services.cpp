@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/platform/Services.h"
+
+#include "zembra/platform/MpvMediaPlayer.h"
+
+namespace zembra {
+
+Services makeLinuxServices() {
+    Services services;
+    services.makePlayer = MpvMediaPlayer::factory();
+    services.display = makeDisplayMode();
+    services.joystick = makeJoystick();
+    services.pictures = std::make_unique<common::PictureLoader>();
+    return services;
+}
+
+} // namespace zembra
