@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Zembra's entry point: options, the program folder, and the mode to run in.
+#include "zembra/platform/Services.h"
+#include "zembra/startup/Application.h"
 #include "zembra/startup/CommandLine.h"
 #include "zembra/startup/HeadlessRescan.h"
 
+#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -43,8 +46,11 @@ int main(int argc, char** argv) {
     if (options->mode == zembra::CommandLine::Mode::Rescan) {
         return zembra::runHeadlessRescan(folder, std::cout, std::cerr);
     }
-    std::cerr << "zembra: the browser window is not built yet; use --rescan to rebuild the "
-                 "game lists of "
-              << folder << '\n';
-    return 1;
+
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName("zembra");
+    QApplication::setApplicationVersion(ZEMBRA_VERSION);
+    zembra::Application app(folder, zembra::makeLinuxServices());
+    app.start();
+    return QApplication::exec();
 }

@@ -2,6 +2,8 @@
 // The one program-wide state object, owned by the application and handed to every part.
 #pragma once
 
+#include "common/skin/SchemeFile.h"
+#include "common/skin/SkinFile.h"
 #include "zembra/browser/ItemList.h"
 #include "zembra/catalogue/GameTables.h"
 #include "zembra/input/JoystickFile.h"
@@ -34,6 +36,22 @@ struct ProgramState {
 
     float desktopWidth = 0; ///< measured at start, pixels
     float desktopHeight = 0;
+    bool displayDone = false; ///< the display mode has been decided for this run
+
+    // The skin.
+    std::string themesRoot;        ///< program folder + "\zbthemes"
+    common::SkinLayout skinLayout; ///< skin.ini
+    common::Scheme scheme;         ///< scheme.cfg, its font size replaced by the user's
+    int midIndex = 0;              ///< the row label or picture cell showing the selection
+
+    // Artwork and the attract mode.
+    std::string artFolder; ///< the folder of the artwork kind looked at last
+    bool picFound = false; ///< whether the last artwork picture looked for exists
+    std::string viewPic;   ///< the picture the viewer shows
+    bool ssMode = true;    ///< the attract window opens as screensaver (not viewer)
+
+    /// The skin folder: themesRoot + skinDir, ending in a backslash.
+    std::string skinFolder() const { return themesRoot + settings.skinDir; }
 };
 
 } // namespace zembra

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/attract/blanker.h"
+
+#include "zembra/browser/Main.h"
+#include "zembra/menus/background.h"
+#include "zembra/startup/Application.h"
+#include "zembra/startup/DisplayPolicy.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zembra {
+
+blanker::blanker(Application& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {
+    setWindowTitle("Zembra");
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setCursor(Qt::BlankCursor);
+    video = new QWidget(this);
+    video->setObjectName("mpIntro");
+    mpIntro = app.services().makePlayer(video);
+    connect(mpIntro.get(), &MediaPlayer::playStateChanged, this, &blanker::playStateChanged);
+    connect(mpIntro.get(), &MediaPlayer::keyPressed, this, &blanker::skip);
+    connect(mpIntro.get(), &MediaPlayer::mouseClicked, this, &blanker::skip);
+
+    timjoy.setInterval(15);
+    timresize.setInterval(1);
+    timresize.setSingleShot(true);
+    timexit.setInterval(2000);
+    connect(&timjoy, &QTimer::timeout, this, &blanker::onTimjoy);
+    connect(&timresize, &QTimer::timeout, this, &blanker::onTimresize);
+    connect(&timexit, &QTimer::timeout, this, &blanker::onTimexit);
+}
+
+blanker::~blanker() = default;
+
+bool blanker::load() {
+    ProgramState& state = app_.state();
+    DisplayMode& display = *app_.services().display;
+    if (!state.displayDone) {
+        state.desktopWidth = static_cast<float>(display.desktopWidth());
+        state.desktopHeight = static_cast<float>(display.desktopHeight());
+        if (const auto error = OpenINI(state.programFolder, state.config)) {
+            app_.fatal(QString::fromStdString(error->message()));
+            return false;
+        }
+        EmulatorConfig& c = state.config;
+        if (wantsModeChange(c, state.desktopWidth, state.desktopHeight)) {
+            display.ChangeRes(c.runWidth, c.runHeight, c.runDepth, c.runRefresh);
+        }
+        state.displayDone = true;
+    }
+    const int width = static_cast<int>(state.config.runWidth);
+    const int height = static_cast<int>(state.config.runHeight);
+    setGeometry(0, 0, std::max(width, 1), std::max(height, 1));
+    // The pointer waits at the right edge, out of the way of the pictures.
+    QCursor::setPos(std::max(width - 1, 0), 0);
+    if (const auto error = OpenINI(state.programFolder, state.config)) {
+        app_.fatal(QString::fromStdString(error->message()));
+        return false;
+    }
+    timjoy.start();
+    timresize.start();
+    return true;
+}
+
+bool blanker::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        activated();
+    }
+    return QWidget::event(event);
+}
+
+void blanker::activated() {
+    background& backdrop = app_.backdrop();
+    if (!backdrop.isVisible()) {
+        backdrop.show();
+        backdrop.lower();
+    }
+}
+
+void blanker::onTimresize() {
+    timresize.stop();
+    video->setGeometry(rect());
+    mpIntro->setFileName(Application::nativeFile(app_.state().programFolder + "\\intro.mpeg"));
+    if (mpIntro->fileName().isEmpty()) {
+        timexit.start();
+        showBrowser();
+        show();
+        return;
+    }
+    video->show();
+    mpIntro->play();
+}
+
+void blanker::playStateChanged(int oldState, int newState) {
+    if (oldState == MediaPlayer::Playing && newState == MediaPlayer::Stopped) {
+        showBrowser();
+        show();
+        video->hide();
+    }
+}
+
+void blanker::onTimjoy() {
+    const auto joystick = app_.services().joystick->poll();
+    if (joystick && joystick->buttons != 0) {
+        skip();
+    }
+}
+
+void blanker::skip() {
+    mpIntro->stop();
+}
+
+void blanker::keyPressEvent(QKeyEvent*) {
+    skip();
+}
+
+void blanker::mousePressEvent(QMouseEvent*) {
+    skip();
+}
+
+void blanker::onTimexit() {
+    Main& browser = app_.loadBrowser();
+    browser.show();
+    background& backdrop = app_.backdrop();
+    if (!backdrop.isVisible() && !browser.isVisible()) {
+        backdrop.show();
+    }
+    timexit.stop();
+    browser.raise();
+    browser.activateWindow();
+    browser.setFocus();
+    hide();
+}
+
+void blanker::showBrowser() {
+    Main& browser = app_.loadBrowser();
+    browser.show();
+    browser.raise();
+    browser.activateWindow();
+}
+
+bool blanker::busy() const {
+    return timexit.isActive() || mpIntro->playState() != MediaPlayer::Stopped;
+}
+
+void blanker::clearVideo() {
+    mpIntro->setFileName(QString());
+}
+
+} // namespace zembra

@@ -1,0 +1,330 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window: its elements, its window events and the start-up sequence.
+#include "zembra/browser/Main.h"
+
+#include "common/text/NativePath.h"
+#include "common/ui/Units.h"
+#include "zembra/attract/blanker.h"
+#include "zembra/catalogue/PathList.h"
+#include "zembra/input/JoystickFile.h"
+#include "zembra/input/KeyFile.h"
+#include "zembra/input/QtKeyMap.h"
+#include "zembra/startup/Application.h"
+
+#include <QEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace zembra {
+
+namespace {
+
+void setupTimer(QTimer& timer, int interval, bool singleShot = false) {
+    timer.setInterval(interval);
+    timer.setSingleShot(singleShot);
+    timer.setTimerType(Qt::PreciseTimer);
+}
+
+} // namespace
+
+Main::Main(Application& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), state_(app.state()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Zembra");
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    resize(kDesignWidth, kDesignHeight);
+    formResize.setSourceForm(this);
+    createElements();
+    connectTimers();
+
+    // The load step.
+    state_.curPath = 1;
+    Timer1.start();
+    setCursor(Qt::BlankCursor);
+    loaded_ = true;
+}
+
+Main::~Main() {
+    app_.browserClosed(this);
+}
+
+void Main::createElements() {
+    auto& loader = *app_.services().pictures;
+    auto picture = [&](const char* name) {
+        auto* element = new common::PictureElement(loader, this);
+        element->setObjectName(name);
+        element->setFocusPolicy(Qt::NoFocus);
+        element->installEventFilter(this);
+        return element;
+    };
+    listArea = new QWidget(this);
+    listArea->setObjectName("listArea");
+    listArea->setAttribute(Qt::WA_TransparentForMouseEvents);
+    listArea->lower();
+    shphigh = new QWidget(this);
+    shphigh->setObjectName("shphigh");
+    shphigh->setAutoFillBackground(true);
+    shphigh->hide();
+    xScreen = picture("xScreen");
+    xCabinet = picture("xCabinet");
+    xFlyer = picture("xFlyer");
+    xMarquee = picture("xMarquee");
+    xlogo = picture("xlogo");
+    picf = new QWidget(this);
+    picf->setObjectName("picf");
+    picf->setAttribute(Qt::WA_TransparentForMouseEvents);
+    xlist.push_back(picture("xlist"));
+    xlist[0]->hide();
+
+    lblPath = new QLabel("1", this);
+    lblPath->setObjectName("lblPath");
+    lblPath->installEventFilter(this);
+    static const char* kArrows[] = {"<< ", "  < ", "   ", " >  ", " >>"};
+    for (std::size_t i = 0; i < lblNav.size(); ++i) {
+        lblNav[i] = new QLabel(kArrows[i], this);
+        lblNav[i]->setObjectName(QString("lblNav%1").arg(i));
+        lblNav[i]->installEventFilter(this);
+        lblNav[i]->adjustSize();
+    }
+    ll.push_back(newRowLabel());
+    ll[0]->hide();
+    mpFX = app_.services().makePlayer(nullptr);
+    connect(mpFX.get(), &MediaPlayer::playStateChanged, this, [this](int, int newState) {
+        // The launch follows the launch sound, once the player says it has stopped.
+        if (newState == MediaPlayer::Stopped && mpFX->fileName() == skinFile("com.mp3") &&
+            mpFX->playState() == 0) {
+            app_.launchSelected();
+        }
+    });
+}
+
+QLabel* Main::newRowLabel() {
+    auto* label = new QLabel(this);
+    label->setObjectName("ll");
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setWordWrap(false);
+    label->installEventFilter(this);
+    if (!ll.empty()) {
+        QLabel* model = ll[0];
+        label->setFont(model->font());
+        label->setPalette(model->palette());
+        label->setAlignment(model->alignment());
+        label->setGeometry(model->geometry());
+    }
+    return label;
+}
+
+common::PictureElement* Main::newCell() {
+    auto* cell = new common::PictureElement(*app_.services().pictures, this);
+    cell->setObjectName("xlist");
+    cell->setFocusPolicy(Qt::NoFocus);
+    cell->installEventFilter(this);
+    cell->setBackgroundColour(xlist[0]->backgroundColour());
+    cell->resize(xlist[0]->size());
+    return cell;
+}
+
+void Main::connectTimers() {
+    setupTimer(Timer1, 10, true);
+    for (QTimer* t : {&timUp, &timdown, &timleft, &timright, &timPp, &timNp, &timjoy}) {
+        setupTimer(*t, 75);
+    }
+    setupTimer(timhigh, 150);
+    setupTimer(timscroller, 150);
+    setupTimer(timscroller2, 150);
+    setupTimer(timtorefresh, 500, true);
+    setupTimer(timScr, 1000);
+    setupTimer(timRefreshit, 400, true);
+    setupTimer(timfx, 1000);
+    setupTimer(timWfExit, 5);
+    connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);
+    connect(&timUp, &QTimer::timeout, this, &Main::onTimUp);
+    connect(&timdown, &QTimer::timeout, this, &Main::onTimdown);
+    connect(&timleft, &QTimer::timeout, this, &Main::onTimleft);
+    connect(&timright, &QTimer::timeout, this, &Main::onTimright);
+    connect(&timPp, &QTimer::timeout, this, &Main::onTimPp);
+    connect(&timNp, &QTimer::timeout, this, &Main::onTimNp);
+    connect(&timhigh, &QTimer::timeout, this, &Main::onTimhigh);
+    connect(&timscroller, &QTimer::timeout, this, &Main::onTimscroller);
+    connect(&timscroller2, &QTimer::timeout, this, &Main::onTimscroller2);
+    connect(&timtorefresh, &QTimer::timeout, this, &Main::onTimtorefresh);
+    connect(&timScr, &QTimer::timeout, this, &Main::onTimScr);
+    connect(&timRefreshit, &QTimer::timeout, this, &Main::onTimRefreshit);
+    connect(&timfx, &QTimer::timeout, this, &Main::onTimfx);
+    timhigh.start();
+    timjoy.start();
+}
+
+QString Main::skinFile(std::string_view name) const {
+    return Application::nativeFile(state_.skinFolder() + std::string(name));
+}
+
+void Main::startUp() {
+    Timer1.stop();
+    timScr.start();
+    state_.ssMode = true;
+    EmulatorConfig& config = state_.config;
+    lblPath->setText(QString::fromStdString(config.pathRomPrefix[1]));
+    state_.curPath = 1;
+
+    if (const auto error = OpenINI(state_.programFolder, config)) {
+        app_.fatal(QString::fromStdString(error->message()));
+        return;
+    }
+    openCfg(state_.programFolder, state_.settings);
+    setRes();
+    SetTheme();
+    formResize.ReInitialize();
+    if (config.runHeight == 0) {
+        config.runWidth = state_.desktopWidth;
+        config.runHeight = state_.desktopHeight;
+    }
+    applyRunSize();
+    // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
+    state_.skinLayout.imageSpacing = static_cast<std::int32_t>(
+        std::nearbyint(state_.skinLayout.imageSpacing * (common::pixelsToTwips(width()) / 7680.0)));
+    SetListSize();
+
+    const QString backgroundFile = skinFile("background.jpg");
+    QImageReader reader(backgroundFile);
+    reader.setScaledSize(size());
+    backgroundImage_ = reader.read();
+    update();
+
+    loadLists();
+    getKeys(state_.programFolder, state_.keys);
+    const std::int16_t pathBeforeRestore = state_.curPath;
+    // A saved path outside the paths (no quarn.cfg yet) keeps the path the lists started on.
+    if (state_.settings.cfgPath >= 1 && state_.settings.cfgPath <= kExtrasPath) {
+        state_.curPath = state_.settings.cfgPath;
+        populateList();
+        if (state_.settings.cfgListIndex < state_.list1.count()) {
+            state_.list1.setIndex(state_.settings.cfgListIndex);
+            state_.curPath = state_.settings.cfgPath;
+        }
+    } else {
+        state_.curPath = pathBeforeRestore;
+    }
+    bool anyScanned = false;
+    for (int path = 1; path <= kDaphne; ++path) {
+        anyScanned = anyScanned || !state_.tables.pathGames[path].at(1, 1).empty();
+    }
+    if (!anyScanned) {
+        timRefreshit.start();
+    }
+    blanker& intro = app_.intro();
+    if (!intro.busy()) {
+        intro.hide();
+        activateWindow();
+        setFocus();
+        setCursor(Qt::BlankCursor);
+    }
+    intro.clearVideo();
+    intro.hide();
+    state_.joyActions = GetJoyKeys(state_.programFolder);
+    makeVis();
+    cabRefresh();
+    setSRate();
+    RefreshList();
+}
+
+void Main::applyRunSize() {
+    const int w = static_cast<int>(std::lround(state_.config.runWidth));
+    const int h = static_cast<int>(std::lround(state_.config.runHeight));
+    move(0, 0);
+    resize(std::max(w, 0), std::max(h, 0));
+    // The resize event scales too; scaling from the recorded places twice changes nothing.
+    formResize.ScaleControls();
+}
+
+void Main::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (loaded_) {
+        formResize.ScaleControls();
+    }
+}
+
+void Main::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), common::colourFromNumber(state_.scheme.bgColour));
+    if (!backgroundImage_.isNull()) {
+        painter.drawImage(rect(), backgroundImage_);
+    }
+}
+
+bool Main::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        activated();
+        break;
+    case QEvent::WindowDeactivate:
+        deactivated();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void Main::activated() {
+    timjoy.start();
+    timWfExit.stop();
+    state_.themesRoot = state_.programFolder + "\\zbthemes";
+    setCursor(Qt::BlankCursor);
+    timhigh.start();
+}
+
+void Main::deactivated() {
+    state_.ssMode = false;
+    timScr.stop();
+    state_.settings.ssCountdown = state_.settings.ssDelay;
+    timjoy.stop();
+    timWfExit.start();
+    timhigh.stop();
+}
+
+void Main::gotFocus() {
+    if (app_.menuVisible()) {
+        app_.focusMenu();
+    }
+    state_.ssMode = true;
+    timScr.start();
+    state_.settings.ssCountdown = state_.settings.ssDelay;
+    timhigh.start();
+}
+
+void Main::lostFocus() {
+    timhigh.stop();
+}
+
+void Main::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    gotFocus();
+}
+
+void Main::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    lostFocus();
+}
+
+void Main::keyPressEvent(QKeyEvent* event) {
+    // A held key repeats through the move timers, not through the keyboard's own repeat.
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    const bool modifier =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    keyDown(windowsKeyCode(event->key(), event->modifiers() & Qt::KeypadModifier), modifier);
+}
+
+void Main::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    keyUp();
+}
+
+} // namespace zembra

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window: the list of the current path, the artwork and every action on them.
+#pragma once
+
+#include "common/picture/PictureElement.h"
+#include "zembra/browser/Artwork.h"
+#include "zembra/platform/FormResize.h"
+#include "zembra/platform/MediaPlayer.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace zembra {
+
+class Application;
+
+/// Full screen, designed 7680 twips wide and stretched to the screen. Its timers carry the
+/// names the front-end has always used; each tick handler is a method a test can call.
+/// The start-up sequence runs from Timer1 a moment after the window loads, every time it
+/// loads: at program start and after a change of skin or font size.
+class Main : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Design size in pixels (7680 x 5760 twips).
+    static constexpr int kDesignWidth = 512;
+    static constexpr int kDesignHeight = 384;
+
+    explicit Main(Application& app, QWidget* parent = nullptr);
+    ~Main() override;
+
+    // Timers.
+    QTimer Timer1;       ///< 10 ms, once: the start-up sequence
+    QTimer timUp;        ///< 75 ms: held Up
+    QTimer timdown;      ///< 75 ms: held Down
+    QTimer timleft;      ///< 75 ms: held Previous Page
+    QTimer timright;     ///< 75 ms: held Next Page
+    QTimer timPp;        ///< 75 ms: held Previous Path
+    QTimer timNp;        ///< 75 ms: held Next Path
+    QTimer timhigh;      ///< 150 ms: the highlight pulse
+    QTimer timscroller;  ///< 150 ms: dragging pages
+    QTimer timscroller2; ///< 150 ms: dragging steps
+    QTimer timtorefresh; ///< 500 ms, once: reload the artwork
+    QTimer timjoy;       ///< 75 ms: joystick poll
+    QTimer timScr;       ///< 1 s: screensaver countdown
+    QTimer timRefreshit; ///< 400 ms, once: the first-run rescan
+    QTimer timfx;        ///< 1 s: waits for the exit sound, then ends the program
+    QTimer timWfExit;    ///< 5 ms: the exit watch while another window is in front
+
+    // Elements.
+    common::PictureElement* xMarquee;
+    common::PictureElement* xScreen;
+    common::PictureElement* xFlyer;
+    common::PictureElement* xCabinet;
+    common::PictureElement* xlogo;
+    QWidget* picf;     ///< sits on the cabinet picture's corner
+    QWidget* listArea; ///< the skin's list rectangle; never drawn
+    QWidget* shphigh;  ///< the highlight frame of the picture strip
+    QLabel* lblPath;
+    std::array<QLabel*, 5> lblNav{};
+    std::vector<QLabel*> ll;                    ///< row labels; 0 is the template
+    std::vector<common::PictureElement*> xlist; ///< picture cells; 0 is the template
+    std::unique_ptr<MediaPlayer> mpFX;
+    clsFormResize formResize;
+
+    // The start-up sequence and the skin.
+    void startUp();
+    void setRes();
+    void setScheme();
+    void SetTheme();
+    void PaintBg() {}
+    void MoveNav();
+    void makeVis();
+
+    // The list.
+    void SetListSize();
+    void SetListSize2();
+    void DelList();
+    void DelList2();
+    void RefreshList();
+    void shootScreens(const StringTable& arraytype, std::string_view pic);
+    void populateList();
+    void loadLists();
+    void RescanAll();
+    void stepUp();
+    void stepDown();
+    void gNextPage();
+    void gPrevPage();
+    void gNextPath();
+    void gPrevPath();
+    void setSRate();
+    void KillDisplay();
+
+    // Artwork.
+    void cabRefresh();
+    bool ShowFileSystemType(const std::string& file);
+    common::PictureElement* artElement(ArtKind kind) const;
+
+    // Actions.
+    void keyDown(int keyCode, bool modifier);
+    void keyUp();
+    void ToggleMute();
+    void StartSaverNow();
+    void exitSequence();
+    void launchRequest();
+    void pictureView(common::PictureElement* element);
+
+    // Timer ticks.
+    void onTimer1() { startUp(); }
+    void onTimUp();
+    void onTimdown();
+    void onTimleft();
+    void onTimright();
+    void onTimPp();
+    void onTimNp();
+    void onTimhigh();
+    void onTimscroller() { InputCheck(true); }
+    void onTimscroller2() { InputCheck(false); }
+    void onTimtorefresh();
+    void onTimScr();
+    void onTimRefreshit();
+    void onTimfx();
+
+    // Window events, as the front-end has always had them.
+    void activated();
+    void deactivated();
+    void gotFocus();
+    void lostFocus();
+
+    /// The pulse's counter (0 to 7).
+    int pulseStep() const { return pulseStep_; }
+    bool loaded() const { return loaded_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createElements();
+    void connectTimers();
+    void applyRunSize();
+    void showListMessage(const QString& text);
+    void refreshMoved(); ///< RefreshList and cabRefresh after a move
+    void prefetchNeighbours();
+    void InputCheck(bool pages);
+    bool labelClicked(QLabel* label, QEvent* event);
+    bool cellEvent(common::PictureElement* cell, QEvent* event);
+    QLabel* newRowLabel();
+    common::PictureElement* newCell();
+    QString skinFile(std::string_view name) const;
+    bool isStripMode() const;
+
+    Application& app_;
+    ProgramState& state_;
+    bool loaded_ = false;
+    int pulseStep_ = 0;
+    int lastMove_ = 1; ///< +1 down the list, -1 up, for prefetching
+    /// The move timer the last key started, and whether it has ticked since: a tap released
+    /// before the first tick still moves once.
+    QTimer* heldMove_ = nullptr;
+    bool heldMoveTicked_ = false;
+    QImage backgroundImage_;
+    QPoint rememberedPointer_;
+};
+
+} // namespace zembra

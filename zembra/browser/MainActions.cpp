@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window's actions: key dispatch, mute, rescan, the attract countdown and exit.
+#include "zembra/attract/blanker.h"
+#include "zembra/browser/Main.h"
+#include "zembra/catalogue/GameLists.h"
+#include "zembra/catalogue/PathList.h"
+#include "zembra/catalogue/Scan.h"
+#include "zembra/input/KeyDispatch.h"
+#include "zembra/input/KeyFile.h"
+#include "zembra/startup/Application.h"
+
+namespace zembra {
+
+namespace {
+
+/// Starts a timer that is not running; one that runs keeps its rhythm.
+void enable(QTimer& timer) {
+    if (!timer.isActive()) {
+        timer.start();
+    }
+}
+
+} // namespace
+
+void Main::keyDown(int keyCode, bool modifier) {
+    timScr.stop();
+    const auto action = dispatchKey(state_.keys, keyCode);
+    if (!action) {
+        return;
+    }
+    auto hold = [&](QTimer& timer) {
+        app_.services().pictures->setBusy(true);
+        if (!timer.isActive()) {
+            heldMove_ = &timer;
+            heldMoveTicked_ = false;
+        }
+        enable(timer);
+    };
+    auto movesOrView = [&](QTimer& timer, common::PictureElement* picture) {
+        if (modifier) {
+            state_.savedIndex = static_cast<std::int16_t>(state_.list1.index());
+            pictureView(picture);
+        } else {
+            hold(timer);
+        }
+    };
+    switch (*action) {
+    case Action::Info:
+        app_.showInfo();
+        break;
+    case Action::Config:
+        app_.showMenu();
+        break;
+    case Action::Mute:
+        ToggleMute();
+        break;
+    case Action::Exit:
+        exitSequence();
+        break;
+    case Action::Saver:
+        StartSaverNow();
+        break;
+    case Action::Up:
+        movesOrView(timUp, xMarquee);
+        break;
+    case Action::Down:
+        movesOrView(timdown, xScreen);
+        break;
+    case Action::NextPath:
+        hold(timNp);
+        break;
+    case Action::PrevPath:
+        hold(timPp);
+        break;
+    case Action::NextPage:
+        movesOrView(timright, xFlyer);
+        break;
+    case Action::PrevPage:
+        movesOrView(timleft, xCabinet);
+        break;
+    case Action::Refresh:
+        RescanAll();
+        break;
+    case Action::Select:
+        launchRequest();
+        break;
+    }
+}
+
+void Main::keyUp() {
+    // A key released before its timer's first tick (a quick tap, or an arcade encoder's short
+    // pulse) still makes its one move; a held key has already moved on every tick.
+    QTimer* tapped =
+        heldMove_ != nullptr && heldMove_->isActive() && !heldMoveTicked_ ? heldMove_ : nullptr;
+    heldMove_ = nullptr;
+    for (QTimer* t : {&timdown, &timUp, &timleft, &timright, &timNp, &timPp}) {
+        t->stop();
+    }
+    if (tapped == &timUp) {
+        onTimUp();
+    } else if (tapped == &timdown) {
+        onTimdown();
+    } else if (tapped == &timleft) {
+        onTimleft();
+    } else if (tapped == &timright) {
+        onTimright();
+    } else if (tapped == &timNp) {
+        onTimNp();
+    } else if (tapped == &timPp) {
+        onTimPp();
+    }
+    app_.services().pictures->setBusy(false);
+    timScr.start();
+    state_.settings.ssCountdown = state_.settings.ssDelay;
+    timtorefresh.stop();
+    onTimtorefresh();
+}
+
+void Main::onTimtorefresh() {
+    timtorefresh.stop();
+    cabRefresh();
+}
+
+void Main::ToggleMute() {
+    if (!state_.settings.muted) {
+        state_.settings.muted = true;
+        if (mpFX->playState() == MediaPlayer::Playing) {
+            mpFX->stop();
+        }
+    } else {
+        state_.settings.muted = false;
+    }
+    app_.showMute();
+}
+
+void Main::StartSaverNow() {
+    state_.settings.ssCountdown = 1;
+    onTimScr();
+}
+
+void Main::onTimScr() {
+    UserSettings& settings = state_.settings;
+    if (settings.ssCountdown == -1) {
+        return;
+    }
+    settings.ssCountdown -= 1;
+    if (settings.ssCountdown <= 0) {
+        state_.ssMode = true;
+        timScr.stop();
+        if (app_.showScreenSaver()) {
+            hide();
+        }
+    }
+}
+
+void Main::pictureView(common::PictureElement* element) {
+    state_.ssMode = false;
+    state_.viewPic = element->fileName().toStdString();
+    app_.showScreenSaver();
+}
+
+void Main::launchRequest() {
+    timScr.stop();
+    if (state_.settings.muted) {
+        app_.launchSelected();
+        return;
+    }
+    timfx.stop();
+    mpFX->setFileName(skinFile("com.mp3"));
+    if (mpFX->fileName().isEmpty()) {
+        // Without its sound the launch would wait for ever; it goes ahead at once.
+        app_.launchSelected();
+        return;
+    }
+    mpFX->play();
+}
+
+void Main::exitSequence() {
+    std::string error;
+    if (!saveKeys(state_.programFolder, state_.keys, &error) ||
+        !SaveCfg(state_.programFolder, state_.settings,
+                 static_cast<std::int16_t>(state_.list1.index()), state_.curPath, &error)) {
+        qWarning("zembra: %s", error.c_str());
+    }
+    if (!state_.settings.muted) {
+        mpFX->setFileName(skinFile("end.mp3"));
+        mpFX->play();
+    }
+    timfx.setInterval(1000);
+    timfx.start();
+}
+
+void Main::onTimfx() {
+    if (mpFX->fileName().isEmpty() || mpFX->playState() == MediaPlayer::Stopped) {
+        timfx.stop();
+        KillDisplay();
+        const EmulatorConfig& c = state_.config;
+        if (state_.desktopWidth != c.runWidth) {
+            app_.services().display->ChangeRes(state_.desktopWidth, state_.desktopHeight,
+                                               c.exitDepth, c.exitRefresh);
+        }
+        app_.quit(0);
+        return;
+    }
+    // Poll the player as fast as the timer allows until the sound has finished.
+    timfx.setInterval(1);
+}
+
+void Main::showListMessage(const QString& text) {
+    const std::size_t mid = static_cast<std::size_t>(state_.midIndex);
+    QLabel* label = mid < ll.size() ? ll[mid] : ll[0];
+    label->setText(text);
+    label->show();
+    label->repaint();
+}
+
+void Main::populateList() {
+    const auto heading = zembra::populateList(state_, state_.list1);
+    if (!heading) {
+        showListMessage(QString::fromStdString(std::string(kNoRomsMessage)));
+        return;
+    }
+    lblPath->setText(QString::fromStdString(heading->caption));
+    lblPath->adjustSize();
+    xlogo->setVisible(state_.skinLayout.showLogo);
+    xlogo->setFileName(Application::nativeFile(heading->logoFile));
+    activateWindow();
+    setFocus();
+}
+
+void Main::loadLists() {
+    if (const auto message = zembra::loadLists(state_)) {
+        showListMessage(QString::fromStdString(*message));
+        return;
+    }
+    populateList();
+    if (state_.list1.visible() && !app_.intro().busy()) {
+        activateWindow();
+        setFocus();
+    }
+    gNextPath();
+}
+
+void Main::RescanAll() {
+    state_.list1.clear();
+    state_.list1.setVisible(false);
+    DeleteList(state_.tables);
+    ScanObserver observer;
+    observer.listMessage = [this](std::string_view text) {
+        showListMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    };
+    observer.pathCaption = [this](std::string_view text) {
+        lblPath->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+        lblPath->adjustSize();
+        lblPath->repaint();
+    };
+    FolderListingProbe probe;
+    Scan(state_, probe, observer).CheckForFiles();
+    loadLists();
+    // The lists end on the first path from path 1 on that has games; that path is shown.
+    if (!ll.empty()) {
+        ll[0]->setText(QString());
+    }
+    refreshMoved();
+}
+
+void Main::onTimRefreshit() {
+    timRefreshit.stop();
+    RescanAll();
+}
+
+void Main::KillDisplay() {
+    isStripMode() ? DelList2() : DelList();
+    for (QWidget* element : {static_cast<QWidget*>(xMarquee), static_cast<QWidget*>(xScreen),
+                             static_cast<QWidget*>(xFlyer), static_cast<QWidget*>(xCabinet),
+                             static_cast<QWidget*>(xlogo)}) {
+        element->hide();
+    }
+    lblPath->setText("1");
+    lblPath->hide();
+    for (QLabel* arrow : lblNav) {
+        arrow->hide();
+    }
+    app_.intro().timexit.start();
+    close();
+}
+
+} // namespace zembra

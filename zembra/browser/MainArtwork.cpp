@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window's artwork: the four pictures of the selection and the move sound.
+#include "common/ui/Units.h"
+#include "zembra/browser/Main.h"
+#include "zembra/catalogue/FileProbe.h"
+#include "zembra/startup/Application.h"
+
+namespace zembra {
+
+common::PictureElement* Main::artElement(ArtKind kind) const {
+    switch (kind) {
+    case ArtKind::Marquee:
+        return xMarquee;
+    case ArtKind::Snap:
+        return xScreen;
+    case ArtKind::Flyer:
+        return xFlyer;
+    case ArtKind::Cabinet:
+        return xCabinet;
+    }
+    return xMarquee;
+}
+
+bool Main::ShowFileSystemType(const std::string& file) {
+    state_.found = PerNameProbe().isFile(file);
+    return state_.found;
+}
+
+void Main::cabRefresh() {
+    if (keyCode(state_.keys.keyExit) != 0 && !state_.settings.muted &&
+        mpFX->playState() != MediaPlayer::Playing) {
+        mpFX->setFileName(skinFile("pop.mp3"));
+        if (!mpFX->fileName().isEmpty()) {
+            mpFX->play();
+        }
+    }
+    const int path = state_.curPath;
+    if (path < 1 || path > kExtrasPath) {
+        return;
+    }
+    const common::SkinLayout& skin = state_.skinLayout;
+    const bool shown[] = {skin.showMarquee, skin.showSnap, skin.showFlyer, skin.showCabinet};
+    const ItemList& list = state_.list1;
+    const std::string text = list.currentText();
+    for (int k = 0; k < 4; ++k) {
+        const auto kind = static_cast<ArtKind>(k);
+        state_.artFolder =
+            artBaseFolder(state_, path, text, list.index()) + std::string(info(kind).folder);
+        const ArtPicture picture = artPicture(state_, kind, list.index(), text);
+        state_.picFound = ShowFileSystemType(picture.tested);
+        common::PictureElement* element = artElement(kind);
+        if (state_.picFound) {
+            if (shown[k] && element->isHidden()) {
+                element->show();
+                element->setBackgroundColour(common::colourFromNumber(state_.scheme.bgColour));
+            }
+            element->setFileName(Application::nativeFile(picture.file));
+            state_.viewPic = element->fileName().toStdString();
+        } else if (!element->isHidden()) {
+            element->setFileName(skinFile(info(kind).fallback));
+            element->hide();
+        }
+    }
+    prefetchNeighbours();
+}
+
+void Main::prefetchNeighbours() {
+    // The next games in the direction of travel, decoded while the user looks at this one.
+    const ItemList& list = state_.list1;
+    std::vector<QString> files;
+    for (int step = 1; step <= 2; ++step) {
+        const int index = list.index() + lastMove_ * step;
+        if (index < 0 || index >= list.count()) {
+            break;
+        }
+        files.push_back(Application::nativeFile(
+            artPicture(state_, ArtKind::Snap, index, list.text(index)).file));
+    }
+    if (!files.empty() && !xScreen->isHidden()) {
+        app_.services().pictures->prefetch(files, xScreen->size() * xScreen->devicePixelRatioF());
+    }
+}
+
+} // namespace zembra

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window's skin: placing every element from skin.ini, fonts and colours.
+#include "common/text/NativePath.h"
+#include "common/ui/Units.h"
+#include "zembra/browser/Main.h"
+#include "zembra/startup/Application.h"
+
+namespace zembra {
+
+namespace {
+
+void place(QWidget* element, const common::ElementRect& r) {
+    element->setGeometry(common::twipsRect(r.left, r.top, r.width, r.height));
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void Main::setRes() {
+    common::SkinLayout& skin = state_.skinLayout;
+    // A missing or short skin.ini leaves what it does not say where it was.
+    common::loadSkinLayout(common::nativePath(state_.skinFolder() + "skin.ini"), skin);
+    place(xScreen, skin.snap);
+    place(xCabinet, skin.cabinet);
+    place(xFlyer, skin.flyer);
+    place(xMarquee, skin.marquee);
+    picf->move(xCabinet->pos() + QPoint(common::twipsToPixels(3), common::twipsToPixels(3)));
+    place(listArea, skin.listArea);
+    xlist[0]->setGeometry(QRect(listArea->pos(), QSize(common::twipsToPixels(skin.cellWidth),
+                                                       common::twipsToPixels(skin.cellHeight))));
+    lblPath->setText("1");
+    lblPath->move(common::twipsToPixels(skin.pathLeft), common::twipsToPixels(skin.pathTop));
+    lblNav[0]->move(common::twipsToPixels(skin.navLeft), common::twipsToPixels(skin.navTop));
+    MoveNav();
+    xlogo->setGeometry(
+        common::twipsRect(skin.logoLeft, skin.logoTop, skin.logoWidth, skin.logoHeight));
+    ll[0]->setText("Sgj");
+    ll[0]->resize(ll[0]->width(), fontMetrics().height());
+    ll[0]->hide();
+}
+
+void Main::MoveNav() {
+    for (std::size_t i = 1; i < lblNav.size(); ++i) {
+        lblNav[i]->move(lblNav[i - 1]->x() + lblNav[i - 1]->width(), lblNav[0]->y());
+    }
+}
+
+void Main::makeVis() {
+    lblPath->setVisible(state_.skinLayout.showPath);
+    for (std::size_t i = 1; i < lblNav.size(); ++i) {
+        lblNav[i]->setVisible(state_.skinLayout.showNav);
+    }
+}
+
+void Main::setScheme() {
+    common::Scheme& scheme = state_.scheme;
+    common::loadScheme(common::nativePath(state_.skinFolder() + "scheme.cfg"), scheme);
+    if (state_.settings.userFontSize > 0) {
+        scheme.fontSize = state_.settings.userFontSize;
+    }
+    QFont font(QString::fromStdString(scheme.fontName));
+    if (scheme.fontSize > 0) {
+        font.setPointSizeF(scheme.fontSize);
+    }
+    const QColor high = common::colourFromNumber(scheme.highColour);
+    for (QLabel* label : {lblPath, lblNav[0], lblNav[1], lblNav[2], lblNav[3], lblNav[4]}) {
+        setTextColour(label, high);
+        label->setFont(font);
+        label->adjustSize();
+    }
+    MoveNav();
+    const QColor background = common::colourFromNumber(scheme.bgColour);
+    xFlyer->setBackgroundColour(background);
+    xCabinet->setBackgroundColour(background);
+    // Row label 0 is the model the others are copied from, so it carries the scheme too.
+    ll[0]->setFont(font);
+    setTextColour(ll[0], common::colourFromNumber(scheme.fontColour));
+    SetListSize();
+    if (isStripMode()) {
+        ll[0]->hide();
+        return;
+    }
+    for (QLabel* label : ll) {
+        setTextColour(label, common::colourFromNumber(scheme.fontColour));
+        label->setFont(font);
+    }
+    if (static_cast<std::size_t>(state_.midIndex) < ll.size()) {
+        QLabel* selection = ll[static_cast<std::size_t>(state_.midIndex)];
+        QFont bold = font;
+        bold.setBold(true);
+        selection->setFont(bold);
+        selection->setWordWrap(false);
+        selection->raise();
+    }
+}
+
+void Main::SetTheme() {
+    setScheme();
+    PaintBg();
+    if (state_.settings.muted) {
+        mpFX->stop();
+    } else {
+        timfx.stop();
+        mpFX->setFileName(skinFile("start.mp3"));
+        mpFX->play();
+    }
+}
+
+bool Main::isStripMode() const {
+    const std::string& type = state_.skinLayout.listType;
+    return type != "list" && !type.empty();
+}
+
+} // namespace zembra

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/menus/frmMute.h"
+
+#include "common/ui/Units.h"
+#include "zembra/browser/Main.h"
+#include "zembra/menus/MenuGeometry.h"
+#include "zembra/platform/TintBehind.h"
+#include "zembra/startup/Application.h"
+
+#include <QPainter>
+
+namespace zembra {
+
+frmMute::frmMute(Application& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Menu");
+    setCursor(Qt::BlankCursor);
+    const common::Scheme& scheme = app.state().scheme;
+    QFont font(QString::fromStdString(scheme.fontName));
+    if (scheme.fontSize > 0) {
+        font.setPointSizeF(scheme.fontSize);
+    }
+    const QRect browser =
+        app.browser() != nullptr ? app.browser()->geometry() : QRect(0, 0, 640, 480);
+    const MenuGeometry menu = menuGeometry(font, browser);
+    setGeometry(menu.window);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, common::colourFromNumber(scheme.bgColour));
+    palette.setColor(QPalette::WindowText, common::colourFromNumber(scheme.highColour));
+    setPalette(palette);
+
+    lblMute = new QLabel(app.state().settings.muted ? "Sound Fx Are Off" : "Sound Fx Are On", this);
+    lblMute->setFont(font);
+    lblMute->setPalette(palette);
+    lblMute->setAlignment(Qt::AlignCenter);
+    lblMute->setGeometry(0, menu.entryTop(4), width(), menu.lineHeight);
+
+    timexit.setInterval(800);
+    timtrans.setInterval(15);
+    timtrans.setSingleShot(true);
+    connect(&timexit, &QTimer::timeout, this, &frmMute::onTimexit);
+    connect(&timtrans, &QTimer::timeout, this, &frmMute::onTimtrans);
+    timexit.start();
+    timtrans.start();
+}
+
+void frmMute::onTimtrans() {
+    timtrans.stop();
+    const common::Scheme& scheme = app_.state().scheme;
+    const bool plain = scheme.bgColour == 16777215 || scheme.bgColour == 0;
+    TintBehind(this, plain ? scheme.fontColour : scheme.bgColour);
+}
+
+void frmMute::onTimexit() {
+    timexit.stop();
+    if (Main* browser = app_.browser()) {
+        browser->setEnabled(true);
+        browser->activateWindow();
+        browser->setFocus();
+    }
+    close();
+}
+
+void frmMute::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The frame in the highlight colour, as large as the window.
+    QPainter painter(this);
+    painter.setPen(common::colourFromNumber(app_.state().scheme.highColour));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace zembra

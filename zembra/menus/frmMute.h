@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sound notice: says for a moment whether the sound effects are on or off.
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace zembra {
+
+class Application;
+
+/// Stands where the settings menu would, tinted over the browser, and closes itself after
+/// 0.8 s, giving the browser the focus back.
+class frmMute : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMute(Application& app, QWidget* parent = nullptr);
+
+    QTimer timexit;  ///< 800 ms: close
+    QTimer timtrans; ///< 15 ms, once: the see-through tint
+    QLabel* lblMute;
+
+    void onTimexit();
+    void onTimtrans();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Application& app_;
+};
+
+} // namespace zembra

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/startup/Application.h"
+
+#include "common/text/NativePath.h"
+#include "zembra/attract/blanker.h"
+#include "zembra/browser/Main.h"
+#include "zembra/menus/background.h"
+#include "zembra/menus/frmMute.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <iostream>
+
+namespace zembra {
+
+Application::Application(std::string programFolder, Services services)
+    : state_(std::make_unique<ProgramState>()), services_(std::move(services)) {
+    state_->programFolder = std::move(programFolder);
+    state_->themesRoot = state_->programFolder + "\\zbthemes";
+}
+
+Application::~Application() {
+    // The browser refers to the intro window; it goes first.
+    delete browser_.data();
+    delete mute_.data();
+}
+
+void Application::start() {
+    if (intro().load()) {
+        intro().show();
+    }
+}
+
+blanker& Application::intro() {
+    if (!intro_) {
+        intro_ = std::make_unique<blanker>(*this);
+    }
+    return *intro_;
+}
+
+background& Application::backdrop() {
+    if (!backdrop_) {
+        backdrop_ = std::make_unique<background>(*this);
+    }
+    return *backdrop_;
+}
+
+Main* Application::browser() const {
+    return browser_.data();
+}
+
+Main& Application::loadBrowser() {
+    if (browser_ == nullptr) {
+        browser_ = new Main(*this);
+        emit browserLoaded(browser_);
+    }
+    return *browser_;
+}
+
+void Application::browserClosed(Main* window) {
+    if (browser_ == window) {
+        browser_ = nullptr;
+    }
+}
+
+void Application::showMute() {
+    if (mute_ != nullptr) {
+        mute_->close();
+    }
+    mute_ = new frmMute(*this);
+    mute_->show();
+}
+
+void Application::showInfo() {
+    ++infoRequests;
+}
+
+void Application::showMenu() {
+    ++menuRequests;
+}
+
+bool Application::showScreenSaver() {
+    ++saverRequests;
+    return false;
+}
+
+void Application::launchSelected() {
+    ++launchRequests;
+}
+
+QString Application::nativeFile(const std::string& programPath) {
+    return QString::fromStdString(common::nativePathText(programPath));
+}
+
+void Application::quit(int status) {
+    if (quitting_) {
+        return;
+    }
+    quitting_ = true;
+    emit finished(status);
+    QTimer::singleShot(0, qApp, [status] { QCoreApplication::exit(status); });
+}
+
+void Application::fatal(const QString& message) {
+    std::cerr << "zembra: " << message.toStdString() << std::endl;
+    const QString platform = QGuiApplication::platformName();
+    if (platform != "offscreen" && platform != "minimal") {
+        QMessageBox::critical(nullptr, "Zembra", message);
+    }
+    quit(2);
+}
+
+} // namespace zembra

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The running program: its state, its services and its windows.
+#pragma once
+
+#include "zembra/platform/Services.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <string>
+
+namespace zembra {
+
+class Main;
+class blanker;
+class background;
+class frmMute;
+
+/// Owns the program-wide state and the services, and creates the windows as they are needed.
+/// Windows reach one another through it. The browser window `Main` is closed and loaded anew
+/// when the skin or the font size changes; the others live for the whole run.
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    Application(std::string programFolder, Services services);
+    ~Application() override;
+
+    ProgramState& state() { return *state_; }
+    Services& services() { return services_; }
+
+    /// Opens the intro window, which starts everything else.
+    void start();
+
+    blanker& intro();
+    background& backdrop();
+
+    /// The browser window, or nullptr while it is closed.
+    Main* browser() const;
+    /// The browser window, created ("loaded") when it is closed.
+    Main& loadBrowser();
+    /// Called by the browser when it closes.
+    void browserClosed(Main* window);
+
+    /// The sound notice after the Mute action.
+    void showMute();
+
+    // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
+    // Each action arrives here and nowhere else.
+    void showInfo();
+    void showMenu();
+    bool menuVisible() const { return false; }
+    void focusMenu() {}
+    /// Opens the attract window over the browser; false when it could not be opened, in which
+    /// case the browser stays as it is.
+    bool showScreenSaver();
+
+    /// Starts the selected game; the launch request ends here.
+    void launchSelected();
+
+    /// A program path ("C:\x\y.png", "\zbthemes\neon\pop.mp3" after the program folder) as a
+    /// native file name.
+    static QString nativeFile(const std::string& programPath);
+
+    /// Ends the program with `status` once control returns to the event loop.
+    void quit(int status);
+    /// quarn.ini cannot be used: the reason is shown and the program ends with status 2.
+    void fatal(const QString& message);
+
+    /// How many times each not-yet-built window was asked for (for tests).
+    int infoRequests = 0;
+    int menuRequests = 0;
+    int saverRequests = 0;
+    int launchRequests = 0;
+
+signals:
+    void browserLoaded(Main* window);
+    void finished(int status);
+
+private:
+    std::unique_ptr<ProgramState> state_;
+    Services services_;
+    std::unique_ptr<background> backdrop_;
+    std::unique_ptr<blanker> intro_;
+    QPointer<Main> browser_;
+    QPointer<frmMute> mute_;
+    bool quitting_ = false;
+};
+
+} // namespace zembra
