@@ -72,6 +72,10 @@ void Main::createElements() {
     xCabinet = picture("xCabinet");
     xFlyer = picture("xFlyer");
     xMarquee = picture("xMarquee");
+    // Each picture appears with the first game that has one, if the skin shows its kind.
+    for (QWidget* artwork : {xScreen, xCabinet, xFlyer, xMarquee}) {
+        artwork->hide();
+    }
     xlogo = picture("xlogo");
     picf = new QWidget(this);
     picf->setObjectName("picf");
@@ -93,9 +97,11 @@ void Main::createElements() {
     ll[0]->hide();
     mpFX = app_.services().makePlayer(nullptr);
     connect(mpFX.get(), &MediaPlayer::playStateChanged, this, [this](int, int newState) {
-        // The launch follows the launch sound, once the player says it has stopped.
-        if (newState == MediaPlayer::Stopped && mpFX->fileName() == skinFile("com.mp3") &&
-            mpFX->playState() == 0) {
+        // The launch follows the launch sound, once the player says it has stopped. One
+        // request starts one game, however many stop reports arrive.
+        if (launchPending_ && newState == MediaPlayer::Stopped &&
+            mpFX->fileName() == skinFile("com.mp3") && mpFX->playState() == 0) {
+            launchPending_ = false;
             app_.launchSelected();
         }
     });

@@ -173,6 +173,7 @@ private:
     /// before the first tick still moves once.
     QTimer* heldMove_ = nullptr;
     bool heldMoveTicked_ = false;
+    bool launchPending_ = false; ///< a launch waits for the launch sound to end
     QImage backgroundImage_;
     QPoint rememberedPointer_;
 };

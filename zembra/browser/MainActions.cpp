@@ -166,12 +166,14 @@ void Main::launchRequest() {
         return;
     }
     timfx.stop();
+    launchPending_ = false;
     mpFX->setFileName(skinFile("com.mp3"));
     if (mpFX->fileName().isEmpty()) {
         // Without its sound the launch would wait for ever; it goes ahead at once.
         app_.launchSelected();
         return;
     }
+    launchPending_ = true;
     mpFX->play();
 }
 

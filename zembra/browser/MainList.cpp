@@ -135,6 +135,9 @@ void Main::RefreshList() {
     }
     const ItemList& list = state_.list1;
     if (type == "list") {
+        if (list.count() == 0) {
+            return; // the rows keep their message ("No Roms Found", the scan's progress)
+        }
         for (std::size_t r = 0; r < ll.size(); ++r) {
             const int item =
                 rowItem(static_cast<int>(r), list.index(), state_.midIndex, list.count());

@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser window on the offscreen platform: start-up, list drawing, moves, pulse, artwork,
+// keys, mute and exit.
+#include "common/ui/Units.h"
+#include "tests/browser/BrowserFixture.h"
+#include "zembra/input/KeyFile.h"
+#include "zembra/menus/frmMute.h"
+
+#include <QApplication>
+
+using testing_support::BrowserTest;
+using testing_support::readFile;
+
+namespace {
+
+constexpr int kUp = 38, kDown = 40, kNextPage = 34, kNextPath = 39, kSelect = 13, kExit = 27,
+              kMute = 77;
+
+void tap(zembra::Main& browser, int key, bool modifier = false) {
+    browser.keyDown(key, modifier);
+    browser.keyUp();
+}
+
+TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
+    zembra::Main& browser = start();
+    EXPECT_EQ(state().curPath, 1);
+    EXPECT_EQ(state().list1.count(), 12);
+    EXPECT_EQ(state().list1.index(), 4);
+    EXPECT_EQ(row(browser, state().midIndex), "Game 05");
+    EXPECT_EQ(browser.lblPath->text(), "Fixture");
+    EXPECT_EQ(browser.width(), 1920);
+    EXPECT_EQ(browser.height(), 1080);
+    EXPECT_FALSE(browser.timRefreshit.isActive()); // the lists were there
+    EXPECT_FALSE(app->intro().isVisible());
+    // The start sound of the skin was played.
+    EXPECT_NE(std::find(fx().calls.begin(), fx().calls.end(), "play"), fx().calls.end());
+}
+
+TEST_F(BrowserTest, ASavedIndexPastTheListKeepsTheFirstGame) {
+    savedIndex = 40;
+    start();
+    EXPECT_EQ(state().list1.index(), 0);
+}
+
+TEST_F(BrowserTest, RowsBeforeTheFirstGameAreEmpty) {
+    savedIndex = 0;
+    zembra::Main& browser = start();
+    const int mid = state().midIndex;
+    ASSERT_GT(mid, 2);
+    EXPECT_EQ(row(browser, mid - 1), "");
+    EXPECT_EQ(row(browser, 0), "");
+    EXPECT_EQ(row(browser, mid), "Game 01");
+    EXPECT_EQ(row(browser, mid + 1), "Game 02");
+    EXPECT_EQ(browser.ll.size() / 2, static_cast<std::size_t>(mid));
+}
+
+TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
+    zembra::Main& browser = start();
+    tap(browser, kDown);
+    EXPECT_EQ(state().list1.index(), 5);
+    tap(browser, kUp);
+    tap(browser, kUp);
+    EXPECT_EQ(state().list1.index(), 3);
+
+    // Held: every tick moves, the release adds nothing.
+    browser.keyDown(kDown, false);
+    EXPECT_TRUE(browser.timdown.isActive());
+    browser.onTimdown();
+    browser.onTimdown();
+    browser.keyUp();
+    EXPECT_EQ(state().list1.index(), 5);
+    EXPECT_FALSE(browser.timdown.isActive());
+
+    tap(browser, kNextPage);
+    EXPECT_EQ(state().list1.index(), 11); // fewer than a page left: the last game
+
+    tap(browser, kNextPath);
+    EXPECT_EQ(state().curPath, 3); // path 2 is not in use
+    EXPECT_EQ(state().list1.index(), 0);
+    EXPECT_EQ(browser.lblPath->text(), "Third");
+    tap(browser, kNextPath);
+    EXPECT_EQ(state().curPath, 1); // 4 to 27 are empty, and 27 wraps to 1
+}
+
+TEST_F(BrowserTest, ThePulseRunsEightTicks) {
+    zembra::Main& browser = start();
+    QLabel* selection = browser.ll.at(static_cast<std::size_t>(state().midIndex));
+    const std::vector<int> expected = {32, 64, 128, 255, 255, 128, 64};
+    while (browser.pulseStep() != 0) {
+        browser.onTimhigh();
+    }
+    for (int tick = 0; tick < 7; ++tick) {
+        browser.onTimhigh();
+        EXPECT_EQ(common::numberFromColour(selection->palette().color(QPalette::WindowText)),
+                  expected[static_cast<std::size_t>(tick)])
+            << tick;
+        EXPECT_FALSE(selection->autoFillBackground());
+    }
+    const QColor last = selection->palette().color(QPalette::WindowText);
+    browser.onTimhigh(); // the idle tick paints nothing
+    EXPECT_EQ(selection->palette().color(QPalette::WindowText), last);
+    EXPECT_EQ(browser.pulseStep(), 0);
+}
+
+TEST_F(BrowserTest, TwoColumnsPutTheSelectionAtTheTopOfTheSecond) {
+    writeSkin("\"list\"", 2);
+    zembra::Main& browser = start();
+    const auto mid = static_cast<std::size_t>(state().midIndex);
+    ASSERT_EQ(browser.ll.size() % 2, 0u);
+    EXPECT_EQ(mid, browser.ll.size() / 2);
+    EXPECT_EQ(browser.ll[mid]->y(), browser.ll[0]->y());
+    EXPECT_GT(browser.ll[mid]->x(), browser.ll[0]->x());
+}
+
+TEST_F(BrowserTest, APictureStripKeepsTheCellsThatFit) {
+    writeSkin("\"snap\"", 1, "900,200,4800,1200", "1000,1000", 0);
+    writeArt("snap", "g05");
+    zembra::Main& browser = start();
+    EXPECT_EQ(browser.xlist.size(), 4u);
+    EXPECT_EQ(state().midIndex, 2);
+    EXPECT_TRUE(browser.shphigh->isVisibleTo(&browser));
+    EXPECT_TRUE(browser.ll[0]->isHidden());
+    // The selection cell shows the selected game's snap, its neighbours theirs.
+    EXPECT_TRUE(browser.xlist[2]->fileName().endsWith("art/snap/g05.png"));
+    EXPECT_EQ(browser.lblPath->text(), "Game 05");
+    // A neighbour without a picture keeps the fall-back cleared to nothing.
+    EXPECT_TRUE(browser.xlist[3]->fileName().isEmpty());
+}
+
+TEST_F(BrowserTest, ArtworkIsShownHiddenAndFallsBack) {
+    writeArt("marquees", "g05");
+    writeArt("snap", "g05");
+    writeArt("snap", "g06");
+    writeArt("flyers", "g05");
+    zembra::Main& browser = start();
+    EXPECT_FALSE(browser.xMarquee->isHidden());
+    EXPECT_TRUE(browser.xMarquee->fileName().endsWith("art/marquees/g05.png"));
+    EXPECT_FALSE(browser.xScreen->isHidden());
+    // The skin hides flyers: the picture is loaded but the element stays hidden.
+    EXPECT_TRUE(browser.xFlyer->isHidden());
+    EXPECT_TRUE(browser.xFlyer->fileName().endsWith("art/flyers/g05.png"));
+    EXPECT_TRUE(browser.xCabinet->isHidden());
+
+    tap(browser, kDown);
+    EXPECT_TRUE(browser.xMarquee->isHidden()); // g06 has no marquee
+    EXPECT_FALSE(browser.xScreen->isHidden());
+    EXPECT_TRUE(browser.xScreen->fileName().endsWith("art/snap/g06.png"));
+    EXPECT_EQ(state().viewPic, browser.xScreen->fileName().toStdString());
+    tap(browser, kUp);
+    EXPECT_FALSE(browser.xMarquee->isHidden()); // back as soon as a picture exists
+}
+
+TEST_F(BrowserTest, TheMoveSoundNeverInterruptsItselfAndIsSilentWhenMuted) {
+    zembra::Main& browser = start();
+    auto& calls = fx().calls;
+    fx().finish();
+    calls.clear();
+    browser.cabRefresh();
+    EXPECT_EQ(calls, (std::vector<std::string>{
+                         "setFileName " + (cab / "zbthemes/plain/pop.mp3").string(), "play"}));
+    calls.clear();
+    browser.cabRefresh(); // still playing
+    EXPECT_TRUE(calls.empty());
+
+    fx().finish();
+    state().settings.muted = true;
+    calls.clear();
+    browser.cabRefresh();
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
+    cab.write("zbkeys.cfg", "38,40,34,33,116,9,39,37,13,27,83,77,38\r\n"); // Info on Up too
+    writeArt("snap", "g05");
+    zembra::Main& browser = start();
+    tap(browser, kUp);
+    EXPECT_EQ(app->infoRequests, 1);
+    EXPECT_EQ(state().list1.index(), 4);
+
+    tap(browser, kDown, true);
+    EXPECT_EQ(state().list1.index(), 4);
+    EXPECT_EQ(app->saverRequests, 1);
+    EXPECT_FALSE(state().ssMode);
+    EXPECT_TRUE(QString::fromStdString(state().viewPic).endsWith("art/snap/g05.png"));
+
+    browser.keyDown(kNextPath, true);
+    EXPECT_TRUE(browser.timNp.isActive()); // paths move with a modifier too
+    browser.keyUp();
+    EXPECT_EQ(state().curPath, 3);
+
+    tap(browser, 0); // a key without a code matches no unbound action
+    EXPECT_EQ(app->infoRequests, 1);
+}
+
+TEST_F(BrowserTest, MuteStopsTheSoundAndShowsTheNotice) {
+    zembra::Main& browser = start();
+    EXPECT_EQ(fx().playState(), zembra::MediaPlayer::Playing); // the start sound
+    tap(browser, kMute);
+    EXPECT_TRUE(state().settings.muted);
+    EXPECT_EQ(fx().playState(), zembra::MediaPlayer::Stopped);
+    auto notices = QApplication::topLevelWidgets();
+    auto isNotice = [](QWidget* w) { return qobject_cast<zembra::frmMute*>(w) != nullptr; };
+    auto notice = std::find_if(notices.begin(), notices.end(), isNotice);
+    ASSERT_NE(notice, notices.end());
+    auto* mute = static_cast<zembra::frmMute*>(*notice);
+    EXPECT_EQ(mute->lblMute->text(), "Sound Fx Are Off");
+    EXPECT_TRUE(mute->timexit.isActive());
+    EXPECT_EQ(mute->timexit.interval(), 800);
+
+    const auto played = std::count(fx().calls.begin(), fx().calls.end(), "play");
+    browser.ToggleMute();
+    EXPECT_FALSE(state().settings.muted);
+    EXPECT_EQ(std::count(fx().calls.begin(), fx().calls.end(), "play"), played); // no replay
+}
+
+TEST_F(BrowserTest, ExitWritesBothFilesWaitsForTheSoundAndRestoresTheDisplay) {
+    values.runWidth = "800";
+    values.runHeight = "600";
+    values.exitRefresh = "60";
+    values.exitDepth = "32";
+    zembra::Main& browser = start();
+    ASSERT_EQ(display->changes.size(), 1u);
+    EXPECT_EQ(browser.width(), 800);
+    tap(browser, kDown);
+    int status = -1;
+    QObject::connect(app.get(), &zembra::Application::finished, [&](int s) { status = s; });
+
+    tap(browser, kExit);
+    EXPECT_EQ(readFile(cab / "zbkeys.cfg"), "38,40,34,33,116,9,39,37,13,27,83,77,73\r\n");
+    zembra::UserSettings saved;
+    ASSERT_TRUE(zembra::openCfg(cab.text(), saved));
+    EXPECT_EQ(saved.cfgListIndex, 5);
+    EXPECT_EQ(saved.cfgPath, 1);
+    EXPECT_TRUE(fx().fileName().endsWith("end.mp3"));
+    EXPECT_TRUE(browser.timfx.isActive());
+
+    browser.onTimfx(); // the sound still plays
+    EXPECT_EQ(browser.timfx.interval(), 1);
+    EXPECT_EQ(status, -1);
+    fx().finish();
+    browser.onTimfx();
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(display->changes.size(), 2u);
+    EXPECT_EQ(display->changes[1], (std::array<float, 4>{1920, 1080, 32, 60}));
+}
+
+TEST_F(BrowserTest, AMutedExitEndsAtTheFirstTick) {
+    muted = true;
+    zembra::Main& browser = start();
+    int status = -1;
+    QObject::connect(app.get(), &zembra::Application::finished, [&](int s) { status = s; });
+    tap(browser, kExit);
+    browser.onTimfx();
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(display->changes.empty()); // the desktop mode was never changed
+}
+
+TEST_F(BrowserTest, WithoutListFilesTheFirstRunScansAndShowsPathOne) {
+    scanFirst = false;
+    zembra::Main& browser = start();
+    EXPECT_EQ(row(browser, state().midIndex), "No Roms Found, check your Quarn.ini");
+    ASSERT_TRUE(browser.timRefreshit.isActive());
+    browser.onTimRefreshit();
+    EXPECT_TRUE(cab.exists("l 1.lst"));
+    EXPECT_EQ(state().curPath, 1);
+    EXPECT_EQ(state().list1.count(), 12);
+    EXPECT_EQ(row(browser, state().midIndex), "Game 01");
+}
+
+TEST_F(BrowserTest, ActivationStartsAndStopsTheTimers) {
+    zembra::Main& browser = start();
+    browser.deactivated();
+    EXPECT_FALSE(browser.timjoy.isActive());
+    EXPECT_FALSE(browser.timScr.isActive());
+    EXPECT_FALSE(browser.timhigh.isActive());
+    EXPECT_TRUE(browser.timWfExit.isActive());
+    EXPECT_FALSE(state().ssMode);
+    browser.activated();
+    browser.gotFocus();
+    EXPECT_TRUE(browser.timjoy.isActive());
+    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_TRUE(browser.timScr.isActive());
+    EXPECT_TRUE(state().ssMode);
+}
+
+TEST_F(BrowserTest, TheIdleCountdownOpensTheAttractModeUnlessItIsOff) {
+    ssDelay = "2";
+    zembra::Main& browser = start();
+    browser.onTimScr();
+    EXPECT_EQ(app->saverRequests, 0);
+    browser.onTimScr();
+    EXPECT_EQ(app->saverRequests, 1);
+
+    state().settings.ssCountdown = -1;
+    browser.onTimScr();
+    EXPECT_EQ(app->saverRequests, 1);
+    browser.StartSaverNow(); // the action opens it even then
+    EXPECT_EQ(app->saverRequests, 2);
+}
+
+TEST_F(BrowserTest, SelectLaunchesAfterTheLaunchSoundOrAtOnce) {
+    zembra::Main& browser = start();
+    tap(browser, kSelect);
+    EXPECT_TRUE(fx().fileName().endsWith("com.mp3"));
+    EXPECT_EQ(app->launchRequests, 0);
+    fx().finish();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->launchRequests, 1);
+
+    std::filesystem::remove(cab / "zbthemes/plain/com.mp3");
+    tap(browser, kSelect); // no sound to wait for
+    EXPECT_EQ(app->launchRequests, 2);
+
+    state().settings.muted = true;
+    tap(browser, kSelect);
+    EXPECT_EQ(app->launchRequests, 3);
+}
+
+} // namespace
