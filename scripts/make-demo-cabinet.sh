@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the demo cabinet in TARGET_DIR, or refreshes one built before.
 #
 #   scripts/make-demo-cabinet.sh TARGET_DIR
+#   ZEMBRA_ARTGEN=build/demo/artgen/zembra_demo_art scripts/make-demo-cabinet.sh TARGET_DIR
 #
 # - copies demo/cabinet/* into TARGET_DIR; in the *.in files every @CABINET@ becomes the
 #   absolute TARGET_DIR with a trailing "/", and the .in suffix is dropped;
+# - copies the skins demo/cabinet/zbthemes/<skin>/ into TARGET_DIR/zbthemes/<skin>/, with the
+#   intro video and the path logos;
 # - creates the ROM folders and one empty file for every name in the manifests demo/roms/*.txt;
-# - creates the emulator, artwork and extras folders.
+# - creates the emulator, artwork and extras folders;
+# - when the environment variable ZEMBRA_ARTGEN names the built artwork generator
+#   (the CMake target zembra_demo_art), draws artwork for the demo's games: a few hundred of the
+#   MAME games, most Neo-Geo and Classics games, all games of the fixed emulators and all
+#   extras. Pictures already there are kept, so a second run takes no time.
 #
 # Nothing already in TARGET_DIR is deleted. The demo's own files are replaced with fresh copies,
-# except zbkeys.cfg, which Zembra saves when the keys are changed from its menu: it is only
-# copied when missing. quarn.cfg and the list files are never touched, and existing ROM files
-# keep whatever they hold.
+# except zbkeys.cfg and quarn.cfg, which Zembra saves itself (the keys from its menu, the skin
+# and the last game on exit): they are only copied when missing. The list files are never
+# touched, and existing ROM files keep whatever they hold.
 set -euo pipefail
 
 repo="$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd -P)"
@@ -79,9 +87,13 @@ other_folders=(
 shopt -u patsub_replacement 2>/dev/null || true
 
 pending=""
+scratch=""
 cleanup() {
     if [[ -n $pending ]]; then
         rm -f -- "$pending"
+    fi
+    if [[ -n $scratch ]]; then
+        rm -rf -- "$scratch"
     fi
 }
 trap cleanup EXIT
@@ -110,9 +122,19 @@ for source in "$demo"/cabinet/*; do
     name="$(basename -- "$source")"
     case "$name" in
     *.in) install_file "$source" "$target/${name%.in}" fill ;;
-    zbkeys.cfg) [[ -e $target/$name ]] || install_file "$source" "$target/$name" copy ;;
+    zbkeys.cfg | quarn.cfg) [[ -e $target/$name ]] || install_file "$source" "$target/$name" copy ;;
     *) install_file "$source" "$target/$name" copy ;;
     esac
+done
+
+# The skins: every file of every skin folder, refreshed on each run.
+for skin in "$demo"/cabinet/zbthemes/*/; do
+    skin_name="$(basename -- "$skin")"
+    mkdir -p -- "$target/zbthemes/$skin_name"
+    for source in "$skin"*; do
+        [[ -f $source ]] || continue
+        install_file "$source" "$target/zbthemes/$skin_name/$(basename -- "$source")" copy
+    done
 done
 
 for manifest in "$demo"/roms/*.txt; do
@@ -144,5 +166,55 @@ done
 for folder in "${other_folders[@]}"; do
     mkdir -p -- "$target/$folder"
 done
+
+# Artwork, drawn by the generator when it is given. Each call names the catalogue, the base
+# folder the path reads its artwork from (see quarn.ini.in and extra.lst.in) and the file of set
+# names; the generator skips names that are not in the catalogue.
+if [[ -n ${ZEMBRA_ARTGEN:-} ]]; then
+    [[ -x $ZEMBRA_ARTGEN && ! -d $ZEMBRA_ARTGEN ]] ||
+        die "ZEMBRA_ARTGEN does not name a program: $ZEMBRA_ARTGEN"
+    catalogue="$target/gamelist.lst"
+    art() { # base folder, manifest, generator options
+        local base="$1" manifest="$2"
+        shift 2
+        "$ZEMBRA_ARTGEN" "$@" "$catalogue" "$target/$base" "$demo/roms/$manifest.txt" >/dev/null ||
+            die "the artwork generator failed for $base"
+    }
+    art artwork/mame/ mame --every 5
+    art artwork/neogeo/ neogeo
+    art artwork/classics/ classics
+    art emu/impact/ impact --complete
+    art emu/modeler/ modeler --complete
+    art emu/s11/ s11 --complete
+    art emu/vpinball/ vpinball --complete
+    art emu/daphne/ daphne --complete
+    # Ultra 64: the game titled exactly "Killer Instinct" keeps its pictures in the KI folder,
+    # every other one in the KI2 folder.
+    art emu/ki/ ki --complete
+    art emu/ki2/ ki2 --complete
+
+    # Extras keep their pictures in their own folders, named after the program file.
+    scratch="$(mktemp -d)"
+    extra_titles="$scratch/titles.lst"
+    extra_names="$scratch/names.txt"
+    exe="" caption="" folder=""
+    while IFS= read -r line || [[ -n $line ]]; do
+        line="${line%$'\r'}"
+        case "$line" in
+        Exe=*) exe="${line#Exe=}" ;;
+        Caption=*) caption="${line#Caption=}" ;;
+        Path=*) folder="${line#Path=}" ;;
+        '}')
+            if [[ -n $exe && -n $caption && -n $folder ]]; then
+                printf '%s,"%s"\n' "${exe%.*}" "$caption" >"$extra_titles"
+                printf '%s\n' "$exe" >"$extra_names"
+                "$ZEMBRA_ARTGEN" --complete "$extra_titles" "$folder" "$extra_names" >/dev/null ||
+                    die "the artwork generator failed for the extra $exe"
+            fi
+            exe="" caption="" folder=""
+            ;;
+        esac
+    done <"$target/extra.lst"
+fi
 
 printf 'Demo cabinet ready in %s (try: zembra --home %q --rescan)\n' "$cabinet" "$target"

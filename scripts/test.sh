@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib/packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" clang-format
+ensure_packages "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" clang-format
 
 build="$root/build-test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMBRA_SANITIZE=ON

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture element: a PNG or JPEG shown by file name inside a rectangle.
+// The picture element: a PNG, JPEG or GIF shown by file name inside a rectangle.
 #pragma once
 
 #include <QColor>
@@ -13,8 +13,8 @@ class PictureLoader;
 
 /// Shows the picture scaled to fit its rectangle, aspect kept, centred over its background
 /// colour. Setting the file name checks the file's header at once: a file that is missing or
-/// not a PNG or JPEG reads back as an empty name. Decoding happens on the loader's workers; the
-/// element paints the picture when it arrives and, until then (or when decoding fails), keeps
+/// not a PNG, JPEG or GIF reads back as an empty name. Decoding happens on the loader's workers;
+/// the element paints the picture when it arrives and, until then (or when decoding fails), keeps
 /// showing what it showed before.
 class PictureElement : public QWidget {
     Q_OBJECT

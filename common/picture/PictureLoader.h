@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-
 #include <memory>
 #include <vector>
 
@@ -26,7 +25,7 @@ public:
     explicit PictureLoader(qsizetype cacheBytes = 96 * 1024 * 1024, QObject* parent = nullptr);
     ~PictureLoader() override;
 
-    /// True when `file` starts like a PNG or a JPEG; reads only the first bytes.
+    /// True when `file` starts like a PNG, a JPEG or a GIF; reads only the first bytes.
     static bool isShowable(const QString& file);
 
     /// Fewer workers while the user holds a key, so the moves stay smooth.

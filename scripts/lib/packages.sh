@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a script needs, once, and only those missing.
 
-# The packages every build needs.
+# The packages every build needs: the toolchain, Qt 6, libmpv, SDL2 and the X libraries.
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
-                libbenchmark-dev)
+                libbenchmark-dev qt6-base-dev libmpv-dev libsdl2-dev libx11-dev libxrandr-dev
+                libxtst-dev fonts-dejavu-core)
+# What the window and end-to-end tests need: a virtual X display and a way to press keys.
+DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils)
 # clang and its runtime for the fuzz targets.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

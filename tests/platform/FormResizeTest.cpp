@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Window scaling: recorded places, tags that limit what is scaled, tall-enough labels.
+#include "zembra/platform/FormResize.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Form {
+    Form() {
+        window.resize(512, 384);
+        picture = new QWidget(&window);
+        picture->setGeometry(100, 50, 200, 100);
+        topOnly = new QWidget(&window);
+        topOnly->setGeometry(10, 20, 30, 40);
+        topOnly->setProperty("tag", "@t");
+        untagged = new QWidget(&window);
+        untagged->setGeometry(10, 20, 30, 40);
+        untagged->setProperty("tag", "X");
+        label = new QLabel("Pac-Man", &window);
+        label->setGeometry(0, 0, 100, 2);
+        resize.setSourceForm(&window);
+    }
+
+    QWidget window;
+    QWidget* picture;
+    QWidget* topOnly;
+    QWidget* untagged;
+    QLabel* label;
+    zembra::clsFormResize resize;
+};
+
+TEST(FormResize, ElementsScaleWithTheWindowFromTheirRecordedPlaces) {
+    Form form;
+    form.resize.ReInitialize();
+    form.window.resize(1024, 768);
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
+    EXPECT_EQ(form.untagged->geometry(), QRect(20, 40, 60, 80)); // not "@": all four
+    // Scaling again from the same record changes nothing.
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
+    form.window.resize(256, 384);
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.picture->geometry(), QRect(50, 50, 100, 100));
+}
+
+TEST(FormResize, ATagLimitsWhatIsScaled) {
+    Form form;
+    form.resize.ReInitialize();
+    form.window.resize(1024, 768);
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.topOnly->geometry(), QRect(10, 40, 30, 40));
+}
+
+TEST(FormResize, TheFirstCallOnlyRecords) {
+    Form form;
+    EXPECT_FALSE(form.resize.recorded());
+    form.window.resize(1024, 768);
+    form.resize.ScaleControls();
+    EXPECT_TRUE(form.resize.recorded());
+    EXPECT_EQ(form.picture->geometry(), QRect(100, 50, 200, 100));
+}
+
+TEST(FormResize, ALabelShorterThanItsTextGrowsToOneAndAFifthOfIt) {
+    Form form;
+    form.resize.ReInitialize();
+    form.window.resize(1024, 768);
+    form.resize.ScaleControls();
+    const int textHeight = form.label->fontMetrics().height();
+    EXPECT_EQ(form.label->height(), static_cast<int>(std::lround(1.2 * textHeight)));
+}
+
+} // namespace
