@@ -30,21 +30,22 @@ PictureElement::~PictureElement() {
 }
 
 void PictureElement::setFileName(const QString& file) {
+    if (!file.isEmpty() && !PictureLoader::isShowable(file)) {
+        // The browser puts a fall-back picture up first and then tries the game's own; when
+        // that cannot show, the fall-back stays, even one still on its way from the workers.
+        fileName_.clear();
+        return;
+    }
     // Any answer to an earlier request is stale from here on.
     ++ticket_;
     loader_.forget(this);
+    fileName_ = file;
+    pending_ = file;
     if (file.isEmpty()) {
-        fileName_.clear();
         image_ = QImage();
         update();
         return;
     }
-    if (!PictureLoader::isShowable(file)) {
-        // The browser puts a fall-back picture up first; it stays when this one cannot show.
-        fileName_.clear();
-        return;
-    }
-    fileName_ = file;
     request();
 }
 
@@ -60,6 +61,7 @@ void PictureElement::setBackgroundColour(const QColor& colour) {
 void PictureElement::request() {
     ++ticket_;
     const QSize size = deviceSize(*this);
+    pending_ = fileName_;
     if (fileName_.isEmpty() || size.isEmpty()) {
         loader_.forget(this);
         return; // Asked again by resizeEvent once the element has a size.
@@ -76,11 +78,12 @@ void PictureElement::request() {
 }
 
 void PictureElement::deliver(const QString& file, const QImage& image) {
-    if (file != fileName_)
+    if (file != pending_)
         return;
     if (image.isNull()) {
         // A damaged file: the picture shown before stays, the name reads back empty.
-        fileName_.clear();
+        if (file == fileName_)
+            fileName_.clear();
         return;
     }
     image_ = image;

@@ -52,6 +52,7 @@ private:
 
     PictureLoader& loader_;
     QString fileName_;
+    QString pending_; ///< the picture asked of the loader last, shown when it arrives
     QColor background_ = Qt::black;
     QImage image_;
     quint64 ticket_ = 0;

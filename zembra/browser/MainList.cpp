@@ -162,6 +162,7 @@ void Main::RefreshList() {
 void Main::shootScreens(const StringTable& arraytype, std::string_view pic) {
     const ItemList& list = state_.list1;
     lblPath->setText(QString::fromStdString(list.currentText()));
+    lblPath->adjustSize();
     const QString fallback = skinFile(pic);
     for (common::PictureElement* cell : xlist) {
         if (cell->fileName() != fallback) {
