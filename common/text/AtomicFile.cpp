@@ -43,7 +43,10 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
                          std::string* error) {
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temp = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".tmp-XXXXXX";
+    std::string temp = (folder / name).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return fail(error, "cannot create a temporary file in " + folder.string());

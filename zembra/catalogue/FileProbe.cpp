@@ -15,14 +15,15 @@ bool PerNameProbe::isFile(std::string_view programPath) {
     return fs::is_regular_file(common::nativePath(programPath), ec);
 }
 
-const FolderListingProbe::Listing& FolderListingProbe::listing(const std::string& folder) {
+const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view folder) {
     if (lastListing_ != nullptr && folder == lastFolder_) {
         return *lastListing_;
     }
-    auto [it, inserted] = listings_.try_emplace(folder);
+    auto [it, inserted] = listings_.try_emplace(std::string(folder));
     if (inserted) {
+        const std::string native = common::nativePathText(folder);
         std::error_code ec;
-        for (fs::directory_iterator entries(folder.empty() ? fs::path(".") : fs::path(folder), ec),
+        for (fs::directory_iterator entries(native.empty() ? fs::path(".") : fs::path(native), ec),
              end;
              !ec && entries != end; entries.increment(ec)) {
             std::error_code typeError;
@@ -32,22 +33,24 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(const std::string
             }
         }
     }
-    lastFolder_ = folder;
+    lastFolder_.assign(folder);
     lastListing_ = &it->second;
     return it->second;
 }
 
 bool FolderListingProbe::isFile(std::string_view programPath) {
-    const std::string path = common::nativePathText(programPath);
-    const auto slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Both separators count: on this side of the file-system edge paths keep backslashes.
+    const auto slash = programPath.find_last_of("/\\");
+    const std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : programPath.substr(0, slash + 1);
+    const std::string_view name =
+        slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
     // "." and ".." are folders, and an empty name is the folder itself.
     if (name.empty() || name == "." || name == "..") {
         return false;
     }
-    return listing(folder).contains(name);
+    const Listing& files = listing(folder);
+    return files.find(name) != files.end();
 }
 
 } // namespace zembra

@@ -31,10 +31,17 @@ public:
     bool isFile(std::string_view programPath) override;
 
 private:
-    using Listing = std::unordered_set<std::string>;
-    const Listing& listing(const std::string& folder);
+    /// Lets a listing be searched with a string_view, so a test allocates nothing.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+    using Listing = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+    const Listing& listing(std::string_view folder);
 
-    std::unordered_map<std::string, Listing> listings_;
+    std::unordered_map<std::string, Listing> listings_; ///< by folder, in program form
     std::string lastFolder_;
     const Listing* lastListing_ = nullptr;
 };

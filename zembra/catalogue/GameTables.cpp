@@ -32,10 +32,10 @@ void DeleteList(GameTables& tables) {
 }
 
 std::string listFileName(int path) {
-    if (path <= 20) {
-        return "l" + common::blankNumber(path) + ".lst";
-    }
-    return "l" + std::to_string(path) + ".lst";
+    std::string name = "l";
+    name += path <= 20 ? common::blankNumber(path) : std::to_string(path);
+    name += ".lst";
+    return name;
 }
 
 } // namespace zembra

@@ -116,7 +116,10 @@ void Scan::makeListFiles(FolderScan& result) {
 bool Scan::ShowFileSystemType2(const std::string& path) {
     GameTables& tables = state_.tables;
     const std::string& name = tables.masterList.at(scanPosition_, 1);
-    state_.found = probe_.isFile(path + name + extension_);
+    candidate_.assign(path);
+    candidate_ += name;
+    candidate_ += extension_;
+    state_.found = probe_.isFile(candidate_);
     if (!state_.found) {
         return true;
     }

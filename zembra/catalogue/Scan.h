@@ -61,6 +61,7 @@ private:
     FileProbe& probe_;
     ScanObserver observer_;
     std::string extension_;
+    std::string candidate_; ///< reused for every file tested, so the scan does not allocate
     int scanPosition_ = 1;
     int nextFree_ = 1;
 };

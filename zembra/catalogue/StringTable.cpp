@@ -23,12 +23,20 @@ bool StringTable::set(int row, int column, std::string value) {
         cells_.resize(static_cast<std::size_t>(row + 1) * columns_);
     }
     cells_[index] = std::move(value);
+    highestFilled_ = std::max(highestFilled_, row);
     return true;
 }
 
 void StringTable::clearRows(int from, int to) {
     from = std::max(from, 0);
-    to = std::min(to, lastRow_);
+    // The scan empties the tables before every folder; rows never filled cost nothing.
+    to = std::min({to, lastRow_, highestFilled_});
+    if (from > to) {
+        return;
+    }
+    if (to == highestFilled_) {
+        highestFilled_ = from - 1;
+    }
     for (int row = from; row <= to; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const auto index = static_cast<std::size_t>(row) * columns_ + column;

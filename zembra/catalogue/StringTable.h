@@ -26,7 +26,10 @@ public:
 
     /// Empties rows `from` to `to` (clamped to the table).
     void clearRows(int from, int to);
-    void clear() { cells_.clear(); }
+    void clear() {
+        cells_.clear();
+        highestFilled_ = 0;
+    }
 
     /// Rows before the first row whose column 1 is empty.
     int count() const;
@@ -35,6 +38,7 @@ private:
     int lastRow_;
     int columns_;
     std::vector<std::string> cells_; // row-major, rows 0 .. highest written
+    int highestFilled_ = 0;          // no row above this holds text, so clearing stops here
 };
 
 } // namespace zembra

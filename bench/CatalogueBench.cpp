@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Catalogue benchmarks: the rescan with either file probe, and loading every list file.
+#include "bench/SyntheticCabinet.h"
+#include "zembra/catalogue/FileProbe.h"
+#include "zembra/catalogue/GameLists.h"
+#include "zembra/catalogue/Scan.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <benchmark/benchmark.h>
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace zembra::bench {
+namespace {
+
+/// The list files read by one load: paths 1 to 26, and the Ultra 64 list a second time because
+/// both of its builds are configured.
+constexpr int kListsRead = kDaphne + 1;
+
+const SyntheticCabinet* cabinetOrSkip(benchmark::State& state) {
+    try {
+        return &SyntheticCabinet::get();
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return nullptr;
+    }
+}
+
+/// A program state configured for the whole cabinet. ProgramState is large, so it lives on the
+/// heap.
+std::unique_ptr<ProgramState> freshState(const SyntheticCabinet& cabinet,
+                                         const std::string& programFolder) {
+    auto program = std::make_unique<ProgramState>();
+    program->programFolder = programFolder;
+    cabinet.configure(program->config);
+    return program;
+}
+
+/// What one scan did, added up over its folders.
+struct ScanTally {
+    int folders = 0;
+    int hits = 0;
+    int linesWritten = 0;
+    int unexpectedOutcomes = 0;
+};
+
+/// The full rescan of the cabinet's 27 folders against a catalogue of range(0) entries. A new
+/// probe is made for every scan, as the program does, since the listing probe keeps what it read.
+template <class Probe>
+void scanCabinet(benchmark::State& state) {
+    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
+    if (cabinet == nullptr) {
+        return;
+    }
+    const int catalogueSize = static_cast<int>(state.range(0));
+    auto program = freshState(*cabinet, cabinet->scanProgramFolder(catalogueSize));
+    if (const auto message = loadLists(*program)) {
+        state.SkipWithError(message->c_str());
+        return;
+    }
+    // A full catalogue has no end for the scan to find, so no list file is written; one entry
+    // fewer and every folder gets its list.
+    const auto expected = catalogueSize == kFullCatalogue ? FolderScan::Outcome::CatalogueFull
+                                                          : FolderScan::Outcome::Written;
+    ScanTally tally;
+    ScanObserver observer;
+    observer.folderDone = [&tally, expected](const FolderScan& folder) {
+        ++tally.folders;
+        tally.hits += folder.hits;
+        tally.linesWritten += folder.written;
+        if (folder.outcome != expected) {
+            ++tally.unexpectedOutcomes;
+        }
+    };
+
+    // One untimed scan warms the caches and proves the cabinet is scanned as intended.
+    {
+        Probe probe;
+        Scan(*program, probe, observer).CheckForFiles();
+    }
+    if (tally.folders != kScannedFolders || tally.hits != kScannedFolders * kHitsPerFolder ||
+        tally.unexpectedOutcomes != 0) {
+        const std::string why = "the warm-up scan went wrong: " + std::to_string(tally.folders) +
+                                " folders, " + std::to_string(tally.hits) + " hits, " +
+                                std::to_string(tally.unexpectedOutcomes) + " unexpected outcomes";
+        state.SkipWithError(why.c_str());
+        return;
+    }
+    const ScanTally perScan = tally;
+
+    for (auto _ : state) {
+        Probe probe;
+        Scan(*program, probe, observer).CheckForFiles();
+    }
+
+    const auto namesTested = static_cast<std::int64_t>(kScannedFolders) * catalogueSize;
+    state.SetItemsProcessed(state.iterations() * namesTested);
+    state.counters["names_tested"] = static_cast<double>(namesTested);
+    state.counters["hits"] = perScan.hits;
+    state.counters["lines_written"] = perScan.linesWritten;
+}
+
+void BM_RescanFolderListing(benchmark::State& state) {
+    scanCabinet<FolderListingProbe>(state);
+}
+void BM_RescanPerName(benchmark::State& state) {
+    scanCabinet<PerNameProbe>(state);
+}
+
+bool everyListLoaded(const ProgramState& program) {
+    if (program.tables.masterList.count() != kFullCatalogue) {
+        return false;
+    }
+    for (int path = 1; path <= kDaphne; ++path) {
+        if (program.tables.pathGames[path].count() != kListRows) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/// gamelist.lst and 27 list-file reads of 4000 lines each into a fresh program state. Making
+/// and freeing the state is left out of the time; only loadLists is measured.
+void BM_LoadLists(benchmark::State& state) {
+    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
+    if (cabinet == nullptr) {
+        return;
+    }
+    const std::string folder = cabinet->loadProgramFolder();
+    {
+        auto warmUp = freshState(*cabinet, folder);
+        const auto message = loadLists(*warmUp);
+        if (message || !everyListLoaded(*warmUp)) {
+            state.SkipWithError(message ? message->c_str() : "the list files did not load whole");
+            return;
+        }
+    }
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = freshState(*cabinet, folder);
+        state.ResumeTiming();
+        const auto message = loadLists(*program);
+        state.PauseTiming();
+        const bool loaded = !message && everyListLoaded(*program);
+        program.reset();
+        state.ResumeTiming();
+        if (!loaded) {
+            state.SkipWithError("the list files did not load whole");
+            break;
+        }
+    }
+
+    const auto records = static_cast<std::int64_t>(kListsRead) * kListRows + kFullCatalogue;
+    state.SetItemsProcessed(state.iterations() * records);
+    state.counters["lists_read"] = kListsRead;
+    state.counters["records_read"] = static_cast<double>(records);
+}
+
+BENCHMARK(BM_RescanFolderListing)
+    ->ArgName("catalogue")
+    ->Arg(kFullCatalogue)
+    ->Arg(kFullCatalogue - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(3);
+BENCHMARK(BM_RescanPerName)
+    ->ArgName("catalogue")
+    ->Arg(kFullCatalogue)
+    ->Arg(kFullCatalogue - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(3);
+BENCHMARK(BM_LoadLists)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3);
+
+} // namespace
+} // namespace zembra::bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    using namespace zembra::bench;
+    benchmark::AddCustomContext("cabinet",
+                                std::to_string(kScannedFolders) + " ROM folders of " +
+                                    std::to_string(kFilesPerFolder) + " files (" +
+                                    std::to_string(kHitsPerFolder) + " in the catalogue), " +
+                                    std::to_string(kFullCatalogue) + "-entry catalogue, " +
+                                    std::to_string(zembra::kDaphne) + " list files of " +
+                                    std::to_string(kListRows) + " lines");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
