@@ -21,6 +21,6 @@ echo "Checking the formatting"
 echo "Building the benchmarks"
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEMBRA_TESTS=OFF \
     > /dev/null
-cmake --build "$root/build-bench" --target zembra_bench
+cmake --build "$root/build-bench" --target zembra_bench zembra_browser_bench
 
 FUZZ_SECONDS="${FUZZ_SECONDS:-10}" "$root/scripts/fuzz.sh"

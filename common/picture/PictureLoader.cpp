@@ -300,15 +300,22 @@ void PictureLoader::setBusy(bool busy) {
 }
 
 void PictureLoader::prefetch(const std::vector<QString>& files, QSize size) {
+    std::vector<std::pair<QString, QSize>> pictures;
+    pictures.reserve(files.size());
+    for (const QString& file : files)
+        pictures.emplace_back(file, size);
+    prefetch(pictures);
+}
+
+void PictureLoader::prefetch(const std::vector<std::pair<QString, QSize>>& pictures) {
     {
         std::lock_guard lock(impl_->mutex);
         impl_->prefetches.clear();
-        if (!size.isEmpty()) {
-            for (const QString& file : files) {
-                Key key{file, size};
-                if (!file.isEmpty() && !impl_->contains(key) && !impl_->decoding.contains(key))
-                    impl_->prefetches.push_back(std::move(key));
-            }
+        for (const auto& [file, size] : pictures) {
+            Key key{file, size};
+            if (!file.isEmpty() && !size.isEmpty() && !impl_->contains(key) &&
+                !impl_->decoding.contains(key))
+                impl_->prefetches.push_back(std::move(key));
         }
     }
     impl_->workCv.notify_all();

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace common {
@@ -34,6 +35,8 @@ public:
     /// Decodes `files` at `size` in the background when the workers are idle, so the next
     /// move finds them in the cache. Earlier prefetch requests not yet started are dropped.
     void prefetch(const std::vector<QString>& files, QSize size);
+    /// The same for pictures of different sizes, each file with the size it will be shown at.
+    void prefetch(const std::vector<std::pair<QString, QSize>>& pictures);
 
     /// The cached image of `file` at `size`, or a null image.
     QImage cached(const QString& file, QSize size) const;

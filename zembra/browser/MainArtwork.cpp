@@ -65,20 +65,24 @@ void Main::cabRefresh() {
 }
 
 void Main::prefetchNeighbours() {
-    // The next games in the direction of travel, decoded while the user looks at this one.
+    // The next games in the direction of travel, decoded while the user looks at this one, so
+    // a move onto them finds all four pictures ready and shows them in one frame.
     const ItemList& list = state_.list1;
-    std::vector<QString> files;
+    std::vector<std::pair<QString, QSize>> pictures;
     for (int step = 1; step <= 2; ++step) {
         const int index = list.index() + lastMove_ * step;
         if (index < 0 || index >= list.count()) {
             break;
         }
-        files.push_back(Application::nativeFile(
-            artPicture(state_, ArtKind::Snap, index, list.text(index)).file));
+        for (int k = 0; k < 4; ++k) {
+            const auto kind = static_cast<ArtKind>(k);
+            const common::PictureElement* element = artElement(kind);
+            const ArtPicture picture = artPicture(state_, kind, index, list.text(index));
+            pictures.emplace_back(Application::nativeFile(picture.file),
+                                  element->size() * element->devicePixelRatioF());
+        }
     }
-    if (!files.empty() && !xScreen->isHidden()) {
-        app_.services().pictures->prefetch(files, xScreen->size() * xScreen->devicePixelRatioF());
-    }
+    app_.services().pictures->prefetch(pictures);
 }
 
 } // namespace zembra
