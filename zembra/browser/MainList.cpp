@@ -288,21 +288,16 @@ void Main::setSRate() {
 void Main::InputCheck(bool pages) {
     setCursor(Qt::BlankCursor);
     QPoint pointer = QCursor::pos();
-    if (pointer.x() > rememberedPointer_.x()) {
+    const int direction = pointer.x() > rememberedPointer_.x()   ? 1
+                          : pointer.x() < rememberedPointer_.x() ? -1
+                                                                 : 0;
+    if (direction != 0) {
         rememberedPointer_ = pointer;
         if (pages) {
-            gNextPage();
+            direction > 0 ? gNextPage() : gPrevPage();
             refreshMoved();
         } else {
-            stepDown();
-        }
-    } else if (pointer.x() < rememberedPointer_.x()) {
-        rememberedPointer_ = pointer;
-        if (pages) {
-            gPrevPage();
-            refreshMoved();
-        } else {
-            stepUp();
+            direction > 0 ? stepDown() : stepUp();
         }
     }
     // Wrap the pointer so a drag can go on; the jump itself is not taken as a move.
