@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the window tests: one QApplication on the offscreen platform, then the tests.
 #include <QApplication>
-
+#include <cstdlib>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 int main(int argc, char** argv) {
     // Tests never need a real screen; a display in the environment must not be used.

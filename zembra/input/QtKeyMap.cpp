@@ -113,9 +113,12 @@ constexpr std::array kKeys = {
 // Keys the keypad shares with the main block (Enter, the arrows and Home..Delete without
 // Num Lock) keep their usual codes, as on Windows.
 constexpr std::array kKeypadKeys = {
-    KeyPair{Qt::Key_Asterisk, 106}, KeyPair{Qt::Key_Plus, 107},  KeyPair{Qt::Key_Minus, 109},
-    KeyPair{Qt::Key_Period, 110},   KeyPair{Qt::Key_Comma, 110}, // the decimal key of layouts that
-                                                                 // write 1,5
+    KeyPair{Qt::Key_Asterisk, 106},
+    KeyPair{Qt::Key_Plus, 107},
+    KeyPair{Qt::Key_Minus, 109},
+    KeyPair{Qt::Key_Period, 110},
+    KeyPair{Qt::Key_Comma, 110}, // the decimal key of layouts that
+                                 // write 1,5
     KeyPair{Qt::Key_Slash, 111},
 };
 

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the selected game starts: command lines and folders of every path kind, and the
+// arguments a command line splits into.
+#include "zembra/launcher/EmulatorCommand.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using zembra::Launch;
+
+namespace {
+
+class EmulatorCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        auto& c = state->config;
+        c.pathRomPrefix[1] = "C:\\roms\\";
+        c.pathExe[1] = "mame.exe";
+        c.pathEmuDir[1] = "C:\\mame\\";
+        c.pathOptions[1] = "-nowindow";
+        c.pathRomPrefix[2] = "D:\\neo\\";
+        c.pathFullName[2] = true;
+        c.pathExe[2] = "neo.exe";
+        c.pathEmuDir[2] = "D:\\emu\\";
+        c.impactDir = "C:\\impact\\";
+        c.modelerDir = "C:\\modeler\\";
+        c.kiDir = "C:\\ki\\";
+        c.ki2Dir = "C:\\ki2\\";
+        c.vpDir = "C:\\vp\\";
+        c.s11Dir = "C:\\s11\\";
+        c.s11Args = "-fs";
+        c.daphneDir = "C:\\daphne\\";
+        c.daphneArgs = "vldp -fullscreen";
+        game(1, "pacman");
+        game(2, "mslug");
+        game(21, "sfex");
+        game(22, "ga2");
+        game(23, "ki2");
+        game(23, "KI", 2);
+        game(24, "Genie");
+        game(25, "tekken");
+        game(25, "unknown", 2);
+        game(26, "lair");
+        auto& extras = state->tables.pathGames[27];
+        extras.set(1, 1, "doom.exe");
+        extras.set(1, 3, "D:\\doom\\");
+        extras.set(1, 4, "-warp 1");
+    }
+
+    void game(int path, const std::string& name, int row = 1) {
+        state->tables.pathGames[path].set(row, 1, name);
+    }
+
+    Launch launch(int path, int index = 0) {
+        state->curPath = static_cast<std::int16_t>(path);
+        return zembra::runEmuCommand(*state, index);
+    }
+
+    std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
+};
+
+TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsCommandLine) {
+    struct Row {
+        int path;
+        int index;
+        const char* commandLine;
+        const char* folder;
+        Launch::Mode mode;
+        bool injectKeys;
+        const char* exe;
+    } rows[] = {
+        {1, 0, "C:\\mame\\mame.exe pacman -nowindow", "C:\\mame\\", Launch::Mode::Blocking, false,
+         "mame.exe"},
+        // The full-name switch puts the ROM folder before the name.
+        {2, 0, "D:\\emu\\neo.exe D:\\neo\\mslug ", "D:\\emu\\", Launch::Mode::Blocking, false,
+         "neo.exe"},
+        // Nothing selected: row 0, an empty name between two blanks.
+        {1, -1, "C:\\mame\\mame.exe  -nowindow", "C:\\mame\\", Launch::Mode::Blocking, false,
+         "mame.exe"},
+        {21, 0, "C:\\impact\\impactemu.exe", "C:\\impact\\", Launch::Mode::Supervised, true,
+         "impactemu.exe"},
+        {22, 0, "C:\\modeler\\modeler.exe", "C:\\modeler\\", Launch::Mode::Supervised, true,
+         "modeler.exe"},
+        {23, 0, "C:\\ki2\\u64emu2.exe", "C:\\ki2\\", Launch::Mode::Supervised, true, "u64emu2.exe"},
+        {24, 0, "C:\\vp\\tables\\Genie.vpt", "C:\\vp\\tables\\", Launch::Mode::Play, false,
+         "vpinball.exe"},
+        // S11 Emu gets the game's number; a game without one is passed by name.
+        {25, 0, "C:\\s11\\s11emu-oldplugins.exe 5 -fs", "C:\\s11\\", Launch::Mode::Supervised,
+         false, "s11emu-oldplugins.exe"},
+        {25, 1, "C:\\s11\\s11emu-oldplugins.exe unknown -fs", "C:\\s11\\", Launch::Mode::Supervised,
+         false, "s11emu-oldplugins.exe"},
+        {26, 0, "C:\\daphne\\daphne.exe lair vldp -fullscreen", "C:\\daphne\\",
+         Launch::Mode::Supervised, false, "daphne.exe"},
+        {27, 0, "D:\\doom\\doom.exe -warp 1", "D:\\doom\\", Launch::Mode::Blocking, false, ""},
+    };
+    for (const auto& row : rows) {
+        state->emuExe.clear();
+        const Launch l = launch(row.path, row.index);
+        EXPECT_EQ(l.commandLine, row.commandLine) << row.path;
+        EXPECT_EQ(l.workingFolder, row.folder) << row.path;
+        EXPECT_EQ(l.mode, row.mode) << row.path;
+        EXPECT_EQ(l.injectKeys, row.injectKeys) << row.path;
+        EXPECT_EQ(l.checkExitButton, row.path != 27) << row.path;
+        EXPECT_EQ(state->emuExe, row.exe) << row.path;
+        EXPECT_FALSE(l.refused) << row.path;
+    }
+}
+
+TEST_F(EmulatorCommandTest, BuildsAreChosenBySwitchesAndExactNames) {
+    state->config.impactNt = true;
+    EXPECT_EQ(launch(21).commandLine, "C:\\impact\\nt_impactemu.exe");
+    state->config.s11NewPlugins = true;
+    EXPECT_EQ(launch(25).commandLine, "C:\\s11\\s11emu-newplugins.exe 5 -fs");
+    EXPECT_EQ(state->gameName, "5");
+    game(23, "ki");
+    EXPECT_EQ(launch(23).commandLine, "C:\\ki\\u64emu.exe");
+    // "KI" is not "ki": no executable of its own; the last one is not reused for it.
+    state->emuExe = "something.exe";
+    const Launch other = launch(23, 1);
+    ASSERT_TRUE(other.refused);
+    EXPECT_NE(other.refused->find("KI"), std::string::npos);
+}
+
+TEST(WindowsCommandLine, SplitsAsWindowsProgramsReadTheirArguments) {
+    using Args = std::vector<std::string>;
+    struct Row {
+        const char* line;
+        Args args;
+    } rows[] = {
+        {"C:\\mame\\mame.exe pacman -nowindow", {"C:\\mame\\mame.exe", "pacman", "-nowindow"}},
+        {"  a   b\tc ", {"a", "b", "c"}},
+        {"\"C:\\Program Files\\x.exe\" \"two words\"", {"C:\\Program Files\\x.exe", "two words"}},
+        {"a\\\\\"b c\"", {"a\\b c"}},           // 2n backslashes: n, and the quote groups
+        {"a\\\"b", {"a\"b"}},                   // 2n + 1: n, and a literal quote
+        {"a\\\\b", {"a\\\\b"}},                 // no quote after them: all literal
+        {"\"say \"\"hi\"\"\"", {"say \"hi\""}}, // "" inside quotes
+        {"game;rm -rf $(x) 'q'", {"game;rm", "-rf", "$(x)", "'q'"}},
+        {"", {}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(zembra::splitWindowsCommandLine(row.line), row.args) << row.line;
+    }
+}
+
+} // namespace

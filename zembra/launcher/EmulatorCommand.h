@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What starting the selected game means: the command line, its folder and how it is watched.
+#pragma once
+
+#include "zembra/startup/ProgramState.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zembra {
+
+/// One start of an emulator or an extra program, as `runEmu` decides it.
+struct Launch {
+    enum class Mode {
+        Blocking,   ///< wait for the program, then the browser takes the focus back
+        Supervised, ///< return at once; the supervision timers watch, inject and close
+        Play,       ///< open the file with the desktop's handler ("Play"), supervised
+    };
+
+    Mode mode = Mode::Blocking;
+    std::string commandLine;   ///< exactly as built, blanks included; the file for Play
+    std::string workingFolder; ///< program form, ending in a backslash
+    bool injectKeys = false;   ///< Impact, Modeler and Ultra 64 get keys after start-up
+    bool checkExitButton = true;
+
+    /// Why nothing can be started for this selection, when that is so.
+    std::optional<std::string> refused;
+};
+
+/// The name given to the emulator and the executable, as `runEmu` works them out; they stay
+/// in `state` (gameName, emuExe) until the next launch, because the supervision reads them.
+/// `listIndex` is the item list's selection (-1 for none: row 0, which holds no game).
+Launch runEmuCommand(ProgramState& state, int listIndex);
+
+/// S11 Emu takes a game number for the games it knows; any other name is passed as it is.
+std::string getS11Game(const std::string& gameName);
+
+/// Splits a command line into arguments with the Windows rules: blanks separate, double quotes
+/// group, 2n backslashes before a quote give n backslashes and the quote groups, 2n + 1 give n
+/// backslashes and a literal quote, other backslashes are literal, and "" inside quotes is a
+/// literal quote.
+std::vector<std::string> splitWindowsCommandLine(std::string_view commandLine);
+
+} // namespace zembra
