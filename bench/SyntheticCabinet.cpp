@@ -192,4 +192,12 @@ void SyntheticCabinet::configure(EmulatorConfig& config) const {
     config.daphneDir = root + "daphne/";
 }
 
+std::vector<std::string> SyntheticCabinet::scannedFolders() const {
+    std::vector<std::string> folders;
+    for (const RomFolder& folder : romFolders()) {
+        folders.push_back((root_ / folder.disk).string() + "/");
+    }
+    return folders;
+}
+
 } // namespace zembra::bench

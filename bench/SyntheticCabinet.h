@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace zembra::bench {
 
@@ -38,6 +39,9 @@ public:
 
     /// Every one of the 27 ROM folders configured, both Ultra 64 builds included.
     void configure(EmulatorConfig& config) const;
+
+    /// The 27 folders as the scan tests them, each ending in a separator.
+    std::vector<std::string> scannedFolders() const;
 
     const std::filesystem::path& root() const { return root_; }
     double buildSeconds() const { return buildSeconds_; }
