@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the decoding of file bytes (UTF-8 or Windows-1252) against a table-driven UTF-8 check.
+// Fuzzes the decoding of file bytes: UTF-8 passes through, anything else is Windows-1252.
 #include "FuzzSupport.h"
 #include "common/text/TextFile.h"
 
@@ -10,106 +10,53 @@
 
 namespace {
 
-/// UTF-8 checked by the table of well-formed byte sequences rather than by decoding, so it
-/// shares no logic with the validator under test.
+/// Well-formed UTF-8 by the table of valid byte sequences (lead byte, then the range of the
+/// second byte), not by decoding: it shares no logic with the validator under test.
 bool wellFormedUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    auto within = [](unsigned char c, unsigned lo, unsigned hi) { return c >= lo && c <= hi; };
-    while (p < end) {
-        const unsigned char c = *p;
-        std::size_t length = 0;
-        unsigned secondLo = 0x80;
-        unsigned secondHi = 0xBF;
-        if (c <= 0x7F) {
-            length = 1;
-        } else if (within(c, 0xC2, 0xDF)) {
-            length = 2;
-        } else if (c == 0xE0) {
-            length = 3;
-            secondLo = 0xA0;
-        } else if (within(c, 0xE1, 0xEC) || within(c, 0xEE, 0xEF)) {
-            length = 3;
-        } else if (c == 0xED) {
-            length = 3;
-            secondHi = 0x9F;
-        } else if (c == 0xF0) {
-            length = 4;
-            secondLo = 0x90;
-        } else if (within(c, 0xF1, 0xF3)) {
-            length = 4;
-        } else if (c == 0xF4) {
-            length = 4;
-            secondHi = 0x8F;
-        } else {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || text.size() - i < length)
             return false;
-        }
-        if (static_cast<std::size_t>(end - p) < length) {
-            return false;
-        }
-        if (length > 1 && !within(p[1], secondLo, secondHi)) {
-            return false;
-        }
-        for (std::size_t i = 2; i < length; ++i) {
-            if (!within(p[i], 0x80, 0xBF)) {
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto byte = static_cast<unsigned char>(text[i + k]);
+            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF))
                 return false;
-            }
         }
-        p += length;
+        i += length;
     }
     return true;
-}
-
-/// Code points of well-formed UTF-8.
-std::u32string codePoints(std::string_view text) {
-    std::u32string out;
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        char32_t value = length == 1   ? c
-                         : length == 2 ? c & 0x1F
-                         : length == 3 ? c & 0x0F
-                                       : c & 0x07;
-        for (int i = 1; i < length; ++i) {
-            value = (value << 6) | (p[i] & 0x3F);
-        }
-        out += value;
-        p += length;
-    }
-    return out;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes = fuzzing::rawBytes(data, size);
-    FUZZ_REQUIRE(common::isValidUtf8(bytes) == wellFormedUtf8(bytes));
-
-    std::string_view body = bytes;
-    if (body.starts_with("\xEF\xBB\xBF")) {
-        body.remove_prefix(3);
-    }
-    const std::string text = common::decodeText(bytes);
+    std::string_view body = fuzzing::rawBytes(data, size);
+    FUZZ_REQUIRE(common::isValidUtf8(body) == wellFormedUtf8(body));
+    const std::string text = common::decodeText(body);
     FUZZ_REQUIRE(wellFormedUtf8(text));
+    if (body.starts_with("\xEF\xBB\xBF"))
+        body.remove_prefix(3);
     if (wellFormedUtf8(body)) {
-        // Text that already is UTF-8 must reach the readers byte for byte.
-        FUZZ_REQUIRE(text == body);
+        FUZZ_REQUIRE(text == body); // reaches the readers byte for byte, without the BOM
         return 0;
     }
-
-    // Otherwise every byte is one Windows-1252 character: plain ASCII and Latin-1 letters map
-    // to themselves, and 0x80 to 0x9F never come out as C1 control characters.
-    const std::u32string decoded = codePoints(text);
-    FUZZ_REQUIRE(decoded.size() == body.size());
-    for (std::size_t i = 0; i < body.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(body[i]);
-        if (byte < 0x80 || byte >= 0xA0) {
-            FUZZ_REQUIRE(decoded[i] == byte);
-        } else {
-            FUZZ_REQUIRE(decoded[i] > 0xFF);
-        }
+    // One character per byte: ASCII and Latin-1 stand for themselves, and 0x80 to 0x9F become
+    // the characters Windows puts there, never C1 control characters (U+0080 to U+009F). The
+    // text is well-formed, so each lead byte comes with the rest of its character.
+    std::size_t at = 0;
+    for (const unsigned char b : body) {
+        FUZZ_REQUIRE(at < text.size());
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const unsigned point = length == 1   ? lead
+                               : length == 2 ? (lead & 0x1Fu) << 6 | (text[at + 1] & 0x3Fu)
+                                             : 0x800u;
+        FUZZ_REQUIRE(b >= 0x80 && b < 0xA0 ? point > 0xFF : point == b);
+        at += length;
     }
+    FUZZ_REQUIRE(at == text.size());
     return 0;
 }

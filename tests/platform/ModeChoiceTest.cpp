@@ -4,21 +4,12 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
+#include <tuple>
 #include <vector>
 
 using zembra::ModeInfo;
 
 namespace {
-
-struct Row {
-    std::string guards;
-    std::vector<ModeInfo> modes;
-    int width;
-    int height;
-    double refresh;
-    ModeInfo expected;
-};
 
 const std::vector<ModeInfo> kMonitor = {
     {1920, 1080, 60.0},  {1920, 1080, 59.94}, {1920, 1080, 50.0},
@@ -26,81 +17,47 @@ const std::vector<ModeInfo> kMonitor = {
     {1024, 768, 60.0},   {800, 600, 60.32},   {640, 480, 59.94},
 };
 
-const std::vector<Row> kRows = {
-    {"exact size and rate", kMonitor, 1024, 768, 60.0, {1024, 768, 60.0}},
-    {"exact size beats a nearer rate elsewhere", kMonitor, 800, 600, 75.0, {800, 600, 60.32}},
-    {"exact size takes the nearest rate", kMonitor, 1280, 1024, 72.0, {1280, 1024, 75.02}},
-    {"rounded rate prefers the true 60 over 59.94", kMonitor, 1920, 1080, 60.0, {1920, 1080, 60.0}},
-    {"equally near rates take the faster",
-     {{1024, 768, 59.0}, {1024, 768, 61.0}},
-     1024,
-     768,
-     60.0,
-     {1024, 768, 61.0}},
-    {"rate 0 takes the fastest of the size", kMonitor, 1920, 1080, 0.0, {1920, 1080, 60.0}},
-    {"negative rate takes the fastest of the size",
-     kMonitor,
-     1280,
-     1024,
-     -1.0,
-     {1280, 1024, 75.02}},
-    {"no exact size takes the least |dw|+|dh|", kMonitor, 1000, 750, 60.0, {1024, 768, 60.0}},
-    {"size distance is summed, not area",
-     {{1280, 1024, 60.0}, {1366, 768, 60.0}},
-     1280,
-     800,
-     60.0,
-     {1366, 768, 60.0}},
-    {"no exact size still takes the nearest rate of the nearest size",
-     kMonitor,
-     1270,
-     1020,
-     70.0,
-     {1280, 1024, 75.02}},
-    {"no exact size with rate 0 takes the fastest", kMonitor, 1030, 770, 0.0, {1024, 768, 70.07}},
-    {"sizes equally far at one rate take the larger",
-     {{800, 600, 60.0}, {1000, 600, 60.0}},
-     900,
-     600,
-     60.0,
-     {1000, 600, 60.0}},
-    {"a single mode is taken whatever is asked",
-     {{640, 480, 59.94}},
-     3840,
-     2160,
-     144.0,
-     {640, 480, 59.94}},
-};
+// Modes set up for the ties and the size distance.
+const std::vector<ModeInfo> kOdd = {{1024, 768, 59.0}, {1024, 768, 61.0}, {1280, 1024, 60.0},
+                                    {1366, 768, 60.0}, {800, 600, 60.0},  {1000, 600, 60.0}};
 
-bool sameMode(const ModeInfo& a, const ModeInfo& b) {
-    return a.width == b.width && a.height == b.height && a.refresh == b.refresh;
-}
-
-std::string describe(const ModeInfo& m) {
-    return std::to_string(m.width) + "x" + std::to_string(m.height) + "@" +
-           std::to_string(m.refresh);
+auto shown(const ModeInfo& mode) {
+    return std::tuple(mode.width, mode.height, mode.refresh);
 }
 
 TEST(ModeChoice, PicksTheClosestModeInAnyListingOrder) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.guards);
+    const struct {
+        std::vector<ModeInfo> modes;
+        const char* guards;
+        int width, height;
+        double refresh;
+        ModeInfo expected;
+    } rows[] = {
+        {kMonitor, "exact size and rate", 1024, 768, 60.0, {1024, 768, 60.0}},
+        {kMonitor, "exact size beats a nearer rate elsewhere", 800, 600, 75.0, {800, 600, 60.32}},
+        {kMonitor, "exact size takes the nearest rate", 1280, 1024, 72.0, {1280, 1024, 75.02}},
+        {kMonitor, "the true 60 over 59.94", 1920, 1080, 60.0, {1920, 1080, 60.0}},
+        {kMonitor, "rate 0 takes the fastest of the size", 1920, 1080, 0.0, {1920, 1080, 60.0}},
+        {kMonitor, "a negative rate too", 1280, 1024, -1.0, {1280, 1024, 75.02}},
+        {kMonitor, "else the least |dw|+|dh|", 1000, 750, 60.0, {1024, 768, 60.0}},
+        {kMonitor, "and its nearest rate", 1270, 1020, 70.0, {1280, 1024, 75.02}},
+        {kMonitor, "and with rate 0 its fastest", 1030, 770, 0.0, {1024, 768, 70.07}},
+        {kOdd, "equally near rates: the faster", 1024, 768, 60.0, {1024, 768, 61.0}},
+        {kOdd, "|dw|+|dh|, not area or straight distance", 1200, 648, 60.0, {1000, 600, 60.0}},
+        {kOdd, "sizes equally far at one rate: the larger", 900, 600, 60.0, {1000, 600, 60.0}},
+        {{{640, 480, 59.94}}, "one mode, whatever is asked", 3840, 2160, 144.0, {640, 480, 59.94}},
+    };
+    for (const auto& row : rows) {
         std::vector<ModeInfo> modes = row.modes;
-        for (int order = 0; order < 2; ++order) {
+        for (const char* order : {"as listed", "reversed"}) {
             const int index = zembra::chooseMode(modes, row.width, row.height, row.refresh);
-            ASSERT_GE(index, 0);
-            ASSERT_LT(index, static_cast<int>(modes.size()));
-            EXPECT_TRUE(sameMode(modes[static_cast<std::size_t>(index)], row.expected))
-                << (order ? "reversed list: " : "listed order: ") << "got "
-                << describe(modes[static_cast<std::size_t>(index)]) << ", expected "
-                << describe(row.expected);
+            ASSERT_TRUE(index >= 0 && index < static_cast<int>(modes.size())) << row.guards;
+            EXPECT_EQ(shown(modes[static_cast<std::size_t>(index)]), shown(row.expected))
+                << row.guards << ", " << order;
             std::reverse(modes.begin(), modes.end());
         }
     }
-}
-
-TEST(ModeChoice, NoModesGivesNone) {
     EXPECT_EQ(zembra::chooseMode({}, 1024, 768, 60.0), -1);
-    EXPECT_EQ(zembra::chooseMode({}, 0, 0, 0.0), -1);
 }
 
 } // namespace

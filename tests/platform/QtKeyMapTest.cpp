@@ -4,176 +4,78 @@
 
 #include <Qt>
 #include <gtest/gtest.h>
-#include <string>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct ToCode {
-    std::string guards;
-    int qtKey;
-    bool keypad;
-    int code;
-};
+using namespace Qt;
 
-const std::vector<ToCode> kToCode = {
-    {"letters from A", Qt::Key_A, false, 65},
-    {"letters up to Z", Qt::Key_Z, false, 90},
-    {"lower-case a is the A key", 'a', false, 65},
-    {"lower-case z is the Z key", 'z', false, 90},
-    {"digit 0", Qt::Key_0, false, 48},
-    {"digit 9", Qt::Key_9, false, 57},
-    {"keypad 0", Qt::Key_0, true, 96},
-    {"keypad 9", Qt::Key_9, true, 105},
-    {"F1", Qt::Key_F1, false, 112},
-    {"F12", Qt::Key_F12, false, 123},
-    {"F24", Qt::Key_F24, false, 135},
-    {"F keys do not change on the keypad flag", Qt::Key_F5, true, 116},
-    {"Backspace", Qt::Key_Backspace, false, 8},
-    {"Tab", Qt::Key_Tab, false, 9},
-    {"Shift+Tab is still Tab", Qt::Key_Backtab, false, 9},
-    {"Clear", Qt::Key_Clear, false, 12},
-    {"Return", Qt::Key_Return, false, 13},
-    {"Enter", Qt::Key_Enter, false, 13},
-    {"keypad Enter", Qt::Key_Enter, true, 13},
-    {"Shift", Qt::Key_Shift, false, 16},
-    {"Control", Qt::Key_Control, false, 17},
-    {"Alt", Qt::Key_Alt, false, 18},
-    {"AltGr counts as Alt", Qt::Key_AltGr, false, 18},
-    {"Pause", Qt::Key_Pause, false, 19},
-    {"Caps Lock", Qt::Key_CapsLock, false, 20},
-    {"Escape", Qt::Key_Escape, false, 27},
-    {"Space", Qt::Key_Space, false, 32},
-    {"Page Up", Qt::Key_PageUp, false, 33},
-    {"Page Down", Qt::Key_PageDown, false, 34},
-    {"End", Qt::Key_End, false, 35},
-    {"Home", Qt::Key_Home, false, 36},
-    {"Left", Qt::Key_Left, false, 37},
-    {"Up", Qt::Key_Up, false, 38},
-    {"Right", Qt::Key_Right, false, 39},
-    {"Down", Qt::Key_Down, false, 40},
-    {"keypad arrow without Num Lock is the arrow", Qt::Key_Up, true, 38},
-    {"keypad Home without Num Lock is Home", Qt::Key_Home, true, 36},
-    {"Print", Qt::Key_Print, false, 44},
-    {"Insert", Qt::Key_Insert, false, 45},
-    {"Delete", Qt::Key_Delete, false, 46},
-    {"keypad Delete without Num Lock is Delete", Qt::Key_Delete, true, 46},
-    {"Meta", Qt::Key_Meta, false, 91},
-    {"left Super", Qt::Key_Super_L, false, 91},
-    {"right Super", Qt::Key_Super_R, false, 92},
-    {"Menu", Qt::Key_Menu, false, 93},
-    {"keypad *", Qt::Key_Asterisk, true, 106},
-    {"keypad +", Qt::Key_Plus, true, 107},
-    {"keypad -", Qt::Key_Minus, true, 109},
-    {"keypad .", Qt::Key_Period, true, 110},
-    {"keypad decimal comma", Qt::Key_Comma, true, 110},
-    {"keypad /", Qt::Key_Slash, true, 111},
-    {"Num Lock", Qt::Key_NumLock, false, 144},
-    {"Scroll Lock", Qt::Key_ScrollLock, false, 145},
-    {"; key", Qt::Key_Semicolon, false, 186},
-    {"= key", Qt::Key_Equal, false, 187},
-    {", key", Qt::Key_Comma, false, 188},
-    {"- key", Qt::Key_Minus, false, 189},
-    {". key", Qt::Key_Period, false, 190},
-    {"/ key", Qt::Key_Slash, false, 191},
-    {"` key", Qt::Key_QuoteLeft, false, 192},
-    {"[ key", Qt::Key_BracketLeft, false, 219},
-    {"\\ key", Qt::Key_Backslash, false, 220},
-    {"] key", Qt::Key_BracketRight, false, 221},
-    {"' key", Qt::Key_Apostrophe, false, 222},
-    {"shifted : is the ; key", Qt::Key_Colon, false, 186},
-    {"shifted + off the keypad is the = key", Qt::Key_Plus, false, 187},
-    {"shifted < is the , key", Qt::Key_Less, false, 188},
-    {"shifted _ is the - key", Qt::Key_Underscore, false, 189},
-    {"shifted > is the . key", Qt::Key_Greater, false, 190},
-    {"shifted ? is the / key", Qt::Key_Question, false, 191},
-    {"shifted ~ is the ` key", Qt::Key_AsciiTilde, false, 192},
-    {"shifted { is the [ key", Qt::Key_BraceLeft, false, 219},
-    {"shifted | is the \\ key", Qt::Key_Bar, false, 220},
-    {"shifted } is the ] key", Qt::Key_BraceRight, false, 221},
-    {"shifted \" is the ' key", Qt::Key_QuoteDbl, false, 222},
-    {"shifted ! is the 1 key", Qt::Key_Exclam, false, 49},
-    {"shifted * off the keypad is the 8 key", Qt::Key_Asterisk, false, 56},
-    {"shifted ) is the 0 key", Qt::Key_ParenRight, false, 48},
-    {"unknown key", Qt::Key_unknown, false, 0},
-    {"no key at all", 0, false, 0},
-    {"F25 has no code", Qt::Key_F25, false, 0},
-    {"a non-US letter has no code", Qt::Key_Adiaeresis, false, 0},
-    {"a dead key has no code", Qt::Key_Dead_Acute, false, 0},
-    {"the keypad flag gives no code to an unknown key", Qt::Key_Adiaeresis, true, 0},
+// Each family's Qt keys, each followed by its Windows code. On the keypad Qt gives the key it
+// types, and the keypad flag says where it came from. Of the keys that share a code, the plain
+// one is listed first.
+const std::tuple<const char*, bool, std::vector<int>> kFamilies[] = {
+    {"letters, either case", false, {Key_A, 65, Key_Z, 90, 'a', 65, 'z', 90}},
+    {"digits", false, {Key_0, 48, Key_1, 49, Key_8, 56, Key_9, 57}},
+    {"keypad digits", true, {Key_0, 96, Key_9, 105}},
+    {"F keys up to F24", false, {Key_F1, 112, Key_F24, 135, Key_F25, 0}},
+    {"arrows and navigation", false, {Key_Left,   37, Key_Up,       38, Key_Right, 39, Key_Down, 40,
+                                      Key_PageUp, 33, Key_PageDown, 34, Key_End,   35, Key_Home, 36,
+                                      Key_Insert, 45, Key_Delete,   46}},
+    {"modifiers; AltGr is Alt",
+     false,
+     {Key_Shift,   16, Key_Control, 17, Key_Alt,      18, Key_AltGr,   18,  Key_Meta,       91,
+      Key_Super_L, 91, Key_Super_R, 92, Key_CapsLock, 20, Key_NumLock, 144, Key_ScrollLock, 145}},
+    {"editing keys; Shift+Tab is Tab", false, {Key_Backspace, 8,  Key_Tab,    9,  Key_Backtab, 9,
+                                               Key_Clear,     12, Key_Return, 13, Key_Enter,   13,
+                                               Key_Escape,    27, Key_Space,  32, Key_Pause,   19,
+                                               Key_Print,     44, Key_Menu,   93}},
+    {"keypad keys the main block has too",
+     true,
+     {Key_Enter, 13, Key_Up, 38, Key_Home, 36, Key_Delete, 46, Key_F5, 116}},
+    {"unshifted punctuation",
+     false,
+     {Key_Semicolon, 186, Key_Equal,        187, Key_Comma,      188, Key_Minus,       189,
+      Key_Period,    190, Key_Slash,        191, Key_QuoteLeft,  192, Key_BracketLeft, 219,
+      Key_Backslash, 220, Key_BracketRight, 221, Key_Apostrophe, 222}},
+    {"shifted punctuation is its key's code",
+     false,
+     {Key_Colon,    186, Key_Plus,       187, Key_Less,       188, Key_Underscore, 189,
+      Key_Greater,  190, Key_Question,   191, Key_AsciiTilde, 192, Key_BraceLeft,  219,
+      Key_Bar,      220, Key_BraceRight, 221, Key_QuoteDbl,   222, Key_Exclam,     49,
+      Key_Asterisk, 56,  Key_ParenRight, 48}},
+    {"keypad operators, the decimal comma too",
+     true,
+     {Key_Asterisk, 106, Key_Plus, 107, Key_Minus, 109, Key_Period, 110, Key_Comma, 110, Key_Slash,
+      111}},
+    {"keys without a code", false, {Key_unknown, 0, 0, 0, Key_Adiaeresis, 0, Key_Dead_Acute, 0}},
 };
 
 TEST(QtKeyMap, QtKeysGiveTheirWindowsCodes) {
-    for (const ToCode& row : kToCode) {
-        EXPECT_EQ(zembra::windowsKeyCode(row.qtKey, row.keypad), row.code) << row.guards;
+    for (const auto& [family, keypad, keys] : kFamilies) {
+        for (std::size_t i = 0; i < keys.size(); i += 2)
+            EXPECT_EQ(zembra::windowsKeyCode(keys[i], keypad), keys[i + 1])
+                << family << ": " << keys[i];
     }
 }
 
-struct ToQt {
-    std::string guards;
-    int code;
-    int qtKey;
-};
-
-const std::vector<ToQt> kToQt = {
-    {"letter", 77, Qt::Key_M},
-    {"digit", 49, Qt::Key_1},
-    {"keypad digit gives the digit key", 100, Qt::Key_4},
-    {"F key", 135, Qt::Key_F24},
-    {"Enter is Return", 13, Qt::Key_Return},
-    {"Tab is Tab, not Backtab", 9, Qt::Key_Tab},
-    {"Alt is Alt, not AltGr", 18, Qt::Key_Alt},
-    {"Windows key is Meta", 91, Qt::Key_Meta},
-    {"keypad / gives the slash", 111, Qt::Key_Slash},
-    {"; code is the unshifted key", 186, Qt::Key_Semicolon},
-    {"= code is the unshifted key", 187, Qt::Key_Equal},
-    {"' code is the unshifted key", 222, Qt::Key_Apostrophe},
-    {"no code", 0, 0},
-    {"a code without a key", 7, 0},
-    {"the unused keypad separator", 108, 0},
-    {"beyond the codes", 256, 0},
-    {"negative", -1, 0},
-};
-
-TEST(QtKeyMap, CodesGiveTheUnshiftedQtKey) {
-    for (const ToQt& row : kToQt) {
-        EXPECT_EQ(zembra::qtKeyForWindowsCode(row.code), row.qtKey) << row.guards;
+// Every code named above needs a key to synthesise: the first listed for it, the plain one.
+// Every key a code gives back must read as that code again.
+TEST(QtKeyMap, CodesGiveThePlainKeyThatReadsBackAsThem) {
+    std::map<int, int> plain;
+    for (const auto& [family, keypad, keys] : kFamilies) {
+        for (std::size_t i = 0; i < keys.size(); i += 2)
+            plain.try_emplace(keys[i + 1], keys[i]);
     }
-}
-
-bool isKeypadCode(int code) {
-    return code >= 96 && code <= 111;
-}
-
-TEST(QtKeyMap, EveryCodeWithAKeyComesBackFromIt) {
-    // Codes a key file of a US keyboard can hold: each must have a key to synthesise.
-    std::vector<int> expected = {8,   9,   12,  13,  16,  17,  18,  19,  20,  27,  32,
-                                 33,  34,  35,  36,  37,  38,  39,  40,  44,  45,  46,
-                                 91,  93,  106, 107, 109, 110, 111, 144, 145, 186, 187,
-                                 188, 189, 190, 191, 192, 219, 220, 221, 222};
-    for (int code = 48; code <= 57; ++code) {
-        expected.push_back(code);
-    }
-    for (int code = 65; code <= 90; ++code) {
-        expected.push_back(code);
-    }
-    for (int code = 96; code <= 105; ++code) {
-        expected.push_back(code);
-    }
-    for (int code = 112; code <= 135; ++code) {
-        expected.push_back(code);
-    }
-    for (int code : expected) {
-        EXPECT_NE(zembra::qtKeyForWindowsCode(code), 0) << "code " << code << " has no key";
-    }
-
-    for (int code = 0; code < 256; ++code) {
+    for (int code = 1; code < 256; ++code) {
         const int qtKey = zembra::qtKeyForWindowsCode(code);
-        if (qtKey != 0) {
-            EXPECT_EQ(zembra::windowsKeyCode(qtKey, isKeypadCode(code)), code)
-                << "code " << code << " via Qt key " << qtKey;
-        }
+        EXPECT_TRUE(!plain.contains(code) || qtKey == plain[code]) << code << " gives " << qtKey;
+        const bool keypad = code >= 96 && code <= 111;
+        EXPECT_TRUE(qtKey == 0 || zembra::windowsKeyCode(qtKey, keypad) == code) << code;
     }
+    for (int code : {-1, 0, 7, 108, 256})
+        EXPECT_EQ(zembra::qtKeyForWindowsCode(code), 0) << "code " << code;
 }
 
 } // namespace
