@@ -57,8 +57,9 @@ public:
 
     float number(bool skip, const std::string& expected) {
         const std::string value = text(skip, 5, expected);
-        const auto number = common::parseNumber(value);
-        const auto single = number ? common::toSingle(*number) : std::nullopt;
+        // Checked as a whole number text first, then read straight into single precision,
+        // as every other single of the cabinet's files is.
+        const auto single = common::parseNumber(value) ? common::itemSingle(value) : std::nullopt;
         if (!single) {
             throw Fatal{{file_, items_.line(), expected + ", a number",
                          value.empty() ? "nothing" : "\"" + value + "\""}};
