@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starting programs: arguments arrive as data, the folder is set, a blocking start waits,
+// Windows executables go through wine, failures are reported.
+#include "zembra/platform/Launcher.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// A stand-in program that writes its folder and arguments, one a line, to `record`.
+void standIn(testing_support::TempFolder& folder, const std::string& name) {
+    folder.write(name, "#!/bin/sh\npwd > \"$RECORD\"\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> "
+                       "\"$RECORD\"; done\n");
+    fs::permissions(folder / name, fs::perms::owner_all);
+}
+
+TEST(Launcher, ArgumentsArriveAsDataInTheWorkingFolderAndABlockingStartWaits) {
+    testing_support::TempFolder folder;
+    standIn(folder, "emu/stand-in");
+    ::setenv("RECORD", (folder / "record").c_str(), 1);
+    const auto launcher = zembra::makeLauncher();
+    const std::string emu = folder.text() + "\\emu\\";
+    const auto result =
+        launcher->start(emu + "stand-in \"pac; rm -rf x\" $(boom) 'q' \"a b\" ", emu, true);
+    ASSERT_TRUE(result.started) << result.error;
+    EXPECT_EQ(folder.read("record"),
+              (folder / "emu").string() + "\npac; rm -rf x\n$(boom)\n'q'\na b\n");
+    EXPECT_FALSE(folder.exists("x"));
+}
+
+TEST(Launcher, WindowsExecutablesThatCannotRunThemselvesGoThroughWine) {
+    testing_support::TempFolder folder;
+    folder.touch("mame.exe");
+    standIn(folder, "native.exe");
+    const std::string base = folder.text() + "/";
+    EXPECT_EQ(zembra::launchArguments(base + "mame.exe pacman -nowindow", "wine"),
+              (std::vector<std::string>{"wine", base + "mame.exe", "pacman", "-nowindow"}));
+    EXPECT_EQ(zembra::launchArguments(base + "native.exe x", "wine"),
+              (std::vector<std::string>{base + "native.exe", "x"}));
+}
+
+TEST(Launcher, AProgramThatCannotStartIsReportedNotTakenForAStart) {
+    testing_support::TempFolder folder;
+    const auto launcher = zembra::makeLauncher();
+    auto result = launcher->start(folder.text() + "/missing-emulator game", folder.text(), true);
+    EXPECT_FALSE(result.started);
+    EXPECT_NE(result.error.find("missing-emulator"), std::string::npos);
+    result = launcher->start("", folder.text(), true);
+    EXPECT_FALSE(result.started);
+    standIn(folder, "emu");
+    ::setenv("RECORD", (folder / "record").c_str(), 1);
+    result = launcher->start(folder.text() + "/emu", folder.text() + "/no-such-folder/", true);
+    EXPECT_FALSE(result.started);
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starting emulators and extra programs: never through a shell.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zembra {
+
+class Launcher {
+public:
+    struct Result {
+        bool started = false;
+        std::string error; ///< why not, in words, when not started
+    };
+
+    virtual ~Launcher() = default;
+
+    /// Splits `commandLine` with the Windows rules, takes the first argument as the program
+    /// (its backslashes made native) and starts it directly in `workingFolder`. A program ending
+    /// in ".exe" that is not itself executable is started through wine. With `wait`, returns
+    /// when the program has ended.
+    virtual Result start(const std::string& commandLine, const std::string& workingFolder,
+                         bool wait) = 0;
+
+    /// Opens `file` with the desktop's own handler for it, in `folder`.
+    virtual Result open(const std::string& file, const std::string& folder) = 0;
+};
+
+/// The arguments a command line starts: what start() hands to the system. `wine` is the
+/// program that runs Windows executables.
+std::vector<std::string> launchArguments(const std::string& commandLine, const std::string& wine);
+
+/// posix_spawn on Linux. `wine` and `opener` name the programs used for Windows executables and
+/// for opening files ("xdg-open").
+std::unique_ptr<Launcher> makeLauncher(std::string wine = "wine", std::string opener = "xdg-open");
+
+} // namespace zembra

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The launcher on Linux: posix_spawn with an argument vector, so a game name holding ";",
+// "$(...)", quotes or blanks reaches the emulator as data.
+#include "common/text/NativePath.h"
+#include "zembra/launcher/EmulatorCommand.h"
+#include "zembra/platform/Launcher.h"
+
+#include <cerrno>
+#include <cstring>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace zembra {
+namespace {
+
+bool endsWithExe(const std::string& program) {
+    if (program.size() < 4) {
+        return false;
+    }
+    std::string tail = program.substr(program.size() - 4);
+    for (char& c : tail) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return tail == ".exe";
+}
+
+class PosixLauncher final : public Launcher {
+public:
+    PosixLauncher(std::string wine, std::string opener)
+        : wine_(std::move(wine)), opener_(std::move(opener)) {}
+
+    ~PosixLauncher() override { reap(); }
+
+    Result start(const std::string& commandLine, const std::string& workingFolder,
+                 bool wait) override {
+        return spawn(launchArguments(commandLine, wine_), workingFolder, wait);
+    }
+
+    Result open(const std::string& file, const std::string& folder) override {
+        return spawn({opener_, common::nativePathText(file)}, folder, false);
+    }
+
+private:
+    Result spawn(const std::vector<std::string>& args, const std::string& folder, bool wait) {
+        reap();
+        if (args.empty() || args.front().empty()) {
+            return {false, "there is no program to start"};
+        }
+        std::vector<char*> argv;
+        for (const std::string& arg : args) {
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        const std::string native = common::nativePathText(folder);
+        if (!native.empty()) {
+            posix_spawn_file_actions_addchdir_np(&actions, native.c_str());
+        }
+        pid_t pid = 0;
+        const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (error != 0) {
+            return {false, "cannot start " + args.front() +
+                               (native.empty() ? "" : " in " + native) + ": " +
+                               std::strerror(error)};
+        }
+        if (wait) {
+            int status = 0;
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        } else {
+            children_.push_back(pid);
+        }
+        return {true, {}};
+    }
+
+    /// Programs left running are collected once they end, so none lingers as a zombie.
+    void reap() {
+        std::erase_if(children_,
+                      [](pid_t child) { return ::waitpid(child, nullptr, WNOHANG) != 0; });
+    }
+
+    std::string wine_;
+    std::string opener_;
+    std::vector<pid_t> children_;
+};
+
+} // namespace
+
+std::vector<std::string> launchArguments(const std::string& commandLine, const std::string& wine) {
+    std::vector<std::string> args = splitWindowsCommandLine(commandLine);
+    if (args.empty()) {
+        return args;
+    }
+    args.front() = common::nativePathText(args.front());
+    // A Windows emulator on a Linux cabinet: wine runs what cannot run by itself.
+    if (endsWithExe(args.front()) && ::access(args.front().c_str(), X_OK) != 0) {
+        args.insert(args.begin(), wine);
+    }
+    return args;
+}
+
+std::unique_ptr<Launcher> makeLauncher(std::string wine, std::string opener) {
+    return std::make_unique<PosixLauncher>(std::move(wine), std::move(opener));
+}
+
+} // namespace zembra
