@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A key injector that records what was sent and reports the keys a test holds down.
+#pragma once
+
+#include "zembra/platform/KeyInjector.h"
+
+#include <set>
+#include <vector>
+
+namespace testing_fakes {
+
+class FakeKeyInjector : public zembra::KeyInjector {
+public:
+    std::vector<zembra::KeySequence> sent;
+    std::set<int> held; ///< virtual-key codes that read as down
+
+    void send(const zembra::KeySequence& sequence) override { sent.push_back(sequence); }
+    bool isDown(int virtualKey) override { return held.count(virtualKey) != 0; }
+};
+
+} // namespace testing_fakes

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// XTest on a real X server (run under Xvfb): keys sent go down and up, the keyboard can be
+// cleared, and the key state reads what is held.
+#include "zembra/platform/KeyInjector.h"
+
+#include <X11/keysym.h>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(KeyInjector, VirtualKeysMapToTheirKeysyms) {
+    EXPECT_EQ(zembra::keysymForVirtualKey(27), XK_Escape);
+    EXPECT_EQ(zembra::keysymForVirtualKey(40), XK_Down);
+    EXPECT_EQ(zembra::keysymForVirtualKey(81), XK_q);
+    EXPECT_EQ(zembra::keysymForVirtualKey(57), XK_9);
+    EXPECT_EQ(zembra::keysymForVirtualKey(113), XK_F2);
+    EXPECT_EQ(zembra::keysymForVirtualKey(17), XK_Control_L);
+    EXPECT_EQ(zembra::keysymForVirtualKey(0), 0u);
+    EXPECT_EQ(zembra::keysymForVirtualKey(255), 0u);
+}
+
+TEST(KeyInjector, KeysGoDownAndUpOnTheDisplayAndClearingReleasesThem) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs an X display (ctest runs it under xvfb-run)";
+    }
+    const auto keys = zembra::makeKeyInjector();
+    zembra::KeySequence hold;
+    hold.events = {{zembra::kVkControl, true}, {zembra::kVkQ, true}};
+    keys->send(hold);
+    EXPECT_TRUE(keys->isDown(zembra::kVkControl));
+    EXPECT_TRUE(keys->isDown(zembra::kVkQ));
+    EXPECT_FALSE(keys->isDown(zembra::kVkEscape));
+
+    keys->send(zembra::PressKeySim4()); // clears the keyboard, then taps Enter
+    EXPECT_FALSE(keys->isDown(zembra::kVkControl));
+    EXPECT_FALSE(keys->isDown(zembra::kVkQ));
+    EXPECT_FALSE(keys->isDown(zembra::kVkEnter));
+}
+
+} // namespace

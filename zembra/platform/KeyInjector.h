@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keys sent to whichever window has the keyboard, and the real state of a key.
+#pragma once
+
+#include "zembra/launcher/KeySequences.h"
+
+#include <memory>
+
+namespace zembra {
+
+class KeyInjector {
+public:
+    virtual ~KeyInjector() = default;
+
+    /// Sends the events in order, with no pause, to the window that has the keyboard focus.
+    virtual void send(const KeySequence& sequence) = 0;
+
+    /// Whether the key with this Windows virtual-key code is held down now, whichever window
+    /// has the focus (the exit watch reads the Exit key while an emulator is in front).
+    virtual bool isDown(int virtualKey) = 0;
+};
+
+/// The X keysym of a Windows virtual-key code; 0 for a code without one.
+unsigned long keysymForVirtualKey(int virtualKey);
+
+/// XTest on the X display. Without one (or without XTest) it says so once on the log and sends
+/// nothing; no key then reads as down.
+std::unique_ptr<KeyInjector> makeKeyInjector();
+
+} // namespace zembra
