@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageIOHandler>
 #include <QImageReader>
@@ -277,7 +278,9 @@ PictureLoader::~PictureLoader() {
 }
 
 bool PictureLoader::isShowable(const QString& file) {
-    if (file.isEmpty())
+    // Only regular files: opening a pipe or a device named like a picture would hold the
+    // window thread until someone writes to it.
+    if (file.isEmpty() || !QFileInfo(file).isFile())
         return false;
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))

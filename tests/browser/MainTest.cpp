@@ -316,4 +316,47 @@ TEST_F(BrowserTest, SelectLaunchesAfterTheLaunchSoundOrAtOnce) {
     EXPECT_EQ(app->launchRequests, 3);
 }
 
+TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
+    // Labels are seven characters; the words follow.
+    cab.write("joystick.ini", "' buttons 1 to 12 and then the stick\r\n"
+                              "Btn 01 select\r\nBtn 02 RIGHTPAGE\r\nBtn 03 Exit\r\n"
+                              "Btn 04 \r\nBtn 05 \r\nBtn 06 \r\nBtn 07 \r\nBtn 08 \r\n"
+                              "Btn 09 \r\nBtn 10 \r\nBtn 11 \r\nBtn 12 \r\n"
+                              "Up     UP\r\nDown   DOWN\r\nLeft   PREVPATH\r\n"
+                              "Right  NEXTPATH\r\n");
+    zembra::Main& browser = start();
+    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
+
+    joystick.state = zembra::JoystickState{32768, 65535, 0};
+    browser.onTimjoy();
+    EXPECT_EQ(state().list1.index(), 5);
+    browser.onTimjoy(); // held: moves again on every poll
+    EXPECT_EQ(state().list1.index(), 6);
+
+    joystick.state = zembra::JoystickState{32768, 32768, 2};
+    browser.onTimjoy();
+    EXPECT_EQ(state().list1.index(), 11); // a page, to the last game
+
+    joystick.state = zembra::JoystickState{65535, 32768, 0};
+    browser.onTimjoy();
+    EXPECT_EQ(state().curPath, 3);
+
+    joystick.state = zembra::JoystickState{32768, 32768, 3}; // two buttons: nothing
+    browser.onTimjoy();
+    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(state().curPath, 3);
+
+    state().settings.muted = true;
+    joystick.state = zembra::JoystickState{32768, 32768, 1}; // "select" in lower case
+    browser.onTimjoy();
+    EXPECT_EQ(app->launchRequests, 1);
+
+    joystick.state = zembra::JoystickState{32768, 32768, 4}; // "Exit" works in the browser too
+    browser.onTimjoy();
+    EXPECT_TRUE(browser.timfx.isActive());
+
+    joystick.state.reset(); // unplugged: nothing happens
+    browser.onTimjoy();
+}
+
 } // namespace

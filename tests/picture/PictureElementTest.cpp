@@ -101,6 +101,10 @@ TEST_F(PictureTest, NamesReadBackAtOnceAndAFailureKeepsThePictureShownBefore) {
     for (const char* head : {"\x89PNG\r\n\x1a", "\xff\xd8", "GIF88a", "", "not a picture"})
         EXPECT_FALSE(PictureLoader::isShowable(file("picture.png", head))) << head;
     EXPECT_FALSE(PictureLoader::isShowable(QString::fromStdString(folder_.text())));
+    // A pipe named like a picture is refused at once instead of holding the window thread.
+    const std::string pipe = folder_.text() + "/pipe.png";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(PictureLoader::isShowable(QString::fromStdString(pipe)));
 
     // The browser puts a fall-back up, then tries the game's own picture: one that cannot
     // show leaves the fall-back, even while it is still being decoded.

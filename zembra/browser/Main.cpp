@@ -160,6 +160,7 @@ void Main::connectTimers() {
     connect(&timScr, &QTimer::timeout, this, &Main::onTimScr);
     connect(&timRefreshit, &QTimer::timeout, this, &Main::onTimRefreshit);
     connect(&timfx, &QTimer::timeout, this, &Main::onTimfx);
+    connect(&timjoy, &QTimer::timeout, this, &Main::onTimjoy);
     timhigh.start();
     timjoy.start();
 }

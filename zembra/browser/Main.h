@@ -126,6 +126,9 @@ public:
     void onTimScr();
     void onTimRefreshit();
     void onTimfx();
+    void onTimjoy();
+    /// Performs the action bound to joystick input `index` (0 to 15).
+    void shootinput(int index);
 
     // Window events, as the front-end has always had them.
     void activated();

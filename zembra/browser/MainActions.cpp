@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window's actions: key dispatch, mute, rescan, the attract countdown and exit.
+#include "common/text/Strings.h"
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/catalogue/Scan.h"
+#include "zembra/input/JoystickPoll.h"
 #include "zembra/input/KeyDispatch.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/startup/Application.h"
@@ -85,6 +87,53 @@ void Main::keyDown(int keyCode, bool modifier) {
         launchRequest();
         break;
     }
+}
+
+void Main::onTimjoy() {
+    const auto joystick = app_.services().joystick->poll();
+    if (!joystick) {
+        return;
+    }
+    const std::vector<int> inputs = joystickInputs(*joystick);
+    if (joystick->buttons >= 1) {
+        timScr.stop();
+    }
+    for (const int input : inputs) {
+        shootinput(input);
+    }
+}
+
+void Main::shootinput(int index) {
+    const std::string word =
+        common::upperAscii(state_.joyActions.at(static_cast<std::size_t>(index)));
+    if (word == "SELECT") {
+        timScr.stop();
+        launchRequest();
+    } else if (word == "UP") {
+        stepUp();
+    } else if (word == "DOWN") {
+        stepDown();
+    } else if (word == "LEFTPAGE") {
+        onTimleft();
+    } else if (word == "RIGHTPAGE") {
+        onTimright();
+    } else if (word == "PREVPATH") {
+        onTimPp();
+    } else if (word == "NEXTPATH") {
+        onTimNp();
+    } else if (word == "REFRESH") {
+        RescanAll();
+    } else if (word == "MUTE") {
+        ToggleMute();
+    } else if (word == "SCREENSAVER") {
+        StartSaverNow();
+    } else if (word == "CONFIG") {
+        app_.showMenu();
+    } else if (word == "EXIT") {
+        exitSequence();
+    }
+    timScr.start();
+    state_.settings.ssCountdown = state_.settings.ssDelay;
 }
 
 void Main::keyUp() {

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One poll of the joystick: thresholds, diagonals, single buttons, the exit button's mask.
+#include "zembra/input/JoystickPoll.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Inputs = std::vector<int>;
+
+TEST(JoystickPoll, ThresholdsAreStrictAndInputsComeInOrder) {
+    struct Row {
+        zembra::JoystickState state;
+        Inputs inputs;
+    } rows[] = {
+        {{32768, 32768, 0}, {}},
+        {{20000, 40000, 0}, {}},       // exactly on the thresholds: nothing
+        {{19999, 40001, 0}, {13, 14}}, // lower left: down first, then left
+        {{65535, 65535, 0}, {13, 15}}, // lower right
+        {{32768, 0, 4}, {12, 2}},      // up, then button 3
+        {{32768, 32768, 2048}, {11}},  // button 12
+        {{32768, 32768, 3}, {}},       // two buttons together fire none
+        {{32768, 32768, 4096}, {}},    // past button 12
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(zembra::joystickInputs(row.state), row.inputs)
+            << row.state.x << "," << row.state.y << " " << row.state.buttons;
+    }
+}
+
+TEST(JoystickPoll, OnlyExitWrittenSoArmsTheExitButton) {
+    zembra::JoyActions actions;
+    EXPECT_EQ(zembra::checkExitbut(actions, 0), 0u);
+    actions[4] = "EXIT";
+    EXPECT_EQ(zembra::checkExitbut(actions, 8), 8u); // kept: no "Exit"
+    actions[6] = "Exit";
+    actions[9] = "Exit";
+    EXPECT_EQ(zembra::checkExitbut(actions, 0), 64u); // the first one
+}
+
+} // namespace
