@@ -3,6 +3,8 @@
 // drawing of the list, a held key's moves with cold and with prefetched artwork, and memory.
 #include "tests/fakes/FakeDisplayMode.h"
 #include "tests/fakes/FakeJoystick.h"
+#include "tests/fakes/FakeKeyInjector.h"
+#include "tests/fakes/FakeLauncher.h"
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
@@ -146,6 +148,8 @@ zembra::Services fakeServices() {
     services.display = std::make_unique<testing_fakes::FakeDisplayMode>(1920, 1080);
     services.joystick = std::make_unique<testing_fakes::FakeJoystick>();
     services.pictures = std::make_unique<common::PictureLoader>();
+    services.launcher = std::make_unique<testing_fakes::FakeLauncher>();
+    services.keys = std::make_unique<testing_fakes::FakeKeyInjector>();
     return services;
 }
 

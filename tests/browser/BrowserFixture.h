@@ -4,6 +4,8 @@
 
 #include "tests/fakes/FakeDisplayMode.h"
 #include "tests/fakes/FakeJoystick.h"
+#include "tests/fakes/FakeKeyInjector.h"
+#include "tests/fakes/FakeLauncher.h"
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/QuarnIniBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -94,6 +96,12 @@ protected:
         services.display = std::move(display);
         services.joystick = std::make_unique<testing_fakes::FakeJoystick>();
         services.pictures = std::make_unique<common::PictureLoader>();
+        auto launcher = std::make_unique<testing_fakes::FakeLauncher>();
+        this->launcher = launcher.get();
+        services.launcher = std::move(launcher);
+        auto keys = std::make_unique<testing_fakes::FakeKeyInjector>();
+        this->keys = keys.get();
+        services.keys = std::move(keys);
         app = std::make_unique<zembra::Application>(cab.text(), std::move(services));
         app->start();
         app->intro().onTimresize();
@@ -120,6 +128,8 @@ protected:
     std::string ssDelay = "120";
     std::vector<testing_fakes::FakeMediaPlayer*> players; ///< 0 the intro's, 1 the browser's
     testing_fakes::FakeDisplayMode* display = nullptr;
+    testing_fakes::FakeLauncher* launcher = nullptr;
+    testing_fakes::FakeKeyInjector* keys = nullptr;
     std::unique_ptr<zembra::Application> app;
 };
 

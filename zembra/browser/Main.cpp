@@ -95,6 +95,10 @@ void Main::createElements() {
     }
     ll.push_back(newRowLabel());
     ll[0]->hide();
+    notice = new QLabel(this);
+    notice->setObjectName("notice");
+    notice->setStyleSheet("background: black; color: white; padding: 6px;");
+    notice->hide();
     mpFX = app_.services().makePlayer(nullptr);
     connect(mpFX.get(), &MediaPlayer::playStateChanged, this, [this](int, int newState) {
         // The launch follows the launch sound, once the player says it has stopped. One
@@ -146,6 +150,15 @@ void Main::connectTimers() {
     setupTimer(timRefreshit, 400, true);
     setupTimer(timfx, 1000);
     setupTimer(timWfExit, 5);
+    setupTimer(timkey, 1200);
+    setupTimer(timLock, 5000);
+    setupTimer(timescape, 200);
+    setupTimer(timfullscreen, 2000);
+    connect(&timkey, &QTimer::timeout, this, &Main::onTimkey);
+    connect(&timLock, &QTimer::timeout, this, &Main::onTimLock);
+    connect(&timWfExit, &QTimer::timeout, this, &Main::onTimWfExit);
+    connect(&timescape, &QTimer::timeout, this, &Main::onTimescape);
+    connect(&timfullscreen, &QTimer::timeout, this, &Main::onTimfullscreen);
     connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);
     connect(&timUp, &QTimer::timeout, this, &Main::onTimUp);
     connect(&timdown, &QTimer::timeout, this, &Main::onTimdown);

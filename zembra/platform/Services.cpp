@@ -11,6 +11,8 @@ Services makeLinuxServices() {
     services.display = makeDisplayMode();
     services.joystick = makeJoystick();
     services.pictures = std::make_unique<common::PictureLoader>();
+    services.launcher = makeLauncher();
+    services.keys = makeKeyInjector();
     return services;
 }
 

@@ -5,6 +5,8 @@
 #include "common/picture/PictureLoader.h"
 #include "zembra/platform/DisplayMode.h"
 #include "zembra/platform/Joystick.h"
+#include "zembra/platform/KeyInjector.h"
+#include "zembra/platform/Launcher.h"
 #include "zembra/platform/MediaPlayer.h"
 
 #include <memory>
@@ -16,9 +18,12 @@ struct Services {
     std::unique_ptr<DisplayMode> display;
     std::unique_ptr<Joystick> joystick;
     std::unique_ptr<common::PictureLoader> pictures;
+    std::unique_ptr<Launcher> launcher;
+    std::unique_ptr<KeyInjector> keys;
 };
 
-/// The services of a Linux cabinet: libmpv, XRandR, SDL's joystick, the picture workers.
+/// The services of a Linux cabinet: libmpv, XRandR, SDL's joystick, the picture workers,
+/// posix_spawn and XTest.
 Services makeLinuxServices();
 
 } // namespace zembra

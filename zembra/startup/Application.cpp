@@ -88,6 +88,9 @@ bool Application::showScreenSaver() {
 
 void Application::launchSelected() {
     ++launchRequests;
+    if (browser_ != nullptr) {
+        browser_->runEmu();
+    }
 }
 
 QString Application::nativeFile(const std::string& programPath) {

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A launcher that records what it was asked to start and can be told to fail.
+#pragma once
+
+#include "zembra/platform/Launcher.h"
+
+#include <string>
+#include <vector>
+
+namespace testing_fakes {
+
+class FakeLauncher : public zembra::Launcher {
+public:
+    struct Call {
+        std::string what; ///< "start" or "open"
+        std::string commandLine;
+        std::string folder;
+        bool wait = false;
+    };
+    std::vector<Call> calls;
+    bool fail = false;
+
+    Result start(const std::string& commandLine, const std::string& folder, bool wait) override {
+        calls.push_back({"start", commandLine, folder, wait});
+        return fail ? Result{false, "cannot start " + commandLine} : Result{true, {}};
+    }
+    Result open(const std::string& file, const std::string& folder) override {
+        calls.push_back({"open", file, folder, false});
+        return fail ? Result{false, "cannot open " + file} : Result{true, {}};
+    }
+};
+
+} // namespace testing_fakes

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starting games from the browser: blocking and supervised starts, the keys sent after
+// start-up, the lock, the exit watch by key and by joystick, and a start that fails.
+#include "tests/browser/BrowserFixture.h"
+#include "zembra/launcher/KeySequences.h"
+
+using testing_support::BrowserTest;
+
+namespace {
+
+class SupervisionTest : public BrowserTest {
+protected:
+    /// The exit watch keeps running but only the test's own calls tick it.
+    static void holdTheWatch(zembra::Main& browser) {
+        QCoreApplication::processEvents();
+        browser.timWfExit.start(1000000);
+    }
+
+    /// Shows one game on a fixed emulator's path.
+    void select(int path, const std::string& name) {
+        state().curPath = static_cast<std::int16_t>(path);
+        state().tables.pathGames[path].set(1, 1, name);
+        state().list1.clear();
+        state().list1.add(name);
+        state().list1.setIndex(0);
+    }
+};
+
+TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
+    muted = true;
+    zembra::Main& browser = start();
+    browser.keyDown(13, false);
+    ASSERT_EQ(launcher->calls.size(), 1u);
+    EXPECT_EQ(launcher->calls[0].commandLine, "mame.exe g05 ");
+    EXPECT_TRUE(launcher->calls[0].wait);
+    EXPECT_FALSE(browser.timkey.isActive());
+    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_TRUE(browser.isEnabled());
+}
+
+TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
+    zembra::Main& browser = start();
+    state().config.modelerDir = "/m/";
+    select(22, "ga2");
+    browser.runEmu();
+    ASSERT_EQ(launcher->calls.size(), 1u);
+    EXPECT_EQ(launcher->calls[0].commandLine, "/m/modeler.exe");
+    EXPECT_FALSE(launcher->calls[0].wait);
+    EXPECT_TRUE(browser.timkey.isActive() && browser.timLock.isActive());
+    EXPECT_FALSE(browser.isEnabled());
+
+    browser.onTimkey();
+    ASSERT_EQ(keys->sent.size(), 1u);
+    EXPECT_EQ(keys->sent[0], zembra::PressKeySim("ga2"));
+    EXPECT_FALSE(browser.timkey.isActive());
+    EXPECT_TRUE(browser.timfullscreen.isActive());
+    browser.onTimfullscreen();
+    EXPECT_EQ(keys->sent[1], zembra::PressKeySim4());
+    browser.onTimLock();
+    EXPECT_TRUE(browser.isEnabled());
+    EXPECT_FALSE(browser.keysSent);
+
+    // Escape is the Exit key: the emulator gets the real key; Modeler closes 200 ms later.
+    holdTheWatch(browser);
+    keys->held = {27};
+    browser.onTimWfExit();
+    EXPECT_EQ(keys->sent.size(), 2u);
+    EXPECT_TRUE(browser.timescape.isActive());
+    EXPECT_FALSE(browser.timWfExit.isActive());
+    browser.onTimescape();
+    EXPECT_EQ(keys->sent[2], zembra::escapeTap());
+}
+
+TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystickNeedsItsButton) {
+    cab.write("zbkeys.cfg", "38,40,34,33,116,9,39,37,13,81,83,77,73\r\n"); // Exit on Q
+    cab.write("joystick.ini", "Btn 01 \r\nBtn 02 \r\nBtn 03 Exit\r\n");
+    zembra::Main& browser = start();
+    state().config.daphneDir = "/d/";
+    select(26, "lair");
+    browser.runEmu();
+    EXPECT_EQ(launcher->calls[0].commandLine, "/d/daphne.exe lair ");
+    EXPECT_EQ(browser.exitJoyMask, 4u);
+
+    holdTheWatch(browser);
+    keys->held = {81};
+    browser.onTimWfExit();
+    browser.onTimWfExit();
+    EXPECT_EQ(keys->sent,
+              (std::vector<zembra::KeySequence>{zembra::escapeTap(), zembra::escapeTap()}));
+    EXPECT_TRUE(browser.timWfExit.isActive());
+
+    keys->held.clear();
+    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
+    joystick.state = zembra::JoystickState{32768, 32768, 4 | 1}; // with another button: no
+    browser.onTimWfExit();
+    EXPECT_EQ(keys->sent.size(), 2u);
+    joystick.state = zembra::JoystickState{32768, 32768, 4};
+    browser.onTimWfExit();
+    EXPECT_EQ(keys->sent.size(), 3u);
+}
+
+TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
+    zembra::Main& browser = start();
+    state().config.vpDir = "/vp/";
+    select(24, "Genie");
+    browser.runEmu();
+    ASSERT_EQ(launcher->calls.size(), 1u);
+    EXPECT_EQ(launcher->calls[0].what, "open");
+    EXPECT_EQ(launcher->calls[0].commandLine, "/vp/tables\\Genie.vpt");
+    EXPECT_FALSE(browser.timkey.isActive());
+    browser.onTimescape();
+    EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
+}
+
+TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
+    zembra::Main& browser = start();
+    launcher->fail = true;
+    state().config.impactDir = "/i/";
+    select(21, "sfex");
+    browser.runEmu();
+    EXPECT_FALSE(browser.notice->isHidden());
+    EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
+    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_TRUE(browser.isEnabled());
+}
+
+} // namespace

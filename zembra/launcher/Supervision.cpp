@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starting a game from the browser, and the timers around a supervised emulator: its keys,
+// the start-up lock, the exit watch and the closing keys.
+#include "zembra/attract/blanker.h"
+#include "zembra/browser/Main.h"
+#include "zembra/input/JoystickPoll.h"
+#include "zembra/launcher/EmulatorCommand.h"
+#include "zembra/startup/Application.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace zembra {
+
+void Main::runEmu() {
+    const Launch launch = runEmuCommand(state_, state_.list1.index());
+    timScr.stop();
+    timfx.stop();
+    auto failed = [this](const std::string& why) {
+        qWarning("zembra: %s", why.c_str());
+        notice->setText(QString::fromStdString(why));
+        notice->adjustSize();
+        notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
+        notice->show();
+        notice->raise();
+        QTimer::singleShot(4000, notice, &QWidget::hide);
+        timScr.start();
+    };
+    if (launch.refused) {
+        failed(*launch.refused);
+        return;
+    }
+    Launcher& launcher = *app_.services().launcher;
+    const Launcher::Result result = launch.mode == Launch::Mode::Play
+                                        ? launcher.open(launch.commandLine, launch.workingFolder)
+                                        : launcher.start(launch.commandLine, launch.workingFolder,
+                                                         launch.mode == Launch::Mode::Blocking);
+    if (!result.started) {
+        failed(result.error);
+    } else if (launch.mode == Launch::Mode::Blocking) {
+        activateWindow();
+        setFocus();
+    } else {
+        if (launch.mode != Launch::Mode::Play) {
+            timkey.start();
+        }
+        timWfExit.start();
+        timLock.start();
+        setEnabled(false);
+    }
+    if (launch.checkExitButton) {
+        exitJoyMask = checkExitbut(state_.joyActions, exitJoyMask);
+    }
+}
+
+void Main::onTimkey() {
+    if (keysSent) {
+        return;
+    }
+    keysSent = true;
+    const std::string& exe = state_.emuExe;
+    KeyInjector& keys = *app_.services().keys;
+    if (exe == "modeler.exe") {
+        const KeySequence sequence = PressKeySim(state_.gameName);
+        keys.send(sequence);
+        if (sequence.startsFullScreen) {
+            timfullscreen.start();
+        }
+    } else if (exe == "impactemu.exe" || exe == "nt_impactemu.exe") {
+        keys.send(PressKeySim2(state_.gameName));
+    } else if (exe == "u64emu.exe" || exe == "u64emu2.exe") {
+        keys.send(PressKeySim3());
+    } else {
+        return; // nothing to send: the timer ticks on without effect until the lock ends
+    }
+    timkey.stop();
+}
+
+void Main::onTimfullscreen() {
+    timfullscreen.stop();
+    app_.services().keys->send(PressKeySim4());
+}
+
+void Main::onTimLock() {
+    app_.intro().hide();
+    setEnabled(true);
+    timLock.stop();
+    keysSent = false;
+}
+
+void Main::onTimWfExit() {
+    const auto joystick = app_.services().joystick->poll();
+    const bool byJoystick = joystick && exitJoyMask != 0 && joystick->buttons == exitJoyMask;
+    const int exitKey = keyCode(state_.keys.keyExit);
+    const bool byKey = exitKey != 0 && app_.services().keys->isDown(exitKey);
+    if (byJoystick || byKey) {
+        // An Escape key held by the user reaches the emulator by itself.
+        if (byJoystick || exitKey != kVkEscape) {
+            app_.services().keys->send(escapeTap());
+        }
+        const int path = state_.curPath;
+        if (path == kModeler || path == kUltra64 || path == kVisualPinball) {
+            timescape.start();
+            timWfExit.stop();
+        }
+    }
+    QCoreApplication::processEvents();
+}
+
+void Main::onTimescape() {
+    timescape.stop();
+    app_.services().keys->send(state_.curPath == kVisualPinball ? PressKeySimVPE() : escapeTap());
+}
+
+} // namespace zembra
