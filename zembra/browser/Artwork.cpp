@@ -60,14 +60,14 @@ ArtPicture artPicture(const ProgramState& state, ArtKind kind, int selectedIndex
     const std::string folder =
         artBaseFolder(state, path, selectedText, selectedIndex) + std::string(info(kind).folder);
     if (path < 1 || path > kExtrasPath) {
-        return {};
+        return {folder, {}, {}};
     }
     const std::string& name = cell(state.tables.pathGames[path], selectedIndex + 1, 1);
     if (path == kExtrasPath) {
-        return {folder + withoutExtension(common::trimView(name)) + ".png",
+        return {folder, folder + withoutExtension(common::trimView(name)) + ".png",
                 folder + withoutExtension(name) + ".png"};
     }
-    return {folder + name + ".png", folder + name + ".png"};
+    return {folder, folder + name + ".png", folder + name + ".png"};
 }
 
 std::vector<CellPicture> stripPictures(const StringTable& games, int selectedIndex, int midIndex,

@@ -44,6 +44,7 @@ std::string artBaseFolder(const ProgramState& state, int path, const std::string
 /// The artwork picture of the selected game for one kind, and the name its existence is tested
 /// by (they differ only for extras, whose program file is trimmed for the picture only).
 struct ArtPicture {
+    std::string folder; ///< the base folder and the kind's folder: what `artFolder` holds
     std::string file;
     std::string tested;
 };

@@ -44,9 +44,8 @@ void Main::cabRefresh() {
     const std::string text = list.currentText();
     for (int k = 0; k < 4; ++k) {
         const auto kind = static_cast<ArtKind>(k);
-        state_.artFolder =
-            artBaseFolder(state_, path, text, list.index()) + std::string(info(kind).folder);
         const ArtPicture picture = artPicture(state_, kind, list.index(), text);
+        state_.artFolder = picture.folder;
         state_.picFound = ShowFileSystemType(picture.tested);
         common::PictureElement* element = artElement(kind);
         if (state_.picFound) {

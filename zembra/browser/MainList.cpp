@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window's list: row labels or picture cells, drawing, moves, pulse and mouse.
+#include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/browser/HighlightPulse.h"
 #include "zembra/browser/ListLayout.h"
@@ -32,12 +33,6 @@ Qt::Alignment alignmentOf(int listAlignment) {
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;
     }
-}
-
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
 }
 
 } // namespace
@@ -83,7 +78,7 @@ void Main::SetListSize() {
     QLabel* selection = ll[static_cast<std::size_t>(state_.midIndex)];
     selection->setWordWrap(false);
     selection->raise();
-    setTextColour(selection, common::colourFromNumber(state_.scheme.bgColour));
+    common::setTextColour(selection, common::colourFromNumber(state_.scheme.bgColour));
     QPalette palette = selection->palette();
     palette.setColor(QPalette::Window, common::colourFromNumber(state_.scheme.highColour));
     selection->setPalette(palette);
@@ -260,7 +255,7 @@ void Main::onTimhigh() {
     if (colour) {
         const QColor c = common::colourFromNumber(*colour);
         if (selection != nullptr) {
-            setTextColour(selection, c);
+            common::setTextColour(selection, c);
         }
         QPalette palette = shphigh->palette();
         palette.setColor(QPalette::Window, c);

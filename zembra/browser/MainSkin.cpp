@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window's skin: placing every element from skin.ini, fonts and colours.
 #include "common/text/NativePath.h"
+#include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
@@ -11,12 +12,6 @@ namespace {
 
 void place(QWidget* element, const common::ElementRect& r) {
     element->setGeometry(common::twipsRect(r.left, r.top, r.width, r.height));
-}
-
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
 }
 
 } // namespace
@@ -63,13 +58,10 @@ void Main::setScheme() {
     if (state_.settings.userFontSize > 0) {
         scheme.fontSize = state_.settings.userFontSize;
     }
-    QFont font(QString::fromStdString(scheme.fontName));
-    if (scheme.fontSize > 0) {
-        font.setPointSizeF(scheme.fontSize);
-    }
+    const QFont font = common::schemeFont(scheme);
     const QColor high = common::colourFromNumber(scheme.highColour);
     for (QLabel* label : {lblPath, lblNav[0], lblNav[1], lblNav[2], lblNav[3], lblNav[4]}) {
-        setTextColour(label, high);
+        common::setTextColour(label, high);
         label->setFont(font);
         label->adjustSize();
     }
@@ -79,14 +71,14 @@ void Main::setScheme() {
     xCabinet->setBackgroundColour(background);
     // Row label 0 is the model the others are copied from, so it carries the scheme too.
     ll[0]->setFont(font);
-    setTextColour(ll[0], common::colourFromNumber(scheme.fontColour));
+    common::setTextColour(ll[0], common::colourFromNumber(scheme.fontColour));
     SetListSize();
     if (isStripMode()) {
         ll[0]->hide();
         return;
     }
     for (QLabel* label : ll) {
-        setTextColour(label, common::colourFromNumber(scheme.fontColour));
+        common::setTextColour(label, common::colourFromNumber(scheme.fontColour));
         label->setFont(font);
     }
     if (static_cast<std::size_t>(state_.midIndex) < ll.size()) {

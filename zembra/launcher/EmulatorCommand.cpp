@@ -44,17 +44,15 @@ Launch runEmuCommand(ProgramState& state, int listIndex) {
     gameName = cell(state.tables.scanList, row, 1);
     if (path >= 1 && path <= kDaphne) {
         const std::string& name = cell(state.tables.pathGames[path], row, 1);
+        gameName = name; // the table's name, except where a case below says otherwise
         switch (path) {
         case kImpact:
-            gameName = name;
             emuExe = c.impactNt ? "nt_impactemu.exe" : "impactemu.exe";
             break;
         case kModeler:
-            gameName = name;
             emuExe = "modeler.exe";
             break;
         case kUltra64:
-            gameName = name;
             if (name == "ki") {
                 emuExe = "u64emu.exe";
             } else if (name == "ki2") {
@@ -66,11 +64,9 @@ Launch runEmuCommand(ProgramState& state, int listIndex) {
             emuExe = "vpinball.exe";
             break;
         case kS11Emu:
-            gameName = name;
             emuExe = c.s11NewPlugins ? "s11emu-newplugins.exe" : "s11emu-oldplugins.exe";
             break;
         case kDaphne:
-            gameName = name;
             emuExe = "daphne.exe";
             break;
         default: // 1 to 20

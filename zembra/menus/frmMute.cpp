@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/menus/frmMute.h"
 
+#include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/browser/Main.h"
 #include "zembra/menus/MenuGeometry.h"
@@ -17,10 +18,7 @@ frmMute::frmMute(Application& app, QWidget* parent)
     setWindowTitle("Menu");
     setCursor(Qt::BlankCursor);
     const common::Scheme& scheme = app.state().scheme;
-    QFont font(QString::fromStdString(scheme.fontName));
-    if (scheme.fontSize > 0) {
-        font.setPointSizeF(scheme.fontSize);
-    }
+    const QFont font = common::schemeFont(scheme);
     const QRect browser =
         app.browser() != nullptr ? app.browser()->geometry() : QRect(0, 0, 640, 480);
     const MenuGeometry menu = menuGeometry(font, browser);
