@@ -7,6 +7,7 @@
 #include "tests/fakes/FakeKeyInjector.h"
 #include "tests/fakes/FakeLauncher.h"
 #include "tests/fakes/FakeMediaPlayer.h"
+#include "tests/fakes/FakePower.h"
 #include "tests/support/QuarnIniBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/attract/blanker.h"
@@ -102,6 +103,9 @@ protected:
         auto keys = std::make_unique<testing_fakes::FakeKeyInjector>();
         this->keys = keys.get();
         services.keys = std::move(keys);
+        auto power = std::make_unique<testing_fakes::FakePower>();
+        this->power = power.get();
+        services.power = std::move(power);
         app = std::make_unique<zembra::Application>(cab.text(), std::move(services));
         app->start();
         app->intro().onTimresize();
@@ -130,6 +134,7 @@ protected:
     testing_fakes::FakeDisplayMode* display = nullptr;
     testing_fakes::FakeLauncher* launcher = nullptr;
     testing_fakes::FakeKeyInjector* keys = nullptr;
+    testing_fakes::FakePower* power = nullptr;
     std::unique_ptr<zembra::Application> app;
 };
 

@@ -255,6 +255,38 @@ TEST_F(BrowserTest, AMutedExitEndsAtTheFirstTick) {
     EXPECT_TRUE(display->changes.empty()); // the desktop mode was never changed
 }
 
+TEST_F(BrowserTest, TvOutputGoesOnAtStartAndOffAtExitBeforeThePowerGoesOff) {
+    values.tvOut = "YES";
+    values.powerOffOnExit = "YES";
+    muted = true;
+    zembra::Main& browser = start();
+    ASSERT_EQ(keys->sent.size(), 1u);
+    EXPECT_EQ(keys->sent[0], zembra::startTv());
+    int status = -1;
+    QObject::connect(app.get(), &zembra::Application::finished, [&](int s) { status = s; });
+    tap(browser, kExit);
+    EXPECT_TRUE(power->requests.empty()); // not before the end sound is over
+    browser.onTimfx();
+    ASSERT_EQ(keys->sent.size(), 2u);
+    EXPECT_EQ(keys->sent[1], zembra::startMonitor());
+    EXPECT_EQ(power->requests, std::vector{zembra::Power::Action::PowerOff});
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(BrowserTest, APowerOffTheSystemRefusesEndsTheProgramWithAFailure) {
+    values.powerOffOnExit = "YES";
+    muted = true;
+    zembra::Main& browser = start();
+    power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
+    int status = -1;
+    QObject::connect(app.get(), &zembra::Application::finished, [&](int s) { status = s; });
+    tap(browser, kExit);
+    browser.onTimfx();
+    EXPECT_EQ(power->requests.size(), 1u);
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(keys->sent.empty()); // no TV output to switch back
+}
+
 TEST_F(BrowserTest, WithoutListFilesTheFirstRunScansAndShowsPathOne) {
     scanFirst = false;
     zembra::Main& browser = start();

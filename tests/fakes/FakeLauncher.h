@@ -19,6 +19,7 @@ public:
     };
     std::vector<Call> calls;
     bool fail = false;
+    bool alive = true; ///< whether the last program started reads as still running
 
     Result start(const std::string& commandLine, const std::string& folder, bool wait) override {
         calls.push_back({"start", commandLine, folder, wait});
@@ -28,6 +29,7 @@ public:
         calls.push_back({"open", file, folder, false});
         return fail ? Result{false, "cannot open " + file} : Result{true, {}};
     }
+    bool running() override { return alive; }
 };
 
 } // namespace testing_fakes

@@ -108,8 +108,23 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     EXPECT_EQ(launcher->calls[0].what, "open");
     EXPECT_EQ(launcher->calls[0].commandLine, "/vp/tables\\Genie.vpt");
     EXPECT_FALSE(browser.timkey.isActive());
+    EXPECT_FALSE(browser.emulatorRunning); // the desktop's opener ends at once
     browser.onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
+}
+
+TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheFocusBack) {
+    zembra::Main& browser = start();
+    state().config.daphneDir = "/d/";
+    select(26, "lair");
+    browser.runEmu();
+    holdTheWatch(browser);
+    browser.onTimWfExit();
+    EXPECT_TRUE(browser.emulatorRunning);
+    launcher->alive = false;
+    browser.onTimWfExit();
+    EXPECT_FALSE(browser.emulatorRunning);
+    EXPECT_TRUE(browser.isActiveWindow());
 }
 
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {

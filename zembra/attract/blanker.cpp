@@ -2,6 +2,7 @@
 #include "zembra/attract/blanker.h"
 
 #include "zembra/browser/Main.h"
+#include "zembra/launcher/KeySequences.h"
 #include "zembra/menus/background.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
@@ -63,6 +64,9 @@ bool blanker::load() {
     if (const auto error = OpenINI(state.programFolder, state.config)) {
         app_.fatal(QString::fromStdString(error->message()));
         return false;
+    }
+    if (state.config.tvOut) {
+        app_.services().keys->send(startTv());
     }
     timjoy.start();
     timresize.start();

@@ -142,6 +142,8 @@ public:
     void runEmu();
     bool keysSent = false;
     std::uint32_t exitJoyMask = 0;
+    /// A supervised emulator was started and has not been seen to end yet.
+    bool emulatorRunning = false;
     /// A short message over the browser, such as a program that could not be started.
     QLabel* notice;
     /// Performs the action bound to joystick input `index` (0 to 15).

@@ -9,6 +9,8 @@
 #include "zembra/input/JoystickPoll.h"
 #include "zembra/input/KeyDispatch.h"
 #include "zembra/input/KeyFile.h"
+#include "zembra/launcher/KeySequences.h"
+#include "zembra/platform/Shutdown.h"
 #include "zembra/startup/Application.h"
 
 namespace zembra {
@@ -246,9 +248,22 @@ void Main::onTimfx() {
         timfx.stop();
         KillDisplay();
         const EmulatorConfig& c = state_.config;
+        Services& services = app_.services();
+        if (c.tvOut) {
+            services.keys->send(startMonitor());
+        }
         if (state_.desktopWidth != c.runWidth) {
-            app_.services().display->ChangeRes(state_.desktopWidth, state_.desktopHeight,
-                                               c.exitDepth, c.exitRefresh);
+            services.display->ChangeRes(state_.desktopWidth, state_.desktopHeight, c.exitDepth,
+                                        c.exitRefresh);
+        }
+        if (c.powerOffOnExit) {
+            try {
+                Shutdown(*services.power).ShutdownSystem(kExitPowerOff);
+            } catch (const ShutdownError& error) {
+                // The machine stays on; the owner learns why before the program ends.
+                app_.fatal(QString::fromUtf8(error.what()), 1);
+                return;
+            }
         }
         app_.quit(0);
         return;

@@ -43,6 +43,7 @@ void Main::runEmu() {
     } else {
         if (launch.mode != Launch::Mode::Play) {
             timkey.start();
+            emulatorRunning = true;
         }
         timWfExit.start();
         timLock.start();
@@ -89,6 +90,13 @@ void Main::onTimLock() {
 }
 
 void Main::onTimWfExit() {
+    if (emulatorRunning && !app_.services().launcher->running()) {
+        // The emulator has ended. A window manager hands the focus back by itself; a bare X
+        // session has nobody to do it, so the browser takes it.
+        emulatorRunning = false;
+        activateWindow();
+        raise();
+    }
     const auto joystick = app_.services().joystick->poll();
     const bool byJoystick = joystick && exitJoyMask != 0 && joystick->buttons == exitJoyMask;
     const int exitKey = keyCode(state_.keys.keyExit);

@@ -26,6 +26,9 @@ public:
 
     /// Opens `file` with the desktop's own handler for it, in `folder`.
     virtual Result open(const std::string& file, const std::string& folder) = 0;
+
+    /// Whether the program the last start() without waiting started is still running.
+    virtual bool running() = 0;
 };
 
 /// The arguments a command line starts: what start() hands to the system. `wine` is the

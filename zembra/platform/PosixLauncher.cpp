@@ -5,6 +5,7 @@
 #include "zembra/launcher/EmulatorCommand.h"
 #include "zembra/platform/Launcher.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <spawn.h>
@@ -36,11 +37,18 @@ public:
 
     Result start(const std::string& commandLine, const std::string& workingFolder,
                  bool wait) override {
-        return spawn(launchArguments(commandLine, wine_), workingFolder, wait);
+        Result result = spawn(launchArguments(commandLine, wine_), workingFolder, wait);
+        watched_ = result.started && !wait ? children_.back() : 0;
+        return result;
     }
 
     Result open(const std::string& file, const std::string& folder) override {
         return spawn({opener_, common::nativePathText(file)}, folder, false);
+    }
+
+    bool running() override {
+        reap();
+        return std::find(children_.begin(), children_.end(), watched_) != children_.end();
     }
 
 private:
@@ -87,6 +95,7 @@ private:
     std::string wine_;
     std::string opener_;
     std::vector<pid_t> children_;
+    pid_t watched_ = 0; ///< the program start() left running, 0 for none
 };
 
 } // namespace

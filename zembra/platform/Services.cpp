@@ -13,6 +13,7 @@ Services makeLinuxServices() {
     services.pictures = std::make_unique<common::PictureLoader>();
     services.launcher = makeLauncher();
     services.keys = makeKeyInjector();
+    services.power = makePower();
     return services;
 }
 

@@ -8,6 +8,7 @@
 #include "zembra/platform/KeyInjector.h"
 #include "zembra/platform/Launcher.h"
 #include "zembra/platform/MediaPlayer.h"
+#include "zembra/platform/Power.h"
 
 #include <memory>
 
@@ -20,10 +21,11 @@ struct Services {
     std::unique_ptr<common::PictureLoader> pictures;
     std::unique_ptr<Launcher> launcher;
     std::unique_ptr<KeyInjector> keys;
+    std::unique_ptr<Power> power;
 };
 
 /// The services of a Linux cabinet: libmpv, XRandR, SDL's joystick, the picture workers,
-/// posix_spawn and XTest.
+/// posix_spawn, XTest and systemd-logind.
 Services makeLinuxServices();
 
 } // namespace zembra

@@ -106,13 +106,13 @@ void Application::quit(int status) {
     QTimer::singleShot(0, qApp, [status] { QCoreApplication::exit(status); });
 }
 
-void Application::fatal(const QString& message) {
+void Application::fatal(const QString& message, int status) {
     std::cerr << "zembra: " << message.toStdString() << std::endl;
     const QString platform = QGuiApplication::platformName();
     if (platform != "offscreen" && platform != "minimal") {
         QMessageBox::critical(nullptr, "Zembra", message);
     }
-    quit(2);
+    quit(status);
 }
 
 } // namespace zembra

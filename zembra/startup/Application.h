@@ -66,8 +66,9 @@ public:
 
     /// Ends the program with `status` once control returns to the event loop.
     void quit(int status);
-    /// quarn.ini cannot be used: the reason is shown and the program ends with status 2.
-    void fatal(const QString& message);
+    /// Something the program cannot go on without failed (quarn.ini cannot be used, the
+    /// machine cannot be switched off): the reason is shown and the program ends with `status`.
+    void fatal(const QString& message, int status = 2);
 
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
