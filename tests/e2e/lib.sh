@@ -61,3 +61,16 @@ wait_for_exit() {
     kill "$pid"
     return 124
 }
+
+# wait_for_line FILE LINE: waits until FILE holds the exact line LINE.
+wait_for_line() {
+    local file=$1 line=$2 tries
+    for tries in $(seq 1 300); do
+        if [ -f "$file" ] && grep -qxF -- "$line" "$file"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "\"$line\" never appeared in $file" >&2
+    return 1
+}

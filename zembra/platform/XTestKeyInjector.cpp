@@ -11,6 +11,8 @@
 namespace zembra {
 namespace {
 
+constexpr unsigned long kTapGapMs = 5;
+
 class XTestKeyInjector final : public KeyInjector {
 public:
     XTestKeyInjector() {
@@ -38,11 +40,18 @@ public:
         if (sequence.clearKeyboardFirst) {
             releaseEverything();
         }
+        KeyCode released = 0;
         for (const KeyEvent& event : sequence.events) {
             const KeyCode code = keycode(event.key);
-            if (code != 0) {
-                XTestFakeKeyEvent(display_, code, event.down ? True : False, CurrentTime);
+            if (code == 0) {
+                continue;
             }
+            // X programs (Qt, SDL, wine) take a release and a press of the same key at the
+            // same instant for auto-repeat and drop the second tap; a few milliseconds keep
+            // every tap a tap.
+            const unsigned long delay = event.down && code == released ? kTapGapMs : CurrentTime;
+            XTestFakeKeyEvent(display_, code, event.down ? True : False, delay);
+            released = event.down ? 0 : code;
         }
         XSync(display_, False);
     }

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Starting games for real under a virtual display, with the stand-in emulator in place of the
+# emulators: a configurable path waits for its emulator, the fixed Impact emulator is driven by
+# injected keys and closed by the Exit key, and after each game the browser has the keyboard
+# again. A game name full of shell syntax reaches the emulator as plain arguments.
+# Usage: launch_e2e.sh PATH_TO_ZEMBRA PATH_TO_STANDIN
+set -euo pipefail
+zembra=$1
+standin=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$here/lib.sh"
+cab=$work/cab
+make_cabinet "$cab"
+
+# Path 1 starts emu/mame.exe with options; Impact gets one game. Exit is on E, so that the
+# exit watch has to inject Escape itself. The odd game comes first in the list.
+odd='it'"'"'s;$(touch pwned)'
+printf '%s,"Odd one"\r\nsfex,"Street Fighter EX"\r\n' "$odd" | cat - "$cab/gamelist.lst" > "$work/list"
+mv "$work/list" "$cab/gamelist.lst"
+: > "$cab/roms/$odd.zip"
+mkdir -p "$cab/emu" "$cab/impact/roms"
+: > "$cab/impact/roms/sfex.zip"
+ln -s "$standin" "$cab/emu/mame.exe"
+ln -s "$standin" "$cab/impact/impactemu.exe"
+sed -i -e "s|^Exec=stand-in|Exe =mame.exe|" -e "0,/^Opts=/s|^Opts=.*|Opts=-skip_gameinfo -speed 2\r|" \
+    -e "s|^EmuFolder=$cab/|EmuFolder=$cab/emu/|" -e "s|^ImpactDir=|ImpactDir=$cab/impact/|" \
+    "$cab/quarn.ini"
+printf '38,40,34,33,116,9,39,37,13,69,83,77,73\r\n' > "$cab/zbkeys.cfg"
+"$zembra" --home "$cab" --rescan > /dev/null
+
+export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
+export ZEMBRA_STANDIN_RECORD=$work/record
+xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+    set -euo pipefail
+    source "$ZEMBRA_E2E_LIB"
+    record=$ZEMBRA_STANDIN_RECORD
+    "$ZEMBRA_E2E_BIN" --home "$ZEMBRA_E2E_CAB" > "$ZEMBRA_E2E_CAB/run.log" 2>&1 &
+    pid=$!
+    wait_for_browser
+
+    # The first game on path 1: the browser waits while the emulator runs.
+    xdotool key Return
+    wait_for_line "$record" focus
+    [ "$(xdotool getwindowfocus getwindowname)" = "Zembra stand-in emulator" ]
+    xdotool key Escape
+    wait_for_line "$record" "end escape"
+    wait_for_browser
+    echo "--- impact" >> "$record"
+
+    # Impact: next path, select; the keys arrive by themselves, the Exit key closes it.
+    xdotool key Right
+    sleep 0.5
+    xdotool key Return
+    wait_for_line "$record" "up Enter"
+    xdotool keydown e
+    wait_for_line "$record" "end escape"
+    xdotool keyup e
+    wait_for_browser
+
+    # The browser ignores keys until the five seconds of the start-up lock are over.
+    for tries in $(seq 1 15); do
+        kill -0 "$pid" 2>/dev/null || break
+        xdotool key e
+        sleep 1
+    done
+    wait_for_exit "$pid"
+' || { echo "FAIL: the run did not end cleanly"; cat "$cab/run.log"; cat "$work/record" 2>/dev/null; exit 1; }
+
+status=0
+expect() { # what, expected, actual
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3"
+        status=1
+    fi
+}
+first=$(sed -n '1,/^--- impact$/p' "$work/record")
+expect "the configurable path's start" "program $cab/emu/mame.exe
+arg it's;\$(touch
+arg pwned)
+arg -skip_gameinfo
+arg -speed
+arg 2
+folder $cab/emu
+focus
+down Escape
+end escape" "$(grep -v '^up ' <<< "$first" | sed '/^--- impact$/d')"
+
+impact=$(sed -n '/^--- impact$/,$p' "$work/record" | sed 1d)
+expect "Impact's start" "program $cab/impact/impactemu.exe
+folder $cab/impact" "$(sed -n 1,2p <<< "$impact")"
+expect "the keys Impact is given, then the Exit key and the Escape it brings" \
+    "$(printf 'down Down\nup Down\n%.0s' 1 2 3 4)
+down Enter
+up Enter
+down E
+down Escape
+end escape" "$(grep -E '^(down|up|end) ' <<< "$impact")"
+
+if find "$work" -name pwned | grep -q .; then
+    echo "FAIL: a shell ran the game name"
+    status=1
+fi
+[ $status -eq 0 ] && echo "launch end to end: ok"
+exit $status
