@@ -5,8 +5,9 @@
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
                 libbenchmark-dev qt6-base-dev libmpv-dev libsdl2-dev libx11-dev libxrandr-dev
                 libxtst-dev fonts-dejavu-core)
-# What the window and end-to-end tests need: a virtual X display and a way to press keys.
-DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils)
+# What the window and end-to-end tests need: a virtual X display, a way to press keys, and a
+# private message bus for the power-control test.
+DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils dbus-daemon)
 # clang and its runtime for the fuzz targets.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QVariant>
+#include <atomic>
 #include <unistd.h>
 
 namespace zembra {
@@ -24,7 +25,12 @@ SystemError errorOf(const QDBusMessage& reply) {
 
 class LogindPower final : public Power {
 public:
-    explicit LogindPower(QDBusConnection bus) : bus_(std::move(bus)) {}
+    LogindPower(QDBusConnection bus, bool own) : bus_(std::move(bus)), own_(own) {}
+    ~LogindPower() override {
+        if (own_) {
+            QDBusConnection::disconnectFromBus(bus_.name());
+        }
+    }
 
     bool available() override {
         const QDBusMessage reply = callManager(QStringLiteral("CanPowerOff"), {});
@@ -56,8 +62,11 @@ public:
         if (action == Action::LogOff) {
             reply = callManager(QStringLiteral("GetSessionByPID"),
                                 {QVariant::fromValue(static_cast<uint>(::getpid()))});
-            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-                const auto session = reply.arguments().first().value<QDBusObjectPath>();
+            const auto session = reply.arguments().value(0).value<QDBusObjectPath>();
+            if (reply.type() == QDBusMessage::ReplyMessage && session.path().isEmpty()) {
+                return SystemError{"", "the system names no session for this program"};
+            }
+            if (reply.type() == QDBusMessage::ReplyMessage) {
                 reply = bus_.call(QDBusMessage::createMethodCall(kService, session.path(), kSession,
                                                                  QStringLiteral("Terminate")),
                                   QDBus::Block, kTimeoutMs);
@@ -89,7 +98,7 @@ private:
             const QDBusError error = bus_.lastError();
             return QDBusMessage::createError(
                 error.name().isEmpty() ? "org.freedesktop.DBus.Error.NoServer" : error.name(),
-                error.message().isEmpty() ? "the system bus cannot be reached" : error.message());
+                error.message().isEmpty() ? "the message bus cannot be reached" : error.message());
         }
         QDBusMessage call =
             QDBusMessage::createMethodCall(kService, kManagerPath, kManager, method);
@@ -98,16 +107,22 @@ private:
     }
 
     QDBusConnection bus_;
+    const bool own_; ///< a connection of this power's own, closed with it
 };
 
 } // namespace
 
 std::unique_ptr<Power> makePower(const std::string& busAddress) {
     if (busAddress.empty()) {
-        return std::make_unique<LogindPower>(QDBusConnection::systemBus());
+        return std::make_unique<LogindPower>(QDBusConnection::systemBus(), false);
     }
-    return std::make_unique<LogindPower>(QDBusConnection::connectToBus(
-        QString::fromStdString(busAddress), QStringLiteral("zembra-power")));
+    // Qt hands out an open connection again by its name, whatever address it was opened for:
+    // every power gets a name of its own.
+    static std::atomic<unsigned> opened = 0;
+    return std::make_unique<LogindPower>(
+        QDBusConnection::connectToBus(QString::fromStdString(busAddress),
+                                      QStringLiteral("zembra-power-%1").arg(++opened)),
+        true);
 }
 
 } // namespace zembra
