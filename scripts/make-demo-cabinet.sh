@@ -4,6 +4,7 @@
 #
 #   scripts/make-demo-cabinet.sh TARGET_DIR
 #   ZEMBRA_ARTGEN=build/demo/artgen/zembra_demo_art scripts/make-demo-cabinet.sh TARGET_DIR
+#   ZEMBRA_STANDIN=build/demo/standin/zembra_standin scripts/make-demo-cabinet.sh TARGET_DIR
 #
 # - copies demo/cabinet/* into TARGET_DIR; in the *.in files every @CABINET@ becomes the
 #   absolute TARGET_DIR with a trailing "/", and the .in suffix is dropped;
@@ -15,6 +16,12 @@
 #   (the CMake target zembra_demo_art), draws artwork for the demo's games: a few hundred of the
 #   MAME games, most Neo-Geo and Classics games, all games of the fixed emulators and all
 #   extras. Pictures already there are kept, so a second run takes no time.
+# - when the environment variable ZEMBRA_STANDIN names the built stand-in emulator (the CMake
+#   target zembra_standin), puts a copy of it wherever the cabinet expects an emulator or an
+#   extra (emu/mame/mame.exe, emu/impact/impactemu.exe, ..., extras/tools/volume.exe), so every
+#   game of the demo starts something; emu/vpinball/vpinball.exe is the one to name in
+#   ZEMBRA_OPENER for the tables. A program someone put there in its place is kept; an empty
+#   placeholder is not.
 #
 # Nothing already in TARGET_DIR is deleted. The demo's own files are replaced with fresh copies,
 # except zbkeys.cfg and quarn.cfg, which Zembra saves itself (the keys from its menu, the skin
@@ -98,10 +105,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Replaces file $2 with $1's lines (CABINET placeholders filled when $3 is "fill"): written
-# to a temporary file first and renamed, so an interrupted run never leaves half a file.
+# Replaces file $2 with $1's lines (CABINET placeholders filled when $3 is "fill"), with the
+# permissions $4 (0644 when not given): written to a temporary file first and renamed, so an
+# interrupted run never leaves half a file.
 install_file() {
-    local source="$1" dest="$2" mode="$3" line
+    local source="$1" dest="$2" mode="$3" permissions="${4:-0644}" line
     pending="$(mktemp -- "$dest.XXXXXX")"
     if [[ $mode == fill ]]; then
         while IFS= read -r line || [[ -n $line ]]; do
@@ -110,7 +118,7 @@ install_file() {
     else
         cat -- "$source" >"$pending"
     fi
-    chmod 0644 -- "$pending"
+    chmod "$permissions" -- "$pending"
     mv -f -- "$pending" "$dest"
     pending=""
 }
@@ -166,6 +174,37 @@ done
 for folder in "${other_folders[@]}"; do
     mkdir -p -- "$target/$folder"
 done
+
+# The stand-in emulator, under every name the cabinet starts a program by.
+standin_names=(
+    emu/mame/mame.exe
+    emu/impact/impactemu.exe
+    emu/impact/nt_impactemu.exe
+    emu/modeler/modeler.exe
+    emu/ki/u64emu.exe
+    emu/ki2/u64emu2.exe
+    emu/vpinball/vpinball.exe
+    emu/s11/s11emu-oldplugins.exe
+    emu/s11/s11emu-newplugins.exe
+    emu/daphne/daphne.exe
+    extras/jukebox/jukebox.exe
+    extras/highscores/highscores.exe
+    extras/tools/volume.exe
+    extras/tools/inputtest.exe
+)
+if [[ -n ${ZEMBRA_STANDIN:-} ]]; then
+    [[ -x $ZEMBRA_STANDIN && ! -d $ZEMBRA_STANDIN ]] ||
+        die "ZEMBRA_STANDIN does not name a program: $ZEMBRA_STANDIN"
+    for name in "${standin_names[@]}"; do
+        dest="$target/$name"
+        # Only an empty placeholder or an earlier stand-in (it carries its window title) is
+        # replaced.
+        if [[ -s $dest ]] && ! grep -qF "Zembra stand-in emulator" -- "$dest"; then
+            continue
+        fi
+        install_file "$ZEMBRA_STANDIN" "$dest" copy 0755
+    done
+fi
 
 # Artwork, drawn by the generator when it is given. Each call names the catalogue, the base
 # folder the path reads its artwork from (see quarn.ini.in and extra.lst.in) and the file of set

@@ -31,32 +31,47 @@ fi
 build="$root/build-release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEMBRA_TESTS=OFF \
     -DZEMBRA_BENCH=OFF > /dev/null
-cmake --build "$build" --target zembra zembra_demo_art
+cmake --build "$build" --target zembra zembra_demo_art zembra_standin
 
 cabinet="$build/demo-cabinet"
-ZEMBRA_ARTGEN="$build/demo/artgen/zembra_demo_art" "$root/scripts/make-demo-cabinet.sh" "$cabinet"
+ZEMBRA_ARTGEN="$build/demo/artgen/zembra_demo_art" ZEMBRA_STANDIN="$build/demo/standin/zembra_standin" \
+    "$root/scripts/make-demo-cabinet.sh" "$cabinet"
 if [ -n "$skin" ]; then
     # quarn.cfg's first record names the skin; the rest of the settings stay.
     sed -i "1s/.*/\"\\\\$skin\\\\\"\r/" "$cabinet/quarn.cfg"
 fi
 "$build/zembra/zembra" --home "$cabinet" --rescan
 
+# Every game starts the stand-in emulator (Escape ends it); it notes how it was started and
+# the keys it was given in standin-record.txt. It also opens the Visual Pinball tables.
+export ZEMBRA_STANDIN_RECORD="$cabinet/standin-record.txt"
+export ZEMBRA_OPENER="$cabinet/emu/vpinball/vpinball.exe"
 if $have_display; then
+    echo "Select starts the stand-in emulator; what it was given goes to $ZEMBRA_STANDIN_RECORD"
     exec "$build/zembra/zembra" --home "$cabinet"
 fi
 
 shot="$build/demo-screenshot.png"
+launch_shot="$build/demo-launch.png"
 echo "No display here: running Zembra on a virtual ${size} display."
 ZEMBRA_BIN="$build/zembra/zembra" ZEMBRA_CAB="$cabinet" ZEMBRA_SHOT="$shot" \
-    xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
+    ZEMBRA_LAUNCH_SHOT="$launch_shot" xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
         "$ZEMBRA_BIN" --home "$ZEMBRA_CAB" &
         pid=$!
         sleep 7
         xdotool key Down Down
         sleep 1
         import -window root "$ZEMBRA_SHOT"
+        # Select starts the game: after the launch sound the stand-in emulator takes over.
+        xdotool key Return
+        sleep 4
+        import -window root "$ZEMBRA_LAUNCH_SHOT"
+        xdotool key Escape
+        sleep 2
         xdotool key Escape
         for i in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
         kill "$pid" 2>/dev/null || true
     '
 echo "The browser on the demo cabinet: $shot"
+echo "A game started from it (the stand-in emulator): $launch_shot"
+echo "What the stand-in was given: $ZEMBRA_STANDIN_RECORD"

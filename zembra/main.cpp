@@ -50,7 +50,10 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("zembra");
     QApplication::setApplicationVersion(ZEMBRA_VERSION);
-    zembra::Application app(folder, zembra::makeLinuxServices());
+    const char* opener = std::getenv("ZEMBRA_OPENER");
+    zembra::Application app(
+        folder,
+        zembra::makeLinuxServices(opener != nullptr && *opener != '\0' ? opener : "xdg-open"));
     app.start();
     return QApplication::exec();
 }

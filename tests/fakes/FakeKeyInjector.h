@@ -16,6 +16,9 @@ public:
 
     void send(const zembra::KeySequence& sequence) override { sent.push_back(sequence); }
     bool isDown(int virtualKey) override { return held.count(virtualKey) != 0; }
+    void takeKeyboard(std::uintptr_t window) override { keyboardTakenBy.push_back(window); }
+
+    std::vector<std::uintptr_t> keyboardTakenBy; ///< windows given the keyboard, in order
 };
 
 } // namespace testing_fakes

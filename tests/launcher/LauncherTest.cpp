@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -59,3 +60,26 @@ TEST(Launcher, AProgramThatCannotStartIsReportedNotTakenForAStart) {
 }
 
 } // namespace
+
+TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
+    testing_support::TempFolder folder;
+    // The program ends when the file "stop" appears.
+    folder.write("emu", "#!/bin/sh\nwhile [ ! -e stop ]; do sleep 0.01; done\n");
+    fs::permissions(folder / "emu", fs::perms::owner_all);
+    const auto launcher = zembra::makeLauncher();
+    EXPECT_FALSE(launcher->running()); // nothing started yet
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), false).started);
+    EXPECT_TRUE(launcher->running());
+    folder.touch("stop");
+    bool ended = false;
+    for (int tries = 0; tries < 1000 && !ended; ++tries) {
+        ended = !launcher->running();
+        if (!ended) {
+            ::usleep(10000);
+        }
+    }
+    EXPECT_TRUE(ended);
+    // A blocking start leaves nothing to follow.
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), true).started);
+    EXPECT_FALSE(launcher->running());
+}

@@ -33,6 +33,7 @@ TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].commandLine, "mame.exe g05 ");
     EXPECT_TRUE(launcher->calls[0].wait);
+    EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
     EXPECT_FALSE(browser.timkey.isActive());
     EXPECT_FALSE(browser.timLock.isActive());
     EXPECT_TRUE(browser.isEnabled());
@@ -108,23 +109,33 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     EXPECT_EQ(launcher->calls[0].what, "open");
     EXPECT_EQ(launcher->calls[0].commandLine, "/vp/tables\\Genie.vpt");
     EXPECT_FALSE(browser.timkey.isActive());
-    EXPECT_FALSE(browser.emulatorRunning); // the desktop's opener ends at once
     browser.onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
 
 TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheFocusBack) {
     zembra::Main& browser = start();
-    state().config.daphneDir = "/d/";
-    select(26, "lair");
+    state().config.vpDir = "/vp/";
+    select(24, "Genie");
     browser.runEmu();
-    holdTheWatch(browser);
-    browser.onTimWfExit();
-    EXPECT_TRUE(browser.emulatorRunning);
+    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
+    browser.onEmulatorEndWatch();
+    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
+    EXPECT_TRUE(keys->keyboardTakenBy.empty());
+    // The player's window takes the keyboard, and the exit watch hands over to the closing
+    // keys on this path; the player's end is still noticed.
+    QWidget player;
+    player.show();
+    player.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(browser.isActiveWindow());
+    browser.timWfExit.stop();
     launcher->alive = false;
-    browser.onTimWfExit();
-    EXPECT_FALSE(browser.emulatorRunning);
+    browser.onEmulatorEndWatch();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(browser.emulatorEndWatch.isActive());
     EXPECT_TRUE(browser.isActiveWindow());
+    EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
 }
 
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {

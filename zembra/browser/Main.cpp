@@ -153,10 +153,12 @@ void Main::connectTimers() {
     setupTimer(timkey, 1200);
     setupTimer(timLock, 5000);
     setupTimer(timescape, 200);
+    setupTimer(emulatorEndWatch, 100);
     setupTimer(timfullscreen, 2000);
     connect(&timkey, &QTimer::timeout, this, &Main::onTimkey);
     connect(&timLock, &QTimer::timeout, this, &Main::onTimLock);
     connect(&timWfExit, &QTimer::timeout, this, &Main::onTimWfExit);
+    connect(&emulatorEndWatch, &QTimer::timeout, this, &Main::onEmulatorEndWatch);
     connect(&timescape, &QTimer::timeout, this, &Main::onTimescape);
     connect(&timfullscreen, &QTimer::timeout, this, &Main::onTimfullscreen);
     connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);

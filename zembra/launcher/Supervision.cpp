@@ -38,19 +38,36 @@ void Main::runEmu() {
     if (!result.started) {
         failed(result.error);
     } else if (launch.mode == Launch::Mode::Blocking) {
-        activateWindow();
-        setFocus();
+        takeKeyboardBack();
     } else {
         if (launch.mode != Launch::Mode::Play) {
             timkey.start();
-            emulatorRunning = true;
         }
+        emulatorEndWatch.start();
         timWfExit.start();
         timLock.start();
         setEnabled(false);
     }
     if (launch.checkExitButton) {
         exitJoyMask = checkExitbut(state_.joyActions, exitJoyMask);
+    }
+}
+
+void Main::takeKeyboardBack() {
+    raise();
+    activateWindow();
+    setFocus();
+    app_.services().keys->takeKeyboard(winId());
+}
+
+void Main::onEmulatorEndWatch() {
+    if (app_.services().launcher->running()) {
+        return;
+    }
+    emulatorEndWatch.stop();
+    // A window manager hands the keyboard back by itself; a bare X session has nobody to do it.
+    if (!isActiveWindow()) {
+        takeKeyboardBack();
     }
 }
 
@@ -90,13 +107,6 @@ void Main::onTimLock() {
 }
 
 void Main::onTimWfExit() {
-    if (emulatorRunning && !app_.services().launcher->running()) {
-        // The emulator has ended. A window manager hands the focus back by itself; a bare X
-        // session has nobody to do it, so the browser takes it.
-        emulatorRunning = false;
-        activateWindow();
-        raise();
-    }
     const auto joystick = app_.services().joystick->poll();
     const bool byJoystick = joystick && exitJoyMask != 0 && joystick->buttons == exitJoyMask;
     const int exitKey = keyCode(state_.keys.keyExit);

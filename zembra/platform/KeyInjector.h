@@ -4,6 +4,7 @@
 
 #include "zembra/launcher/KeySequences.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace zembra {
@@ -18,6 +19,10 @@ public:
     /// Whether the key with this Windows virtual-key code is held down now, whichever window
     /// has the focus (the exit watch reads the Exit key while an emulator is in front).
     virtual bool isDown(int virtualKey) = 0;
+
+    /// Gives the keyboard to the native window `window` at once (the browser, when an emulator
+    /// has ended and no window manager hands it back).
+    virtual void takeKeyboard(std::uintptr_t window) = 0;
 };
 
 /// The X keysym of a Windows virtual-key code; 0 for a code without one.

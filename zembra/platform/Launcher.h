@@ -27,7 +27,7 @@ public:
     /// Opens `file` with the desktop's own handler for it, in `folder`.
     virtual Result open(const std::string& file, const std::string& folder) = 0;
 
-    /// Whether the program the last start() without waiting started is still running.
+    /// Whether the program last started without waiting (by start() or open()) still runs.
     virtual bool running() = 0;
 };
 

@@ -37,9 +37,7 @@ public:
 
     Result start(const std::string& commandLine, const std::string& workingFolder,
                  bool wait) override {
-        Result result = spawn(launchArguments(commandLine, wine_), workingFolder, wait);
-        watched_ = result.started && !wait ? children_.back() : 0;
-        return result;
+        return spawn(launchArguments(commandLine, wine_), workingFolder, wait);
     }
 
     Result open(const std::string& file, const std::string& folder) override {
@@ -54,6 +52,7 @@ public:
 private:
     Result spawn(const std::vector<std::string>& args, const std::string& folder, bool wait) {
         reap();
+        watched_ = 0;
         if (args.empty() || args.front().empty()) {
             return {false, "there is no program to start"};
         }
@@ -82,6 +81,7 @@ private:
             }
         } else {
             children_.push_back(pid);
+            watched_ = pid;
         }
         return {true, {}};
     }
@@ -95,7 +95,7 @@ private:
     std::string wine_;
     std::string opener_;
     std::vector<pid_t> children_;
-    pid_t watched_ = 0; ///< the program start() left running, 0 for none
+    pid_t watched_ = 0; ///< the program last started without waiting, 0 for none
 };
 
 } // namespace

@@ -5,13 +5,13 @@
 
 namespace zembra {
 
-Services makeLinuxServices() {
+Services makeLinuxServices(std::string opener) {
     Services services;
     services.makePlayer = MpvMediaPlayer::factory();
     services.display = makeDisplayMode();
     services.joystick = makeJoystick();
     services.pictures = std::make_unique<common::PictureLoader>();
-    services.launcher = makeLauncher();
+    services.launcher = makeLauncher("wine", std::move(opener));
     services.keys = makeKeyInjector();
     services.power = makePower();
     return services;

@@ -11,6 +11,7 @@
 #include "zembra/platform/Power.h"
 
 #include <memory>
+#include <string>
 
 namespace zembra {
 
@@ -25,7 +26,8 @@ struct Services {
 };
 
 /// The services of a Linux cabinet: libmpv, XRandR, SDL's joystick, the picture workers,
-/// posix_spawn, XTest and systemd-logind.
-Services makeLinuxServices();
+/// posix_spawn, XTest and systemd-logind. `opener` opens the files that are started with the
+/// desktop's handler for them.
+Services makeLinuxServices(std::string opener = "xdg-open");
 
 } // namespace zembra

@@ -69,6 +69,17 @@ public:
         return (keys[code / 8] & (1 << (code % 8))) != 0;
     }
 
+    void takeKeyboard(std::uintptr_t window) override {
+        if (display_ == nullptr || window == 0) {
+            return;
+        }
+        // "Now" rather than the window's last event time: a program that was blocked while
+        // another had the keyboard only knows times from before that, and X ignores a focus
+        // change older than the last one.
+        XSetInputFocus(display_, static_cast<Window>(window), RevertToParent, CurrentTime);
+        XSync(display_, False);
+    }
+
 private:
     KeyCode keycode(int virtualKey) {
         const KeySym keysym = keysymForVirtualKey(virtualKey);

@@ -56,7 +56,10 @@ std::string usageText() {
            "  --rescan     scan every configured ROM folder against gamelist.lst, rewrite\n"
            "               the list files, print what was found and exit; no window opens\n"
            "  --help       show this text\n"
-           "  --version    show the version\n";
+           "  --version    show the version\n"
+           "\n"
+           "Visual Pinball tables are opened with the desktop's handler for them (xdg-open);\n"
+           "ZEMBRA_OPENER=PROGRAM opens them with PROGRAM instead.\n";
 }
 
 std::string programFolder(const CommandLine& options, const char* environmentHome,
