@@ -36,29 +36,29 @@ public:
     ~Main() override;
 
     // Timers.
-    QTimer Timer1;       ///< 10 ms, once: the start-up sequence
-    QTimer timUp;        ///< 75 ms: held Up
-    QTimer timdown;      ///< 75 ms: held Down
-    QTimer timleft;      ///< 75 ms: held Previous Page
-    QTimer timright;     ///< 75 ms: held Next Page
-    QTimer timPp;        ///< 75 ms: held Previous Path
-    QTimer timNp;        ///< 75 ms: held Next Path
-    QTimer timhigh;      ///< 150 ms: the highlight pulse
-    QTimer timscroller;  ///< 150 ms: dragging pages
-    QTimer timscroller2; ///< 150 ms: dragging steps
-    QTimer timtorefresh; ///< 500 ms, once: reload the artwork
-    QTimer timjoy;       ///< 75 ms: joystick poll
-    QTimer timScr;       ///< 1 s: screensaver countdown
-    QTimer timRefreshit; ///< 400 ms, once: the first-run rescan
-    QTimer timfx;        ///< 1 s: waits for the exit sound, then ends the program
-    QTimer timWfExit;    ///< 5 ms: the exit watch while another window is in front
-    QTimer timkey;       ///< 1.2 s: the first keys after a supervised launch
-    QTimer timLock;      ///< 5 s: the end of the start-up lock
-    QTimer timescape;    ///< 200 ms, once: closes the emulator after an exit request
+    QTimer Timer1;        ///< 10 ms, once: the start-up sequence
+    QTimer timUp;         ///< 75 ms: held Up
+    QTimer timdown;       ///< 75 ms: held Down
+    QTimer timleft;       ///< 75 ms: held Previous Page
+    QTimer timright;      ///< 75 ms: held Next Page
+    QTimer timPp;         ///< 75 ms: held Previous Path
+    QTimer timNp;         ///< 75 ms: held Next Path
+    QTimer timhigh;       ///< 150 ms: the highlight pulse
+    QTimer timscroller;   ///< 150 ms: dragging pages
+    QTimer timscroller2;  ///< 150 ms: dragging steps
+    QTimer timtorefresh;  ///< 500 ms, once: reload the artwork
+    QTimer timjoy;        ///< 75 ms: joystick poll
+    QTimer timScr;        ///< 1 s: screensaver countdown
+    QTimer timRefreshit;  ///< 400 ms, once: the first-run rescan
+    QTimer timfx;         ///< 1 s: waits for the exit sound, then ends the program
+    QTimer timWfExit;     ///< 5 ms: the exit watch while another window is in front
+    QTimer timkey;        ///< 1.2 s: the first keys after a supervised launch
+    QTimer timLock;       ///< 5 s: the end of the start-up lock
+    QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
+    QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
     /// 100 ms: whether the emulator started without waiting still runs; when it has ended the
     /// browser takes the keyboard back, as a window manager would.
     QTimer emulatorEndWatch;
-    QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
 
     // Elements.
     common::PictureElement* xMarquee;
