@@ -20,7 +20,7 @@ ItemList listOf(int count, int index) {
     return list;
 }
 
-TEST(Navigation, StepsStopAtTheEndsWithoutWrapping) {
+TEST(Navigation, StepsAndPagesByMidIndexStopAtTheEndsWithoutWrapping) {
     auto list = listOf(3, 0);
     zembra::stepUp(list);
     EXPECT_EQ(list.index(), 0);
@@ -29,33 +29,24 @@ TEST(Navigation, StepsStopAtTheEndsWithoutWrapping) {
     zembra::stepDown(list);
     EXPECT_EQ(list.index(), 2);
 
-    ItemList empty;
-    zembra::stepDown(empty);
-    zembra::stepUp(empty);
-    EXPECT_EQ(empty.index(), -1);
-}
-
-TEST(Navigation, PagesMoveByMidIndexAndStopAtTheEnds) {
-    struct Row {
-        int count, from, midIndex;
+    // Twelve games, pages of 4. From 7 the 4 games left equal the page: straight to the last.
+    const struct {
+        int from;
         bool down;
         int to;
-    } rows[] = {
-        {12, 10, 4, true, 11}, {12, 3, 4, true, 7},  {12, 3, 4, false, 0}, {12, 5, 4, false, 1},
-        {12, 11, 4, true, 11}, {12, 0, 4, false, 0}, {12, 7, 4, true, 11}, // remaining 4 equals the
-                                                                           // page: straight to the
-                                                                           // last
-    };
+    } rows[] = {{10, true, 11}, {3, true, 7},  {3, false, 0}, {5, false, 1},
+                {11, true, 11}, {0, false, 0}, {7, true, 11}};
     for (const auto& row : rows) {
-        auto list = listOf(row.count, row.from);
+        auto paged = listOf(12, row.from);
         std::int16_t saved = -5;
-        row.down ? zembra::gNextPage(list, row.midIndex, saved)
-                 : zembra::gPrevPage(list, row.midIndex, saved);
-        EXPECT_EQ(list.index(), row.to) << row.from << (row.down ? " down" : " up");
+        row.down ? zembra::gNextPage(paged, 4, saved) : zembra::gPrevPage(paged, 4, saved);
+        EXPECT_EQ(paged.index(), row.to) << row.from << (row.down ? " down" : " up");
         EXPECT_EQ(saved, row.to);
     }
     ItemList empty;
     std::int16_t saved = 0;
+    zembra::stepDown(empty);
+    zembra::stepUp(empty);
     zembra::gNextPage(empty, 4, saved);
     zembra::gPrevPage(empty, 4, saved);
     EXPECT_EQ(empty.index(), -1);

@@ -18,16 +18,11 @@ namespace {
 
 QuarnValues sampleValues() {
     QuarnValues v;
-    auto& mame = v.paths[1];
-    mame.romFolder = "C:\\roms\\";
-    mame.exe = "mame.exe ";
-    mame.fullName = "no";
-    mame.title = "MAME Roms:";
-    mame.options = " -nowindow ";
-    mame.logo = "mame.gif";
-    mame.emuFolder = "C:\\mame\\";
-    v.paths[2].romFolder = "  D:\\neo\\  ";
-    v.paths[2].fullName = " Yes ";
+    // A block's lines in order: rom folder, program, full names, caption, options, logo,
+    // emulator folder, artwork folder.
+    v.paths[1] = {
+        "C:\\roms\\", "mame.exe ", "no", "MAME Roms:", " -nowindow ", "mame.gif", "C:\\mame\\", ""};
+    v.paths[2] = {"  D:\\neo\\  ", "", " Yes ", "", "", "", "", ""};
     v.mameDir = "C:\\mame\\";
     v.kiDir = "C:\\ki\\";
     v.runWidth = "800";
@@ -52,38 +47,26 @@ std::string readError(const std::string& text) {
     return error ? error->message() : "no error";
 }
 
-TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptions) {
-    const auto c = read(joinLines(quarnLines(sampleValues())));
-    EXPECT_EQ(c.pathRomPrefix[1], "C:\\roms\\");
-    EXPECT_EQ(c.pathExe[1], "mame.exe");
-    EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
-    EXPECT_EQ(c.pathOptions[1], " -nowindow ");
-    EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
-    EXPECT_FALSE(c.pathFullName[1]);
-    EXPECT_TRUE(c.pathFullName[2]);
-    EXPECT_EQ(c.runWidth, 800);
-    EXPECT_EQ(c.runDepth, 32);
-}
-
-TEST(EmulatorConfig, LineEndingsDoNotMatter) {
-    const auto lines = quarnLines(sampleValues());
-    const auto crlf = read(joinLines(lines, "\r\n"));
-    const auto lf = read(joinLines(lines, "\n"));
-    EXPECT_EQ(crlf.pathOptions, lf.pathOptions);
-    EXPECT_EQ(crlf.pathRomPrefix, lf.pathRomPrefix);
-    EXPECT_EQ(crlf.runHeight, lf.runHeight);
+TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptionsWhateverTheLineEnds) {
+    for (const char* lineEnd : {"\r\n", "\n"}) {
+        SCOPED_TRACE(lineEnd[0] == '\r' ? "CR LF" : "LF");
+        const auto c = read(joinLines(quarnLines(sampleValues()), lineEnd));
+        EXPECT_EQ(c.pathRomPrefix[1], "C:\\roms\\");
+        EXPECT_EQ(c.pathExe[1], "mame.exe");
+        EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
+        EXPECT_EQ(c.pathOptions[1], " -nowindow ");
+        EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
+        EXPECT_EQ(c.runWidth, 800);
+        EXPECT_EQ(c.runHeight, 600);
+        EXPECT_EQ(c.runDepth, 32);
+    }
 }
 
 TEST(EmulatorConfig, FlagsAreYesInAnyCaseAndNothingElse) {
-    for (const auto& [text, expected] :
-         std::vector<std::pair<std::string, bool>>{{"YES", true},
-                                                   {"yes", true},
-                                                   {" yEs ", true},
-                                                   {"Y", false},
-                                                   {"TRUE", false},
-                                                   {"1", false},
-                                                   {"", false},
-                                                   {"YESS", false}}) {
+    const std::pair<const char*, bool> rows[] = {{"YES", true}, {"yes", true},   {" yEs ", true},
+                                                 {"Y", false},  {"TRUE", false}, {"1", false},
+                                                 {"", false},   {"YESS", false}};
+    for (const auto& [text, expected] : rows) {
         auto v = sampleValues();
         v.paths[3].fullName = text;
         v.impactNt = text;
@@ -118,19 +101,7 @@ TEST(EmulatorConfig, CommentsAreSkippedOnlyBeforeLinesThatAllowThem) {
         << message;
 }
 
-TEST(EmulatorConfig, ALabelOnlyBlockLeavesThePathUnusedButFillsItsDefaults) {
-    const auto c = read(joinLines(quarnLines(sampleValues())));
-    EXPECT_EQ(c.pathRomPrefix[5], "");
-    EXPECT_EQ(c.pathTitle[5], "MAME Roms:");
-    EXPECT_EQ(c.pathExe[5], "mame.exe");
-    EXPECT_EQ(c.pathEmuDir[5], "C:\\mame\\");
-    EXPECT_EQ(c.pathLogo[5], "mame.gif");
-    EXPECT_EQ(c.pathArtDir[5], "C:\\mame\\"); // path 1's, which came from mameDir
-    EXPECT_EQ(c.pathOptions[5], "");
-    EXPECT_FALSE(c.pathFullName[5]);
-}
-
-TEST(EmulatorConfig, CompletionFillsDefaultsInOrder) {
+TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
     auto v = sampleValues();
     v.paths[1].exe = "";
     v.paths[1].emuFolder = "";
@@ -140,6 +111,15 @@ TEST(EmulatorConfig, CompletionFillsDefaultsInOrder) {
     v.runRefresh = "0";
     v.runDepth = "0";
     auto c = read(joinLines(quarnLines(v)));
+    // A label-only block leaves its path unused but takes path 1's values.
+    EXPECT_EQ(c.pathRomPrefix[5], "");
+    EXPECT_EQ(c.pathTitle[5], "MAME Roms:");
+    EXPECT_EQ(c.pathExe[5], "mame.exe");
+    EXPECT_EQ(c.pathEmuDir[5], "C:\\mame\\");
+    EXPECT_EQ(c.pathLogo[5], "mame.gif");
+    EXPECT_EQ(c.pathArtDir[5], "C:\\mame\\"); // path 1's, which came from mameDir
+    EXPECT_EQ(c.pathOptions[5], "");
+    EXPECT_FALSE(c.pathFullName[5]);
     EXPECT_EQ(c.pathExe[1], "mame.exe");
     EXPECT_EQ(c.pathEmuDir[1], "C:\\mame\\");
     EXPECT_EQ(c.pathArtDir[1], "C:\\mame\\");
@@ -175,12 +155,10 @@ TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
 
 TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     auto v = sampleValues();
-    v.scrollRate = " 40ms";
-    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 40);
-    v.scrollRate = "fast";
-    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 0);
-    v.scrollRate = "16.5";
-    EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, 16);
+    for (const auto& [text, rate] : {std::pair{" 40ms", 40}, {"fast", 0}, {"16.5", 16}}) {
+        v.scrollRate = text;
+        EXPECT_EQ(read(joinLines(quarnLines(v))).scrollRate, rate) << text;
+    }
     v.scrollRate = "99999";
     EXPECT_NE(readError(joinLines(quarnLines(v))).find("line 173"), std::string::npos);
 }
@@ -201,10 +179,9 @@ TEST(EmulatorConfig, FatalErrorsNameTheLineAndWhatBelongsThere) {
     bad[globalLine(16)] = "RunW=";
     EXPECT_NE(readError(joinLines(bad)).find("but found nothing"), std::string::npos);
 
-    EXPECT_NE(readError("Path=C:\\roms\\\r\n")
-                  .find("line 1: expected the emulator program of "
-                        "path 1"),
-              std::string::npos);
+    EXPECT_NE(
+        readError("Path=C:\\roms\\\r\n").find("line 1: expected the emulator program of path 1"),
+        std::string::npos);
 }
 
 TEST(EmulatorConfig, TheLastLineMayBeMissing) {
