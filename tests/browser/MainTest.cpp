@@ -224,6 +224,23 @@ TEST_F(BrowserTest, ExitWritesBothFilesWaitsForTheSoundAndRestoresTheDisplay) {
     EXPECT_TRUE(keys->sent.empty()); // no TV output to switch on or back
 }
 
+TEST_F(BrowserTest, ARunSizeThatChangesNoModeGivesTheWindowTheDesktopsSize) {
+    const std::pair<const char*, const char*> sizes[] = {{"0", "600"}, {"1920", "1200"}};
+    for (const auto& [width, height] : sizes) {
+        values.runWidth = width;
+        values.runHeight = height;
+        zembra::Main& browser = start();
+        EXPECT_EQ(browser.size(), QSize(1920, 1080)) << width << " x " << height;
+        tap(browser, kExit);
+        browser.onTimfx();
+        fx().finish();
+        browser.onTimfx();
+        EXPECT_TRUE(display->changes.empty()) << "nothing to restore at exit";
+        app.reset();
+        players.clear();
+    }
+}
+
 TEST_F(BrowserTest, AMutedExitEndsAtTheFirstTickWithTheTvOutputOffBeforeThePower) {
     values.tvOut = "YES";
     values.powerOffOnExit = "YES";

@@ -10,6 +10,7 @@
 #include "zembra/input/KeyFile.h"
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/DisplayPolicy.h"
 
 #include <QEvent>
 #include <QImageReader>
@@ -200,10 +201,10 @@ void Main::startUp() {
     setRes();
     SetTheme();
     formResize.ReInitialize();
-    if (config.runHeight == 0) {
-        config.runWidth = state_.desktopWidth;
-        config.runHeight = state_.desktopHeight;
-    }
+    // quarn.ini was read again: a run size that did not change the display mode at start-up
+    // is the desktop's here too. Looking at the height alone gave a run width of 0 a window of
+    // no width at all, and a run width equal to the desktop's a window taller than the screen.
+    wantsModeChange(config, state_.desktopWidth, state_.desktopHeight);
     applyRunSize();
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
     state_.skinLayout.imageSpacing = static_cast<std::int32_t>(
