@@ -17,6 +17,14 @@ bool fail(std::string* error, const std::string& what) {
     return false;
 }
 
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -30,14 +38,6 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     return true;
 }
-
-mode_t currentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-} // namespace
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error) {

@@ -15,4 +15,8 @@ namespace common {
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+/// Writes every byte to the open file `fd`, going on after interruptions; false (with errno
+/// set) when the system refuses.
+bool writeAll(int fd, std::string_view bytes);
+
 } // namespace common

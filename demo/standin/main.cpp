@@ -22,6 +22,7 @@
 // written as `\\`, a line feed as `\n` and a carriage return as `\r`, so that no entry can
 // spread over two lines. Reading a line back means undoing exactly these three.
 #include "StandInWindow.h"
+#include "common/text/AtomicFile.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -90,7 +91,7 @@ public:
 
     void entry(std::string_view text) {
         const std::string line = escaped(text) + '\n';
-        if (!writeAll(fd_, line) && fd_ != STDERR_FILENO) {
+        if (!common::writeAll(fd_, line) && fd_ != STDERR_FILENO) {
             const int error = errno;
             std::fprintf(stderr,
                          "zembra_standin: cannot write to the record file (%s); "
@@ -98,25 +99,11 @@ public:
                          std::strerror(error));
             ::close(fd_);
             fd_ = STDERR_FILENO;
-            writeAll(fd_, line);
+            common::writeAll(fd_, line);
         }
     }
 
 private:
-    static bool writeAll(int fd, std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-            if (written < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
     int fd_ = STDERR_FILENO;
 };
 
