@@ -12,11 +12,11 @@ source "$here/lib.sh"
 make_cabinet "$work/cab"
 
 export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$work/cab ZEMBRA_E2E_LIB=$here/lib.sh
-xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     set -euo pipefail
     source "$ZEMBRA_E2E_LIB"
-    "$ZEMBRA_E2E_BIN" --home "$ZEMBRA_E2E_CAB" > "$ZEMBRA_E2E_CAB/run.log" 2>&1 &
-    pid=$!
+    start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
+    pid=$zembra_pid
     wait_for_browser
     xdotool key --delay 120 Down Down Down Up
     xdotool key --delay 120 Next

@@ -33,12 +33,12 @@ printf '38,40,34,33,116,9,39,37,13,69,83,77,73\r\n' > "$cab/zbkeys.cfg"
 
 export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
 export ZEMBRA_STANDIN_RECORD=$work/record
-xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     set -euo pipefail
     source "$ZEMBRA_E2E_LIB"
     record=$ZEMBRA_STANDIN_RECORD
-    "$ZEMBRA_E2E_BIN" --home "$ZEMBRA_E2E_CAB" > "$ZEMBRA_E2E_CAB/run.log" 2>&1 &
-    pid=$!
+    start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
+    pid=$zembra_pid
     wait_for_browser
 
     # The first game on path 1: the browser waits while the emulator runs.

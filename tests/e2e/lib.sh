@@ -32,6 +32,29 @@ make_cabinet() {
     printf '38,40,34,33,116,9,39,37,13,27,83,77,73\r\n' > "$cab/zbkeys.cfg"
 }
 
+# start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
+# output in LOG and its pid in zembra_pid. Xvfb now and then refuses a client that connects just
+# as another one leaves ("could not connect to display"), which Qt cannot try again; so nothing
+# else talks to the display while Zembra connects, and a refused start is made again.
+start_zembra() {
+    local log=$1 attempt waited
+    shift
+    for attempt in 1 2 3; do
+        "$ZEMBRA_E2E_BIN" "$@" > "$log" 2>&1 &
+        zembra_pid=$!
+        for waited in $(seq 1 20); do
+            kill -0 "$zembra_pid" 2> /dev/null || break
+            sleep 0.1
+        done
+        if kill -0 "$zembra_pid" 2> /dev/null || ! grep -q "could not connect to display" "$log"; then
+            return 0
+        fi
+        wait "$zembra_pid" || true
+        echo "the X server refused Zembra's connection; starting it again" >&2
+    done
+    return 1
+}
+
 # wait_for_browser: waits until the browser window is shown and has the keyboard.
 wait_for_browser() {
     local window focus tries
