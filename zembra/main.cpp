@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Zembra's entry point: options, the program folder, and the mode to run in.
+#include "zembra/platform/DisplayWait.h"
 #include "zembra/platform/Services.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/CommandLine.h"
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
         return zembra::runHeadlessRescan(folder, std::cout, std::cerr);
     }
 
+    // At power-on the session may start the front-end before X accepts clients.
+    const zembra::DisplayWait displayWait(std::chrono::seconds(15));
     QApplication qt(argc, argv);
     QApplication::setApplicationName("zembra");
     QApplication::setApplicationVersion(ZEMBRA_VERSION);
