@@ -25,10 +25,10 @@ SystemError errorOf(const QDBusMessage& reply) {
 
 class LogindPower final : public Power {
 public:
-    LogindPower(QDBusConnection bus, bool own) : bus_(std::move(bus)), own_(own) {}
+    explicit LogindPower(std::string busAddress) : busAddress_(std::move(busAddress)) {}
     ~LogindPower() override {
-        if (own_) {
-            QDBusConnection::disconnectFromBus(bus_.name());
+        if (bus_ && !busAddress_.empty()) {
+            QDBusConnection::disconnectFromBus(bus_->name());
         }
     }
 
@@ -67,9 +67,10 @@ public:
                 return SystemError{"", "the system names no session for this program"};
             }
             if (reply.type() == QDBusMessage::ReplyMessage) {
-                reply = bus_.call(QDBusMessage::createMethodCall(kService, session.path(), kSession,
-                                                                 QStringLiteral("Terminate")),
-                                  QDBus::Block, kTimeoutMs);
+                reply =
+                    bus().call(QDBusMessage::createMethodCall(kService, session.path(), kSession,
+                                                              QStringLiteral("Terminate")),
+                               QDBus::Block, kTimeoutMs);
             }
         } else {
             // Not interactive: a cabinet has nobody at a keyboard to type a password.
@@ -94,8 +95,8 @@ private:
     }
 
     QDBusMessage callManager(const QString& method, const QList<QVariant>& arguments) {
-        if (!bus_.isConnected()) {
-            const QDBusError error = bus_.lastError();
+        if (!bus().isConnected()) {
+            const QDBusError error = bus().lastError();
             return QDBusMessage::createError(
                 error.name().isEmpty() ? "org.freedesktop.DBus.Error.NoServer" : error.name(),
                 error.message().isEmpty() ? "the message bus cannot be reached" : error.message());
@@ -103,26 +104,35 @@ private:
         QDBusMessage call =
             QDBusMessage::createMethodCall(kService, kManagerPath, kManager, method);
         call.setArguments(arguments);
-        return bus_.call(call, QDBus::Block, kTimeoutMs);
+        return bus().call(call, QDBus::Block, kTimeoutMs);
     }
 
-    QDBusConnection bus_;
-    const bool own_; ///< a connection of this power's own, closed with it
+    /// The bus, connected on first use: most runs never power off, and start-up need not wait
+    /// for the system bus.
+    QDBusConnection& bus() {
+        if (!bus_) {
+            if (busAddress_.empty()) {
+                bus_ = QDBusConnection::systemBus();
+            } else {
+                // Qt hands out an open connection again by its name, whatever address it was
+                // opened for: every power gets a name of its own, closed with it.
+                static std::atomic<unsigned> opened = 0;
+                bus_ =
+                    QDBusConnection::connectToBus(QString::fromStdString(busAddress_),
+                                                  QStringLiteral("zembra-power-%1").arg(++opened));
+            }
+        }
+        return *bus_;
+    }
+
+    std::string busAddress_; ///< empty: the system bus
+    std::optional<QDBusConnection> bus_;
 };
 
 } // namespace
 
 std::unique_ptr<Power> makePower(const std::string& busAddress) {
-    if (busAddress.empty()) {
-        return std::make_unique<LogindPower>(QDBusConnection::systemBus(), false);
-    }
-    // Qt hands out an open connection again by its name, whatever address it was opened for:
-    // every power gets a name of its own.
-    static std::atomic<unsigned> opened = 0;
-    return std::make_unique<LogindPower>(
-        QDBusConnection::connectToBus(QString::fromStdString(busAddress),
-                                      QStringLiteral("zembra-power-%1").arg(++opened)),
-        true);
+    return std::make_unique<LogindPower>(busAddress);
 }
 
 } // namespace zembra
