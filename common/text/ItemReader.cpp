@@ -20,6 +20,23 @@ void ItemReader::skipLineEnd() {
     ++line_;
 }
 
+void ItemReader::skipBlankLines() {
+    if (afterComma_ || (pos_ > 0 && !isLineEnd(pos_ - 1))) {
+        return;
+    }
+    while (pos_ < text_.size()) {
+        std::size_t at = pos_;
+        while (at < text_.size() && (text_[at] == ' ' || text_[at] == '\t')) {
+            ++at;
+        }
+        if (at < text_.size() && !isLineEnd(at)) {
+            return;
+        }
+        pos_ = at;
+        skipLineEnd();
+    }
+}
+
 std::optional<std::string> ItemReader::next() {
     if (atEnd()) {
         // Past the last line end there is no line of its own: the text ended on the one before.

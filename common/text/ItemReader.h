@@ -24,6 +24,11 @@ public:
     /// The next item, or an empty optional when the text is used up.
     std::optional<std::string> next();
 
+    /// At the start of a line, passes over the lines that hold nothing but blanks (and a line
+    /// of blanks that ends the text), so a record-per-line file may hold empty lines. Does
+    /// nothing in the middle of a line.
+    void skipBlankLines();
+
     /// True when next() would return nothing.
     bool atEnd() const { return pos_ >= text_.size() && !afterComma_; }
 

@@ -9,7 +9,7 @@ namespace common {
 
 /// Builds text record by record: values separated by commas, strings in double quotes
 /// (nothing inside can be escaped, so a double quote in a string is written as a single
-/// quote), numbers in plain decimal with a point, true and false as
+/// quote), numbers in their shortest exact form (numberText), true and false as
 /// #TRUE# and #FALSE#, CR LF after each record.
 class RecordWriter {
 public:

@@ -61,18 +61,24 @@ double convert(std::string_view number) {
     return std::strtod(copy.c_str(), nullptr);
 }
 
+/// Plain decimal as short as reads back to the same value ("1000.25", "0.000015"); a value
+/// whose plain form would run past kPlainDigits characters takes the shorter exponent form
+/// ("-1e+308", not 309 digits). Every reader of the files takes an exponent.
+constexpr std::size_t kPlainDigits = 20;
+
 template <typename T>
-std::string shortestFixed(T value) {
+std::string shortestText(T value) {
     if (value == 0) {
         return "0"; // also for -0
     }
     char buffer[512];
-    const auto result =
+    const auto fixed =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (result.ec != std::errc()) {
-        return "0";
+    if (fixed.ec == std::errc() && static_cast<std::size_t>(fixed.ptr - buffer) <= kPlainDigits) {
+        return std::string(buffer, fixed.ptr);
     }
-    return std::string(buffer, result.ptr);
+    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return shortest.ec == std::errc() ? std::string(buffer, shortest.ptr) : "0";
 }
 
 template <typename Int>
@@ -132,11 +138,11 @@ std::optional<float> toSingle(double value) {
 }
 
 std::string numberText(double value) {
-    return shortestFixed(value);
+    return shortestText(value);
 }
 
 std::string numberText(float value) {
-    return shortestFixed(value);
+    return shortestText(value);
 }
 
 std::string blankNumber(double value) {

@@ -27,7 +27,9 @@ std::optional<std::int32_t> toInt32(double value);
 /// Single precision; empty when the value is too large for it (or not finite).
 std::optional<float> toSingle(double value);
 
-/// Plain decimal with a point and no exponent, as short as reads back to the same value.
+/// Plain decimal with a point, as short as reads back to the same value ("0.1", "1440"); a
+/// value whose plain form would be longer than 20 characters is written in the exponent form
+/// ("1e+20", "-1e+308"), which reads back the same.
 std::string numberText(double value);
 std::string numberText(float value);
 

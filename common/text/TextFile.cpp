@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/text/TextFile.h"
 
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
-#include <system_error>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace common {
 namespace {
@@ -105,39 +108,51 @@ std::string decodeText(std::string_view bytes) {
 }
 
 std::optional<std::string> loadTextFile(const std::filesystem::path& path, std::string* error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status)) {
-        setError(error, "not found");
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        // A link loop or a folder without permission is not a missing file: say what it is.
+        setError(error, errno == ENOENT
+                            ? std::string("is missing")
+                            : "cannot be reached (" + std::string(std::strerror(errno)) + ")");
         return std::nullopt;
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        setError(error, "not a regular file");
+    if (!S_ISREG(info.st_mode)) {
+        setError(error,
+                 S_ISDIR(info.st_mode) ? "is a folder, not a file" : "is not a regular file");
         return std::nullopt;
     }
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) {
-        setError(error, "cannot be read: " + ec.message());
-        return std::nullopt;
-    }
+    const auto size = static_cast<std::uintmax_t>(info.st_size);
     if (size > kMaxTextFileBytes) {
-        setError(error, "too large (" + std::to_string(size) + " bytes; at most " +
+        setError(error, "is too large (" + std::to_string(size) + " bytes; at most " +
                             std::to_string(kMaxTextFileBytes) + " are read)");
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        setError(error, "cannot be opened");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, "cannot be opened (" + std::string(std::strerror(errno)) + ")");
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::size_t filled = 0;
     // A file that shrank while being read keeps what was there.
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        setError(error, "cannot be read");
-        return std::nullopt;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int readErrno = errno;
+            ::close(fd);
+            setError(error, "cannot be read (" + std::string(std::strerror(readErrno)) + ")");
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
     }
+    ::close(fd);
+    bytes.resize(filled);
     return decodeText(bytes);
 }
 

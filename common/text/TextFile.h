@@ -24,7 +24,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 std::string decodeText(std::string_view bytes);
 
 /// Reads and decodes a file. Empty optional when the file is missing, is not a regular file,
-/// cannot be read or is larger than kMaxTextFileBytes; `error` then says which, in words.
+/// cannot be reached, opened or read, or is larger than kMaxTextFileBytes; `error` then says
+/// which, as words that follow the file's name ("is missing", "cannot be opened (Permission
+/// denied)"), so callers write "<file> " + error.
 std::optional<std::string> loadTextFile(const std::filesystem::path& path,
                                         std::string* error = nullptr);
 

@@ -4,8 +4,12 @@
 
 #include "tests/support/TempFolder.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -40,6 +44,49 @@ TEST(AtomicFile, FailureReportsAndKeepsTheOldFile) {
     EXPECT_FALSE(common::writeFileAtomically(folder / "zbkeys.cfg", "x", &error));
     EXPECT_TRUE(fs::is_directory(folder / "zbkeys.cfg"));
     EXPECT_EQ(entries(folder.path()), 1u);
+}
+
+TEST(AtomicFile, ALinkKeepsPointingAtItsUpdatedTarget) {
+    testing_support::TempFolder folder;
+    folder.write("shared/quarn.cfg", "old");
+    fs::create_directory(folder / "cab");
+    fs::create_symlink("../shared/quarn.cfg", folder / "cab" / "quarn.cfg");
+    fs::create_symlink(folder / "shared" / "new.lst", folder / "cab" / "l 1.lst"); // dangling
+    ASSERT_TRUE(common::writeFileAtomically(folder / "cab" / "quarn.cfg", "new"));
+    ASSERT_TRUE(common::writeFileAtomically(folder / "cab" / "l 1.lst", "list"));
+    EXPECT_TRUE(fs::is_symlink(folder / "cab" / "quarn.cfg"));
+    EXPECT_TRUE(fs::is_symlink(folder / "cab" / "l 1.lst"));
+    EXPECT_EQ(folder.read("shared/quarn.cfg"), "new");
+    EXPECT_EQ(folder.read("shared/new.lst"), "list");
+    EXPECT_EQ(entries(folder / "shared"), 2u);
+}
+
+TEST(AtomicFile, StaleTemporariesOfKilledSavesGoButNothingElse) {
+    testing_support::TempFolder folder;
+    for (const char* name : {".quarn.cfg.tmp-a1B2c3", ".l 1.lst.tmp-ZZZZZZ"}) {
+        folder.write(name, "half a save");
+    }
+    // Not ours: other names, a folder of that name, a temporary a save still holds.
+    const std::vector<std::string> kept = {".quarn.cfg.tmp-abc",   "quarn.cfg.tmp-a1B2c3",
+                                           ".x.tmp-abc!ef",        ".zbkeys.cfg.tmp-held01",
+                                           ".skin.ini.tmp-folder", "notes.txt"};
+    for (const auto& name : kept) {
+        folder.write(name, "x");
+    }
+    fs::remove(folder / ".skin.ini.tmp-folder");
+    fs::create_directory(folder / ".skin.ini.tmp-folder");
+    const int held = ::open((folder / ".zbkeys.cfg.tmp-held01").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ASSERT_TRUE(common::writeFileAtomically(folder / "quarn.cfg", "new"));
+    ::close(held);
+    for (const auto& name : kept) {
+        EXPECT_TRUE(folder.exists(name)) << name;
+    }
+    EXPECT_FALSE(folder.exists(".quarn.cfg.tmp-a1B2c3"));
+    EXPECT_FALSE(folder.exists(".l 1.lst.tmp-ZZZZZZ"));
+    EXPECT_EQ(entries(folder.path()), kept.size() + 1);
 }
 
 } // namespace

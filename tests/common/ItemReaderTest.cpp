@@ -27,6 +27,26 @@ TEST(ItemReader, SplitsAtCommasAndLineEnds) {
     EXPECT_TRUE(items("").empty());
 }
 
+TEST(ItemReader, BlankLinesArePassedOverOnlyAtTheStartOfALine) {
+    struct Row {
+        const char* text;
+        Items expected;
+    } rows[] = {
+        {"a,b\r\n\r\n  \t\r\nc,d\r\n", {"a", "b", "c", "d"}},
+        {"\n\na,b\n \n", {"a", "b"}},
+        {"a,\n\nb", {"a", "", "b"}}, // after a comma the rest of the line is still an item
+        {"   ", {}},
+    };
+    for (const auto& row : rows) {
+        common::ItemReader reader(row.text);
+        Items out;
+        for (reader.skipBlankLines(); auto item = reader.next(); reader.skipBlankLines()) {
+            out.push_back(*item);
+        }
+        EXPECT_EQ(out, row.expected) << row.text;
+    }
+}
+
 TEST(ItemReader, DropsLeadingBlanksButKeepsTrailingOnes) {
     EXPECT_EQ(items("  \t a b  ,  c"), (Items{"a b  ", "c"}));
 }

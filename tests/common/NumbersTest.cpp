@@ -46,15 +46,24 @@ TEST(Numbers, IntegersRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
     EXPECT_FALSE(common::toSingle(1e300));
 }
 
-TEST(Numbers, WrittenFormIsPlainAndShortest) {
-    EXPECT_EQ(common::numberText(0.0), "0");
-    EXPECT_EQ(common::numberText(-0.0), "0");
-    EXPECT_EQ(common::numberText(1440.0), "1440");
-    EXPECT_EQ(common::numberText(-1.0), "-1");
-    EXPECT_EQ(common::numberText(0.1), "0.1");
+TEST(Numbers, WrittenFormIsTheShortestThatReadsBack) {
+    struct Row {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0.0, "0"},       {-0.0, "0"},          {1440.0, "1440"},
+        {-1.0, "-1"},     {0.1, "0.1"},         {1e19, "10000000000000000000"},
+        {1e20, "1e+20"},  {-1e308, "-1e+308"},  {1.5e-5, "0.000015"},
+        {1e-30, "1e-30"}, {1000.25, "1000.25"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(common::numberText(row.value), row.text) << row.value;
+        // Every reader of the files takes the exponent form back to the same value.
+        EXPECT_EQ(common::itemNumber(row.text), row.value) << row.text;
+        EXPECT_EQ(common::parseNumber(row.text), row.value) << row.text;
+    }
     EXPECT_EQ(common::numberText(0.1f), "0.1");
-    EXPECT_EQ(common::numberText(1e20), "100000000000000000000");
-    EXPECT_EQ(common::numberText(1.5e-5), "0.000015");
+    EXPECT_EQ(common::numberText(3e38f), "3e+38");
 }
 
 TEST(Numbers, BlankBeforeNonNegativeNumbers) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,13 +31,25 @@ TEST(TextFile, RejectsMalformedUtf8) {
     EXPECT_TRUE(common::isValidUtf8("\xF0\x9F\x95\xB9"));
 }
 
-TEST(TextFile, MissingFolderOrHugeFilesAreRefusedWithAReason) {
+TEST(TextFile, UnusableFilesAreRefusedWithTheirRealReason) {
     testing_support::TempFolder folder;
     std::string why;
     EXPECT_FALSE(common::loadTextFile(folder / "missing.ini", &why));
-    EXPECT_EQ(why, "not found");
+    EXPECT_EQ(why, "is missing");
     EXPECT_FALSE(common::loadTextFile(folder.path(), &why));
-    EXPECT_EQ(why, "not a regular file");
+    EXPECT_EQ(why, "is a folder, not a file");
+
+    // A link loop is no missing file, and the reason reads after the file's name.
+    std::filesystem::create_symlink("quarn.ini", folder / "quarn.ini");
+    EXPECT_FALSE(common::loadTextFile(folder / "quarn.ini", &why));
+    EXPECT_EQ(why, "cannot be reached (Too many levels of symbolic links)");
+
+    if (::geteuid() != 0) {
+        folder.write("locked.cfg", "x");
+        std::filesystem::permissions(folder / "locked.cfg", std::filesystem::perms::none);
+        EXPECT_FALSE(common::loadTextFile(folder / "locked.cfg", &why));
+        EXPECT_EQ(why, "cannot be opened (Permission denied)");
+    }
 
     folder.touch("huge.lst");
     std::filesystem::resize_file(folder / "huge.lst", common::kMaxTextFileBytes + 1);

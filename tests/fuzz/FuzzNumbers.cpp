@@ -26,8 +26,9 @@ void checkWhole(double value) {
     FUZZ_REQUIRE(common::toInt32(value) == within(-2147483648.0, 2147483647.0));
 }
 
-/// Rounded to whole numbers, and written as a plain decimal, never with an exponent, that reads
-/// back to the same value; a single both ways the programs read singles.
+/// Rounded to whole numbers, and written in a short form (at most 24 characters, whatever the
+/// value: plain decimal, or an exponent for the huge and the tiny) that reads back to the same
+/// value; a single both ways the programs read singles.
 template <typename Number>
 void checkNumber(Number value) {
     checkWhole(value);
@@ -35,8 +36,7 @@ void checkNumber(Number value) {
         return;
     const std::string text = common::numberText(value);
     const auto parsed = common::parseNumber(text);
-    FUZZ_REQUIRE(text.find_first_of("eE") == std::string::npos && parsed &&
-                 static_cast<Number>(*parsed) == value);
+    FUZZ_REQUIRE(text.size() <= 24 && parsed && static_cast<Number>(*parsed) == value);
     if constexpr (std::is_same_v<Number, float>)
         FUZZ_REQUIRE(common::itemSingle(text) == value && common::toSingle(*parsed) == value);
 }

@@ -2,6 +2,7 @@
 // joystick.ini: comments, the seven-character label, sixteen entries and where reading stops.
 #include "zembra/input/JoystickFile.h"
 
+#include "common/text/TextFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,18 @@ TEST(JoystickFile, AShortLineEndsTheReadingAndSixteenIsTheMost) {
     }
     actions = zembra::readJoyActions(many);
     EXPECT_EQ(actions[15], "W15");
+}
+
+TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
+    // "Knöpf" with an umlaut, in UTF-8 and as Windows-1252 decoded: the same binding.
+    for (const std::string& text : {std::string("Knöpf1:SELECT\r\nBtné 2:Exit\r\n"),
+                                    common::decodeText("Kn\xF6pf1:SELECT\r\nBtn\xE9 2:Exit\r\n")}) {
+        const auto actions = zembra::readJoyActions(text);
+        EXPECT_EQ(actions[0], "SELECT");
+        EXPECT_EQ(actions[1], "Exit");
+    }
+    // Seven characters but more bytes: still a label, and nothing is bound.
+    EXPECT_EQ(zembra::readJoyActions("Knöpf1:\r\nBtn 2: UP\r\n")[1], "UP");
 }
 
 TEST(JoystickFile, ACommaSplitsALineIntoTwoEntries) {

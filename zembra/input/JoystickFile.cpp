@@ -24,10 +24,11 @@ JoyActions readJoyActions(std::string_view text) {
         if (item->empty() || item->front() == '\'') {
             continue;
         }
-        if (item->size() < kLabelWidth) {
+        // The label is counted in characters: an accented letter is one, in any encoding.
+        if (common::characterCount(*item) < kLabelWidth) {
             break;
         }
-        actions[index++] = common::trim(std::string_view(*item).substr(kLabelWidth));
+        actions[index++] = common::trim(common::afterLabel(*item, kLabelWidth));
     }
     return actions;
 }
