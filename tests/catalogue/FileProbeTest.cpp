@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -62,6 +63,72 @@ TEST(FileProbe, ListingIsTakenOncePerFolder) {
     // Added after the folder was read: seen by the next scan's probe, not this one.
     EXPECT_FALSE(listing.isFile(roms + "b.zip"));
     EXPECT_TRUE(zembra::FolderListingProbe().isFile(roms + "b.zip"));
+}
+
+/// A folder as a FAT stick or a Windows share lists it.
+class CaseInsensitiveLister final : public zembra::FolderLister {
+public:
+    zembra::FolderContents list(const std::string& folder) override {
+        asked.push_back(folder);
+        zembra::FolderContents contents;
+        contents.files = {"PACMAN.ZIP", "Galaga.zip"};
+        contents.caseInsensitive = folder == "/stick/roms/";
+        return contents;
+    }
+    std::vector<std::string> asked;
+};
+
+TEST(FileProbe, AFolderThatIgnoresCaseMatchesNamesInAnyCase) {
+    CaseInsensitiveLister lister;
+    zembra::FolderListingProbe probe(lister);
+    struct Row {
+        const char* path;
+        bool found;
+    } rows[] = {
+        {"\\stick\\roms\\pacman.zip", true}, {"\\stick\\roms\\PacMan.Zip", true},
+        {"\\stick\\roms\\GALAGA.ZIP", true}, {"\\stick\\roms\\dkong.zip", false},
+        {"/disk/roms/pacman.zip", false},    {"/disk/roms/PACMAN.ZIP", true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(probe.isFile(row.path), row.found) << row.path;
+    }
+    EXPECT_EQ(lister.asked, (std::vector<std::string>{"/stick/roms/", "/disk/roms/"}));
+}
+
+TEST(FileProbe, CaseRulesAndUnreadableFoldersAreFoundOnTheDisk) {
+    testing_support::TempFolder cab;
+    cab.touch("roms/Pacman.zip");
+    cab.touch("plain");
+    zembra::DiskFolderLister lister;
+    const auto roms = lister.list((cab / "roms/").string());
+    EXPECT_FALSE(roms.caseInsensitive); // the test folder's file system tells case apart
+    EXPECT_EQ(roms.files, std::vector<std::string>{"Pacman.zip"});
+    EXPECT_FALSE(roms.problem);
+
+    zembra::FolderListingProbe listing;
+    zembra::PerNameProbe perName;
+    for (zembra::FileProbe* probe :
+         {static_cast<zembra::FileProbe*>(&listing), static_cast<zembra::FileProbe*>(&perName)}) {
+        EXPECT_EQ(probe->folderProblem(cab.text() + "\\nowhere\\"), "does not exist");
+        EXPECT_EQ(probe->folderProblem(cab.text() + "\\plain\\"), "is not a folder");
+        EXPECT_FALSE(probe->folderProblem(cab.text() + "\\roms\\"));
+    }
+    if (::geteuid() != 0) {
+        fs::create_directory(cab / "locked");
+        fs::permissions(cab / "locked", fs::perms::none);
+        EXPECT_EQ(zembra::FolderListingProbe().folderProblem(cab.text() + "/locked/"),
+                  "cannot be read (Permission denied)");
+        fs::permissions(cab / "locked", fs::perms::owner_all);
+    }
+}
+
+TEST(FileProbe, OnlyNamesInsideTheFolderStayInIt) {
+    for (const char* name : {"pacman", "a..b", "sub\\dkong", "...", "x\\.\\y"}) {
+        EXPECT_TRUE(zembra::staysInFolder(name)) << name;
+    }
+    for (const char* name : {"..", "../x", "sub/x", "/etc/passwd", "a\\..\\..\\b", "..\\x"}) {
+        EXPECT_FALSE(zembra::staysInFolder(name)) << name;
+    }
 }
 
 } // namespace

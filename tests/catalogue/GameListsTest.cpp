@@ -33,15 +33,37 @@ TEST(GameLists, RecordsAreReadByItemsUpTo4000AndAHalfRecordAtTheEndIsDropped) {
 
 TEST(GameLists, AShorterMasterListLeavesNoOldEntriesBehind) {
     StringTable master(5000, 2);
-    EXPECT_TRUE(zembra::readMasterList(numberedRecords(10), master));
-    EXPECT_TRUE(zembra::readMasterList(numberedRecords(4), master));
+    EXPECT_TRUE(zembra::readMasterList(numberedRecords(10), master).fits);
+    EXPECT_TRUE(zembra::readMasterList(numberedRecords(4), master).fits);
     EXPECT_EQ(master.count(), 4);
     EXPECT_EQ(master.at(5, 1), "");
-    EXPECT_FALSE(zembra::readMasterList(numberedRecords(5001), master));
+    EXPECT_FALSE(zembra::readMasterList(numberedRecords(5001), master).fits);
     EXPECT_EQ(master.count(), 5000);
 }
 
-TEST(GameLists, ExtrasAreLabelledRecordsBetweenFreeTextAndOneCutOffByTheEndIsDropped) {
+TEST(GameLists, BlankLinesAndNamelessRecordsDoNotEndTheCatalogue) {
+    StringTable master(5000, 2);
+    const std::string text = numberedRecords(100) + "\r\n  \r\n" + numberedRecords(2) +
+                             ",\"No name\"\r\n\"\",\"Quoted nothing\"\r\n" +
+                             "last,\"Last\"\r\n\r\n";
+    const auto reading = zembra::readMasterList(text, master);
+    EXPECT_EQ(master.count(), 103);
+    EXPECT_EQ(master.at(101, 1), "g1");
+    EXPECT_EQ(master.at(103, 1), "last");
+    EXPECT_EQ(reading.emptyNameLines, (std::vector<int>{105, 106}));
+
+    // The same rule for the list files the scan wrote.
+    StringTable games(4000, 2);
+    zembra::readGameList("a,A\r\n\r\n,B\r\nc,C\r\n", games);
+    EXPECT_EQ(games.count(), 2);
+    EXPECT_EQ(games.at(2, 1), "c");
+
+    // A binary file is not a catalogue at all.
+    EXPECT_TRUE(zembra::readMasterList(std::string("pac\0man,x\r\n", 12), master).notText);
+    EXPECT_EQ(master.count(), 0);
+}
+
+TEST(GameLists, ExtrasAreLabelledRecordsBetweenFreeTextAndOneCutOffIsDropped) {
     StringTable extras(4000, 4);
     zembra::readExtras(
         "My extras, for the kids\r\n"
@@ -49,8 +71,9 @@ TEST(GameLists, ExtrasAreLabelledRecordsBetweenFreeTextAndOneCutOffByTheEndIsDro
         "CmdLine=-fs\r\n}\r\n"
         "between records\r\n"
         "  {  \r\nExe=doom.exe\r\nCaption=Doom\r\nPath=D:\\doom\\\r\nCmdLine=\r\n}\r\n"
-        "{\r\nExe=quake.exe\r\nCaption=Quake\r\n",
+        "{\r\nExe=quake.exe\r\nCaption=Quake\r\nPath=Q:\\\r\nCmdLine=\r\n",
         extras);
+    // The last record lacks only its closing line, and is not stored either.
     EXPECT_EQ(extras.count(), 2);
     EXPECT_EQ(extras.at(1, 1), "tetris.exe");
     EXPECT_EQ(extras.at(1, 2), "Tetris");
@@ -58,6 +81,14 @@ TEST(GameLists, ExtrasAreLabelledRecordsBetweenFreeTextAndOneCutOffByTheEndIsDro
     EXPECT_EQ(extras.at(1, 4), "-fs");
     EXPECT_EQ(extras.at(2, 3), "D:\\doom\\");
     EXPECT_EQ(extras.at(2, 4), "");
+
+    // Labels are counted in characters: an accented one (UTF-8, or Windows-1252 once decoded)
+    // keeps its value whole.
+    extras.clear();
+    zembra::readExtras("{\r\nExé=a.exe\r\nLégende=Aé\r\nPfäd=/a/\r\nCmdLine=\r\n}\r\n", extras);
+    EXPECT_EQ(extras.at(1, 1), "a.exe");
+    EXPECT_EQ(extras.at(1, 2), "Aé");
+    EXPECT_EQ(extras.at(1, 3), "/a/");
 }
 
 TEST(GameLists, AnExtrasRecordWithoutItsDescriptionShiftsTheRest) {
@@ -119,14 +150,36 @@ TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     std::filesystem::remove(cab / "gamelist.lst");
     auto message = zembra::loadLists(*state);
     ASSERT_TRUE(message);
-    EXPECT_NE(message->find("gamelist.lst is not found"), std::string::npos);
+    EXPECT_NE(message->find("gamelist.lst is missing"), std::string::npos) << *message;
     EXPECT_EQ(state->tables.pathGames[1].count(), 0);
 
     cab.write("gamelist.lst", numberedRecords(5001));
     message = zembra::loadLists(*state);
     ASSERT_TRUE(message);
-    EXPECT_NE(message->find("more than 5000"), std::string::npos);
+    // Nothing of it is used, and the message says so.
+    EXPECT_NE(message->find("more than 5000 games"), std::string::npos) << *message;
+    EXPECT_NE(message->find("none of them is used"), std::string::npos) << *message;
     EXPECT_EQ(state->tables.pathGames[1].count(), 0);
+
+    // Empty, blank or binary: no game to list, so nothing is loaded.
+    for (const std::string& text : {std::string(), std::string("\r\n \r\n"),
+                                    std::string("nodesc\r\n"), std::string("\x7F\0\x01\0", 4)}) {
+        cab.write("gamelist.lst", text);
+        message = zembra::loadLists(*state);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(state->tables.pathGames[1].count(), 0);
+    }
+}
+
+TEST_F(LoadListsTest, NamelessRecordsAreReportedWithTheirLine) {
+    cab.write("gamelist.lst", "a,A\r\n,Nameless\r\nb,B\r\n");
+    std::vector<std::string> warnings;
+    EXPECT_FALSE(zembra::loadLists(*state, &warnings));
+    EXPECT_EQ(state->tables.masterList.count(), 2);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("gamelist.lst, line 2: a game without a set name is skipped"),
+              std::string::npos)
+        << warnings[0];
 }
 
 TEST_F(LoadListsTest, RowsPastTheEndOfAListKeepWhatTheyHeld) {

@@ -3,6 +3,7 @@
 #include "zembra/catalogue/Scan.h"
 
 #include "tests/support/TempFolder.h"
+#include "zembra/catalogue/GameLists.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -118,35 +119,105 @@ TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
                                                   "Visual Pinball: ", "S11 Emu: ", "Daphne: "}));
 }
 
-TEST_F(ScanTest, UltraFoldersShareOneListFile) {
+TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
     catalogue({{"ki", "Killer Instinct"}, {"ki2", "Killer Instinct 2"}, {"x", "X"}});
     cab.touch("ki/roms/ki2.img");
     cab.touch("ki2/roms/ki.img");
     cab.touch("ki2/roms/x.zip");
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
-    const auto done = scan();
-    ASSERT_EQ(done.size(), 2u);
-    EXPECT_TRUE(done[1].secondPass);
-    // The first folder's hits, then the second's, each in catalogue order.
+    std::vector<std::string> afterFirst;
+    zembra::FolderListingProbe probe;
+    zembra::ScanObserver observer;
+    observer.folderDone = [&](const FolderScan& done) {
+        results.push_back(done);
+        if (!done.secondPass) {
+            afterFirst.push_back(cab.exists("l23.lst") ? cab.read("l23.lst") : "none");
+        }
+    };
+    zembra::Scan(*state, probe, observer).CheckForFiles();
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[0].outcome, FolderScan::Outcome::Pending);
+    EXPECT_TRUE(results[1].secondPass);
+    // Nothing is written between the two folders; then the first folder's hits, then the
+    // second's, each in catalogue order.
+    EXPECT_EQ(afterFirst, std::vector<std::string>{"none"});
     EXPECT_EQ(cab.read("l23.lst"),
               "\"ki2\",\"Killer Instinct 2\"\r\n\"ki\",\"Killer Instinct\"\r\n");
 
-    // The second folder alone still fills the list.
+    // The second folder alone still fills the list: the unset first one ("roms/" in the
+    // current folder) is no fault.
     state->config.kiDir.clear();
+    results.clear();
     scan();
+    EXPECT_EQ(results[1].outcome, FolderScan::Outcome::Written);
+    EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
+
+    // A configured folder that cannot be read keeps the shared list as it was.
+    state->config.kiDir = folder("gone");
+    results.clear();
+    scan();
+    EXPECT_EQ(results[1].outcome, FolderScan::Outcome::FolderUnreadable);
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
 }
 
-TEST_F(ScanTest, MissingFolderWritesAnEmptyListAndFoundFlagFollowsTheLastTest) {
+TEST_F(ScanTest, AFolderThatCannotBeReadKeepsItsListAndSaysWhy) {
     catalogue({{"a", "A"}, {"b", "B"}});
     cab.write("l 2.lst", "\"old\",\"Old\"\r\n");
+    cab.write("l 3.lst", "\"old\",\"Old\"\r\n");
     cab.touch("roms/a.zip");
+    cab.touch("afile/b.zip");
     state->config.pathRomPrefix[1] = folder("roms");
     state->config.pathRomPrefix[2] = folder("nowhere");
+    state->config.pathRomPrefix[3] = folder("roms") + "a.zip\\";
+    const auto done = scan();
+    ASSERT_EQ(done.size(), 3u);
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
+    EXPECT_EQ(done[1].outcome, FolderScan::Outcome::FolderUnreadable);
+    EXPECT_EQ(done[1].error, cab.text() + "/nowhere/ does not exist");
+    EXPECT_EQ(done[2].outcome, FolderScan::Outcome::FolderUnreadable);
+    EXPECT_NE(done[2].error.find("is not a folder"), std::string::npos) << done[2].error;
+    EXPECT_EQ(cab.read("l 2.lst"), "\"old\",\"Old\"\r\n");
+    EXPECT_EQ(cab.read("l 3.lst"), "\"old\",\"Old\"\r\n");
+}
+
+TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
+    catalogue({{"a", ""}});
+    cab.touch("roms/a.zip");
+    cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
+    state->config.pathRomPrefix[1] = folder("roms");
+    zembra::FolderListingProbe probe;
+    const auto refused = zembra::Scan(*state, probe).CheckForFiles();
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("gamelist.lst holds no game"), std::string::npos) << *refused;
+    EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
+}
+
+TEST_F(ScanTest, QuotesInNamesAreWrittenSoTheyReadBackWhole) {
+    catalogue({{"say\"hi", "The \"best\" game, ever"}});
+    cab.touch("roms/say\"hi.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
     scan();
-    EXPECT_EQ(cab.read("l 2.lst"), "");
-    EXPECT_FALSE(state->found);
+    EXPECT_EQ(cab.read("l 1.lst"), "\"say'hi\",\"The 'best' game, ever\"\r\n");
+    zembra::StringTable table(4000, 2);
+    zembra::readGameList(cab.read("l 1.lst"), table);
+    EXPECT_EQ(table.at(1, 2), "The 'best' game, ever");
+}
+
+TEST_F(ScanTest, NamesThatLeaveTheFolderAreNeverLookedFor) {
+    catalogue({{"../secret", "Up"},
+               {"..\\secret", "Up too"},
+               {"sub/dkong", "Slash"},
+               {"a..b", "Dots"},
+               {"sub\\galaga", "Backslash"}});
+    cab.touch("secret.zip");
+    cab.touch("roms/sub/dkong.zip");
+    cab.touch("roms/a..b.zip");
+    cab.touch("roms/sub/galaga.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    scan();
+    // A backslash is the folder separator of the stored names, and stays inside.
+    EXPECT_EQ(cab.read("l 1.lst"), "\"a..b\",\"Dots\"\r\n\"sub\\galaga\",\"Backslash\"\r\n");
 }
 
 TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMost4000Hits) {
@@ -165,6 +236,7 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
     done = scan();
     EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
     EXPECT_EQ(done[0].hits, 4001);
+    EXPECT_EQ(done[0].listHits, 4001);
     EXPECT_EQ(done[0].written, 4000);
     const std::string list = cab.read("l 1.lst");
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 4000);
@@ -177,13 +249,12 @@ TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
     touchNumbered("ki2/roms", 2600, ".img");
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
+    cab.write("l23.lst", "\"old\",\"Old\"\r\n");
     const auto done = scan();
     ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
+    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Pending);
     EXPECT_EQ(done[1].outcome, FolderScan::Outcome::TooManyHits);
-    // The list stays as the first folder left it.
-    const std::string list = cab.read("l23.lst");
-    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 2600);
+    EXPECT_EQ(cab.read("l23.lst"), "\"old\",\"Old\"\r\n");
 }
 
 TEST_F(ScanTest, AListFileThatCannotBeWrittenIsReportedAndTheScanGoesOn) {

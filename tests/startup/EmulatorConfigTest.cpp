@@ -2,6 +2,7 @@
 // quarn.ini: labels, comments, flags, the completion of values, and the fatal errors.
 #include "zembra/startup/EmulatorConfig.h"
 
+#include "common/text/TextFile.h"
 #include "tests/support/QuarnIniBuilder.h"
 #include "tests/support/TempFolder.h"
 
@@ -153,6 +154,51 @@ TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
     EXPECT_EQ(c.pathLogo[1], "mame.gif");
 }
 
+TEST(EmulatorConfig, TheFormatErrorNamesTheFirstEarlierLineWithAComma) {
+    auto lines = quarnLines(sampleValues());
+    lines[blockLine(1, 4)] = "\"Caption =MAME, the classics\""; // quoted: harmless
+    lines[blockLine(3, 4)] = "Caption =Neo, Geo";
+    lines[blockLine(5, 4)] = "Caption =And, another";
+    const std::string message = readError(joinLines(lines));
+    EXPECT_NE(message.find("(line " + std::to_string(blockLine(3, 4) + 1) +
+                           " holds a comma outside double quotes"),
+              std::string::npos)
+        << message;
+}
+
+TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
+    auto lines = quarnLines(sampleValues());
+    lines[blockLine(1, 1)] = "Pfäd=/roms/";   // UTF-8
+    lines[blockLine(1, 4)] = "Légende =MAME"; // 9 characters
+    std::string text = joinLines(lines);
+    EXPECT_EQ(read(text).pathRomPrefix[1], "/roms/");
+    EXPECT_EQ(read(text).pathTitle[1], "MAME");
+    // The same file as a Windows editor saves it.
+    std::string cp1252;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\xC3\xA4") == 0 || text.compare(i, 2, "\xC3\xA9") == 0) {
+            cp1252 += text[i + 1] == '\xA4' ? '\xE4' : '\xE9';
+            ++i;
+        } else {
+            cp1252 += text[i];
+        }
+    }
+    const auto c = read(common::decodeText(cp1252));
+    EXPECT_EQ(c.pathRomPrefix[1], "/roms/");
+    EXPECT_EQ(c.pathTitle[1], "MAME");
+}
+
+TEST(EmulatorConfig, ANulByteInAValueIsRefusedAndShownEscaped) {
+    auto lines = quarnLines(sampleValues());
+    lines[blockLine(2, 1)] = std::string("Path=/cab/ro\0ms/", 16);
+    const std::string message = readError(joinLines(lines));
+    EXPECT_NE(message.find("line 9: expected the ROM folder of path 2 (block line 1), but found "
+                           "\"Path=/cab/ro\\x00ms/\", which holds a NUL byte"),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(message.find('\0'), std::string::npos);
+}
+
 TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     auto v = sampleValues();
     for (const auto& [text, rate] : {std::pair{" 40ms", 40}, {"fast", 0}, {"16.5", 16}}) {
@@ -198,7 +244,8 @@ TEST(EmulatorConfig, OpenIniReadsTheProgramFolderFileOrSaysItIsMissing) {
     auto error = zembra::OpenINI(folder.text(), config);
     ASSERT_TRUE(error);
     EXPECT_NE(error->message().find("quarn.ini"), std::string::npos);
-    EXPECT_NE(error->message().find("not found"), std::string::npos);
+    EXPECT_NE(error->message().find("the emulator configuration is missing"), std::string::npos)
+        << error->message();
 
     folder.write("quarn.ini", joinLines(quarnLines(sampleValues())));
     error = zembra::OpenINI(folder.text(), config);

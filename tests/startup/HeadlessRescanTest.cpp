@@ -70,8 +70,53 @@ TEST_F(HeadlessRescanTest, FatalProblemsExitWithAMessage) {
     cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
     std::filesystem::remove(cab / "gamelist.lst");
     EXPECT_EQ(run(), 2);
-    EXPECT_NE(err.str().find("gamelist.lst is not found"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("gamelist.lst is missing"), std::string::npos) << err.str();
     EXPECT_FALSE(cab.exists("l 1.lst"));
+
+    // A catalogue with nothing to list stops before any list is touched.
+    for (const std::string& text : {std::string(), std::string("\r\n\r\n"),
+                                    std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)}) {
+        cab.write("gamelist.lst", text);
+        cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
+        EXPECT_EQ(run(), zembra::kRescanCannotRun);
+        EXPECT_FALSE(err.str().empty());
+        EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
+    }
+}
+
+TEST_F(HeadlessRescanTest, ABlankLineInTheCatalogueIsPassedOverAndANamelessGameReported) {
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    cab.write("gamelist.lst", "pacman,\"Pac-Man (Midway 1980)\"\r\n\r\n"
+                              ",\"Nameless\"\r\n"
+                              "galaga,\"Galaga (Namco 1981)\"\r\n");
+    EXPECT_EQ(run(), 0) << err.str();
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"pacman\",\"Pac-Man (Midway 1980)\"\r\n\"galaga\",\"Galaga (Namco 1981)\"\r\n");
+    EXPECT_NE(err.str().find("gamelist.lst, line 3: a game without a set name is skipped"),
+              std::string::npos)
+        << err.str();
+}
+
+TEST_F(HeadlessRescanTest, WhatCouldNotBeScannedOrSavedGoesToStandardErrorAndFailsTheRun) {
+    const std::string root = cab.text() + "/";
+    values.paths[2].romFolder = root + "unmounted/";
+    values.paths[3].romFolder = root + "roms/";
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    cab.write("l 2.lst", "\"kept\",\"Kept\"\r\n");
+    std::filesystem::create_directory(cab / "l 3.lst"); // cannot be replaced
+    EXPECT_EQ(run(), zembra::kRescanIncomplete);
+    EXPECT_EQ(cab.read("l 2.lst"), "\"kept\",\"Kept\"\r\n");
+    EXPECT_NE(err.str().find("path 2: " + root + "unmounted/  not scanned: " + root +
+                             "unmounted/ does not exist; l 2.lst left as it was"),
+              std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("path 3: " + root + "roms/  not written: cannot replace"),
+              std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("2 lists were not rewritten"), std::string::npos) << err.str();
+    // What worked is still reported, where it always was.
+    EXPECT_NE(out.str().find("path 1: " + root + "roms/  2 games -> l 1.lst"), std::string::npos);
+    EXPECT_EQ(out.str().find("not "), std::string::npos) << out.str();
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 
 #include "common/text/NativePath.h"
 
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -11,11 +14,126 @@
 namespace fs = std::filesystem;
 
 namespace zembra {
+namespace {
+
+std::string_view folderOf(std::string_view programPath) {
+    // Both separators count: on this side of the file-system edge paths keep backslashes.
+    const auto slash = programPath.find_last_of("/\\");
+    return slash == std::string_view::npos ? std::string_view() : programPath.substr(0, slash + 1);
+}
+
+void foldCase(std::string_view name, std::string& out) {
+    out.assign(name);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+}
+
+/// The name with the case of every ASCII letter flipped; empty when it has no letter.
+std::string flippedCase(std::string_view name) {
+    std::string out(name);
+    bool changed = false;
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+            changed = true;
+        } else if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+            changed = true;
+        }
+    }
+    return changed ? out : std::string();
+}
+
+} // namespace
+
+std::optional<std::string> folderReadProblem(const std::string& nativeFolder) {
+    DIR* dir = ::opendir(nativeFolder.empty() ? "." : nativeFolder.c_str());
+    if (dir == nullptr) {
+        if (errno == ENOENT) {
+            return "does not exist";
+        }
+        if (errno == ENOTDIR) {
+            return "is not a folder";
+        }
+        return "cannot be read (" + std::string(std::strerror(errno)) + ")";
+    }
+    ::closedir(dir);
+    return std::nullopt;
+}
+
+bool staysInFolder(std::string_view setName) {
+    if (setName.find('/') != std::string_view::npos) {
+        return false;
+    }
+    // A backslash is a separator once the name reaches the disk, so ".." between them climbs.
+    std::size_t start = 0;
+    while (start <= setName.size()) {
+        const std::size_t end = std::min(setName.find('\\', start), setName.size());
+        if (setName.substr(start, end - start) == "..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
 
 bool PerNameProbe::isFile(std::string_view programPath) {
     std::error_code ec;
     return fs::is_regular_file(common::nativePath(programPath), ec);
 }
+
+std::optional<std::string> PerNameProbe::folderProblem(std::string_view folder) {
+    return folderReadProblem(common::nativePathText(folder));
+}
+
+FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
+    FolderContents contents;
+    DIR* dir = ::opendir(nativeFolder.empty() ? "." : nativeFolder.c_str());
+    if (dir == nullptr) {
+        contents.problem = folderReadProblem(nativeFolder);
+        if (!contents.problem) {
+            contents.problem = "cannot be read";
+        }
+        return contents;
+    }
+    std::string probeName;
+    struct stat probeInfo {};
+    // readdir hands over each entry's type, so only links cost a look at their target;
+    // thousands of files per folder are read in a few milliseconds.
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat target {};
+            regular =
+                ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
+        }
+        if (regular) {
+            contents.files.emplace_back(name);
+        }
+        if (probeName.empty() && name != "." && name != ".." &&
+            ::fstatat(::dirfd(dir), entry->d_name, &probeInfo, AT_SYMLINK_NOFOLLOW) == 0) {
+            probeName = flippedCase(name);
+        }
+    }
+    if (!probeName.empty()) {
+        // A case-sensitive folder has no such name, or (rarely) a different file under it.
+        struct stat flipped {};
+        contents.caseInsensitive =
+            ::fstatat(::dirfd(dir), probeName.c_str(), &flipped, AT_SYMLINK_NOFOLLOW) == 0 &&
+            flipped.st_ino == probeInfo.st_ino && flipped.st_dev == probeInfo.st_dev;
+    }
+    ::closedir(dir);
+    return contents;
+}
+
+FolderListingProbe::FolderListingProbe()
+    : ownLister_(std::make_unique<DiskFolderLister>()), lister_(*ownLister_) {}
+
+FolderListingProbe::FolderListingProbe(FolderLister& lister) : lister_(lister) {}
 
 const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view folder) {
     if (lastListing_ != nullptr && folder == lastFolder_) {
@@ -23,23 +141,17 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
     }
     auto [it, inserted] = listings_.try_emplace(std::string(folder));
     if (inserted) {
-        const std::string native = common::nativePathText(folder);
-        // readdir hands over each entry's type, so only links cost a look at their target;
-        // thousands of files per folder are read in a few milliseconds.
-        if (DIR* dir = ::opendir(native.empty() ? "." : native.c_str())) {
-            Listing& files = it->second;
-            while (const dirent* entry = ::readdir(dir)) {
-                bool regular = entry->d_type == DT_REG;
-                if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-                    struct stat target {};
-                    regular = ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0 &&
-                              S_ISREG(target.st_mode);
-                }
-                if (regular) {
-                    files.emplace(entry->d_name);
-                }
+        FolderContents contents = lister_.list(common::nativePathText(folder));
+        Listing& listing = it->second;
+        listing.caseInsensitive = contents.caseInsensitive;
+        listing.problem = std::move(contents.problem);
+        for (std::string& name : contents.files) {
+            if (listing.caseInsensitive) {
+                foldCase(name, folded_);
+                listing.names.insert(folded_);
+            } else {
+                listing.names.insert(std::move(name));
             }
-            ::closedir(dir);
         }
     }
     lastFolder_.assign(folder);
@@ -48,18 +160,22 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
 }
 
 bool FolderListingProbe::isFile(std::string_view programPath) {
-    // Both separators count: on this side of the file-system edge paths keep backslashes.
-    const auto slash = programPath.find_last_of("/\\");
-    const std::string_view folder =
-        slash == std::string_view::npos ? std::string_view() : programPath.substr(0, slash + 1);
-    const std::string_view name =
-        slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
+    const std::string_view folder = folderOf(programPath);
+    const std::string_view name = programPath.substr(folder.size());
     // "." and ".." are folders, and an empty name is the folder itself.
     if (name.empty() || name == "." || name == "..") {
         return false;
     }
     const Listing& files = listing(folder);
-    return files.find(name) != files.end();
+    if (files.caseInsensitive) {
+        foldCase(name, folded_);
+        return files.names.find(std::string_view(folded_)) != files.names.end();
+    }
+    return files.names.find(name) != files.names.end();
+}
+
+std::optional<std::string> FolderListingProbe::folderProblem(std::string_view folder) {
+    return listing(folder).problem;
 }
 
 } // namespace zembra

@@ -2,19 +2,26 @@
 // The existence test the scan asks of the file system, in two strengths.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace zembra {
 
-/// Answers whether a regular file of exactly that name exists (a link to one counts).
-/// Paths are given in the program's backslash form.
+/// Answers whether a regular file of that name exists (a link to one counts), with the file
+/// system's own case rules. Paths are given in the program's backslash form.
 class FileProbe {
 public:
     virtual ~FileProbe() = default;
     virtual bool isFile(std::string_view programPath) = 0;
+    /// Why the folder (program form, with its trailing separator) cannot be listed, in words
+    /// that follow its name ("does not exist", "cannot be read (Permission denied)"); nothing
+    /// when it can. A folder that cannot be read holds no answer: the scan keeps its old list.
+    virtual std::optional<std::string> folderProblem(std::string_view folder) = 0;
 };
 
 /// One existence test per name: simple, and slow when a catalogue of thousands of names is
@@ -22,13 +29,44 @@ public:
 class PerNameProbe final : public FileProbe {
 public:
     bool isFile(std::string_view programPath) override;
+    std::optional<std::string> folderProblem(std::string_view folder) override;
+};
+
+/// What the listing probe learns of one folder.
+struct FolderContents {
+    std::vector<std::string> files; ///< names of the regular files (and links to them)
+    /// The folder's file system ignores case (FAT, exFAT, a Windows share, a casefolded
+    /// folder): "PACMAN.ZIP" is the file asked for as "pacman.zip".
+    bool caseInsensitive = false;
+    std::optional<std::string> problem; ///< why it could not be read, as for folderProblem
+};
+
+/// Reads a folder for the listing probe; the disk's in the program, a made-up one in tests.
+class FolderLister {
+public:
+    virtual ~FolderLister() = default;
+    /// `nativeFolder` is a native path; empty means the current folder.
+    virtual FolderContents list(const std::string& nativeFolder) = 0;
+};
+
+/// Reads the folder from the disk. Whether it ignores case is found out by asking for one of
+/// its names with the case of its letters flipped: only such a folder answers with the same
+/// file.
+class DiskFolderLister final : public FolderLister {
+public:
+    FolderContents list(const std::string& nativeFolder) override;
 };
 
 /// Reads each folder once and answers from that listing: the same answers as PerNameProbe for
 /// as long as the folders do not change, so one is made for each scan.
 class FolderListingProbe final : public FileProbe {
 public:
+    FolderListingProbe();
+    /// Lists folders through `lister`, which must outlive the probe.
+    explicit FolderListingProbe(FolderLister& lister);
+
     bool isFile(std::string_view programPath) override;
+    std::optional<std::string> folderProblem(std::string_view folder) override;
 
 private:
     /// Lets a listing be searched with a string_view, so a test allocates nothing.
@@ -38,12 +76,27 @@ private:
             return std::hash<std::string_view>()(name);
         }
     };
-    using Listing = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+    struct Listing {
+        /// Names as listed, or folded to lower case when the folder ignores case.
+        std::unordered_set<std::string, NameHash, std::equal_to<>> names;
+        bool caseInsensitive = false;
+        std::optional<std::string> problem;
+    };
     const Listing& listing(std::string_view folder);
 
+    std::unique_ptr<FolderLister> ownLister_;
+    FolderLister& lister_;
     std::unordered_map<std::string, Listing> listings_; ///< by folder, in program form
     std::string lastFolder_;
     const Listing* lastListing_ = nullptr;
+    std::string folded_; ///< reused for the lower-case form of a name
 };
+
+/// Why a native folder cannot be listed, in words following its name; nothing when it can.
+std::optional<std::string> folderReadProblem(const std::string& nativeFolder);
+
+/// Whether a set name stays inside the folder it is looked for in. A name with a "/" or a ".."
+/// part could reach any file of the disk, so it is never looked for.
+bool staysInFolder(std::string_view setName);
 
 } // namespace zembra

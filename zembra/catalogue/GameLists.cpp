@@ -7,27 +7,42 @@
 #include "common/text/Strings.h"
 #include "common/text/TextFile.h"
 #include "zembra/catalogue/FileProbe.h"
+#include "zembra/catalogue/Scan.h"
 
 namespace zembra {
 namespace {
 
-/// Reads records of two items into columns 1 and 2 from row 1. Returns false when a record
-/// would go past the table's last row.
-bool readPairs(std::string_view text, StringTable& table) {
+/// Reads records of two items into columns 1 and 2 from row 1. Lines holding nothing but
+/// blanks are passed over, and a record without a set name is skipped (its line is added to
+/// `emptyNames` when given): either would otherwise end the table there. Returns false when a
+/// record would go past the table's last row.
+bool readPairs(std::string_view text, StringTable& table, std::vector<int>* emptyNames = nullptr) {
     common::ItemReader items(text);
-    for (int row = 1; !items.atEnd(); ++row) {
+    int row = 1;
+    while (true) {
+        items.skipBlankLines();
+        if (items.atEnd()) {
+            return true;
+        }
         auto name = items.next();
+        const int line = items.line();
         auto description = items.next();
         if (!description) {
             return true; // a record cut off by the end of the file is dropped
+        }
+        if (name->empty()) {
+            if (emptyNames != nullptr) {
+                emptyNames->push_back(line);
+            }
+            continue;
         }
         if (row > table.lastRow()) {
             return false;
         }
         table.set(row, 1, std::move(*name));
         table.set(row, 2, std::move(*description));
+        ++row;
     }
-    return true;
 }
 
 bool pathInUse(const EmulatorConfig& c, int path) {
@@ -58,9 +73,16 @@ std::string extrasFile(const ProgramState& state) {
 
 } // namespace
 
-bool readMasterList(std::string_view text, StringTable& masterList) {
+CatalogueReading readMasterList(std::string_view text, StringTable& masterList) {
+    CatalogueReading reading;
     masterList.clear();
-    return readPairs(text, masterList);
+    if (text.find('\0') != std::string_view::npos) {
+        // No text file holds a NUL byte: this is not a catalogue, and nothing of it is used.
+        reading.notText = true;
+        return reading;
+    }
+    reading.fits = readPairs(text, masterList, &reading.emptyNameLines);
+    return reading;
 }
 
 void readGameList(std::string_view text, StringTable& table) {
@@ -86,7 +108,9 @@ void readExtras(std::string_view text, StringTable& extras) {
             }
             values[i] = common::trim(common::afterLabel(*item, kLabels[i]));
         }
-        items.next(); // the closer, normally "}"
+        if (!items.next()) {
+            return; // the closer, normally "}": without it the record is cut off too
+        }
         for (int i = 0; i < 4; ++i) {
             extras.set(row, i + 1, std::move(values[i]));
         }
@@ -127,16 +151,30 @@ void InputExtras(ProgramState& state) {
     }
 }
 
-std::optional<std::string> loadLists(ProgramState& state) {
+std::optional<std::string> loadLists(ProgramState& state, std::vector<std::string>* warnings) {
     const std::string master = common::nativePathText(state.programFolder + "\\gamelist.lst");
     std::string why;
     const auto text = common::loadTextFile(master, &why);
     if (!text) {
-        return master + " is " + why + ": without the game catalogue no list can be built";
+        return master + " " + why + ": without the game catalogue no list can be built";
     }
-    if (!readMasterList(*text, state.tables.masterList)) {
+    const CatalogueReading reading = readMasterList(*text, state.tables.masterList);
+    if (reading.notText) {
+        return master + " is not a text file (it holds NUL bytes): no list is loaded";
+    }
+    if (!reading.fits) {
         return master + " holds more than " + std::to_string(kMasterRows) +
-               " games; only the first " + std::to_string(kMasterRows) + " are used";
+               " games, more than the catalogue takes: none of them is used and no list is " +
+               "loaded (keep it below " + std::to_string(kMasterRows) + " for a rescan)";
+    }
+    if (warnings != nullptr) {
+        for (const int line : reading.emptyNameLines) {
+            warnings->push_back(master + ", line " + std::to_string(line) +
+                                ": a game without a set name is skipped");
+        }
+    }
+    if (usableEntries(state.tables.masterList) == 0) {
+        return master + " holds no game with a set name and a description: no list is loaded";
     }
     const EmulatorConfig& c = state.config;
     auto load = [&state](int path, const std::string& file) {

@@ -7,21 +7,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembra {
 
-/// Reads gamelist.lst text into the master list, from row 1. Rows past the new end are
-/// emptied, so entries removed from the file do not linger. Returns false when the text
-/// holds more records than the master list takes; the first 5000 are kept.
-bool readMasterList(std::string_view text, StringTable& masterList);
+/// What reading gamelist.lst found besides its games.
+struct CatalogueReading {
+    bool notText = false; ///< it holds NUL bytes: a binary file, nothing read
+    bool fits = true;     ///< false when it holds more records than the master list takes
+    std::vector<int> emptyNameLines; ///< lines of records skipped for an empty set name
+};
 
-/// Reads list-file text (records of set name and description) into `table` from row 1. A 4001st
-/// record, or a record cut off by the end of the text, ends the reading; the rows read stay.
+/// Reads gamelist.lst text into the master list, from row 1. Rows past the new end are
+/// emptied, so entries removed from the file do not linger. Blank lines are passed over and
+/// records without a set name skipped, so neither ends the catalogue early. A text that is no
+/// text (NUL bytes) leaves it empty; one with more records than it takes fills it.
+CatalogueReading readMasterList(std::string_view text, StringTable& masterList);
+
+/// Reads list-file text (records of set name and description) into `table` from row 1, passing
+/// over blank lines and records without a set name. A 4001st record, or a record cut off by the
+/// end of the text, ends the reading; the rows read stay.
 void readGameList(std::string_view text, StringTable& table);
 
 /// Reads extra.lst text into the extras table: records opened by "{", four labelled values
 /// (program file, description, folder, arguments) and one closing item. Free text between
-/// records is skipped. At most 4000 records.
+/// records is skipped. At most 4000 records; a record cut off before its closing item is not
+/// stored.
 void readExtras(std::string_view text, StringTable& extras);
 
 /// Sets the found flag to whether `path` (program form) is an existing file.
@@ -36,7 +47,10 @@ void InputExtras(ProgramState& state);
 
 /// Loads gamelist.lst, then the list of every configured path, then the extras, leaving
 /// `curPath` at the path loaded last. Returns a message for the user when gamelist.lst is
-/// missing or too long; the loading stops there, as nothing can be listed without it.
-std::optional<std::string> loadLists(ProgramState& state);
+/// missing, unreadable, no text, too long or without any listable game; the loading stops
+/// there, as nothing can be listed without it. Records skipped for an empty set name are
+/// added to `warnings` (file and line), when given.
+std::optional<std::string> loadLists(ProgramState& state,
+                                     std::vector<std::string>* warnings = nullptr);
 
 } // namespace zembra

@@ -10,7 +10,8 @@
 namespace zembra {
 
 /// Empties the game tables, scans every configured folder with the master list in memory,
-/// rewrites every list file and loads everything again. Returns loadLists' message, if any.
+/// rewrites every list file and loads everything again. Returns the scan's or loadLists'
+/// message, if any; a catalogue without any listable game changes nothing at all.
 /// The browser's Refresh adds its own drawing around this.
 std::optional<std::string> rescanCatalogue(ProgramState& state, ScanObserver observer = {});
 

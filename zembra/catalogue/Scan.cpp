@@ -2,6 +2,7 @@
 #include "zembra/catalogue/Scan.h"
 
 #include "common/text/AtomicFile.h"
+#include "common/text/ItemWriter.h"
 #include "common/text/NativePath.h"
 #include "common/text/Numbers.h"
 
@@ -20,10 +21,30 @@ std::string scanExtension(std::string_view listFile) {
     return ".zip";
 }
 
+int usableEntries(const StringTable& masterList) {
+    int usable = 0;
+    for (int row = 1; row <= masterList.lastRow() && !masterList.at(row, 1).empty(); ++row) {
+        usable += masterList.at(row, 2).empty() ? 0 : 1;
+    }
+    return usable;
+}
+
+std::optional<std::string> catalogueRefusal(const ProgramState& state) {
+    if (usableEntries(state.tables.masterList) > 0) {
+        return std::nullopt;
+    }
+    // Scanning against nothing would empty every list file.
+    return common::nativePathText(state.programFolder + "\\gamelist.lst") +
+           " holds no game with a set name and a description: no list file was rewritten";
+}
+
 Scan::Scan(ProgramState& state, FileProbe& probe, ScanObserver observer)
     : state_(state), probe_(probe), observer_(std::move(observer)) {}
 
-void Scan::CheckForFiles() {
+std::optional<std::string> Scan::CheckForFiles() {
+    if (auto refused = catalogueRefusal(state_)) {
+        return refused;
+    }
     if (observer_.listMessage) {
         observer_.listMessage(kScanningMessage);
     }
@@ -43,9 +64,10 @@ void Scan::CheckForFiles() {
         scanFolder(kModeler, "Modeler Roms: ", c.modelerDir + "roms\\", false);
     }
     if (!c.kiDir.empty() || !c.ki2Dir.empty()) {
-        // Both builds land in one list; an unset folder is still scanned, as "roms\".
-        scanFolder(kUltra64, "Ultra 64: ", c.kiDir + "roms\\", false);
-        scanFolder(kUltra64, "Ultra 64: ", c.ki2Dir + "roms\\", true);
+        // Both builds land in one list, written once after the second folder; an unset
+        // folder is still scanned, as "roms\".
+        scanFolder(kUltra64, "Ultra 64: ", c.kiDir + "roms\\", false, !c.kiDir.empty());
+        scanFolder(kUltra64, "Ultra 64: ", c.ki2Dir + "roms\\", true, !c.ki2Dir.empty());
     }
     if (!c.vpDir.empty()) {
         scanFolder(kVisualPinball, "Visual Pinball: ", c.vpDir + "tables\\", false);
@@ -56,20 +78,26 @@ void Scan::CheckForFiles() {
     if (!c.daphneDir.empty()) {
         scanFolder(kDaphne, "Daphne: ", c.daphneDir, false);
     }
+    return std::nullopt;
 }
 
-void Scan::scanFolder(int path, std::string caption, std::string folder, bool secondPass) {
+void Scan::scanFolder(int path, std::string caption, std::string folder, bool secondPass,
+                      bool configured) {
     if (observer_.pathCaption) {
         observer_.pathCaption(caption);
     }
     FolderScan result;
     result.path = path;
     result.secondPass = secondPass;
+    result.configured = configured;
     result.caption = std::move(caption);
     result.folder = std::move(folder);
     result.listFile = listFileName(path);
     extension_ = scanExtension(result.listFile);
     makeListFiles(result);
+    if (path == kUltra64 && !secondPass) {
+        firstUltraPass_ = result;
+    }
     if (observer_.folderDone) {
         observer_.folderDone(result);
     }
@@ -77,10 +105,18 @@ void Scan::scanFolder(int path, std::string caption, std::string folder, bool se
 
 void Scan::makeListFiles(FolderScan& result) {
     GameTables& tables = state_.tables;
+    const bool firstUltra = result.path == kUltra64 && !result.secondPass;
     // The second Ultra 64 folder adds its hits to those of the first.
     if (!result.secondPass) {
         DeleteList(tables);
         nextFree_ = 1;
+    }
+    // An unmounted drive or a folder without permission says nothing about which games are
+    // there: the list keeps what it held.
+    if (const auto problem = probe_.folderProblem(result.folder); problem && result.configured) {
+        result.outcome = FolderScan::Outcome::FolderUnreadable;
+        result.error = common::nativePathText(result.folder) + " " + *problem;
+        return;
     }
     const int firstRow = nextFree_;
     for (scanPosition_ = 1; scanPosition_ <= kMasterRows; ++scanPosition_) {
@@ -99,16 +135,28 @@ void Scan::makeListFiles(FolderScan& result) {
         result.outcome = FolderScan::Outcome::CatalogueFull;
         return;
     }
-    std::string text;
+    if (firstUltra) {
+        // Written once, with the second folder's hits, so the file never holds half of them.
+        result.outcome = FolderScan::Outcome::Pending;
+        return;
+    }
+    if (result.secondPass && !firstUltraPass_.succeeded()) {
+        // The first folder's hits are not all known: the list keeps what it held.
+        result.outcome = firstUltraPass_.outcome;
+        result.error = firstUltraPass_.error;
+        return;
+    }
+    result.listHits = nextFree_ - 1;
+    common::RecordWriter text;
     for (int row = 1; row <= kGameRows; ++row) {
         const std::string& description = tables.scanList.at(row, 2);
         if (!description.empty()) {
-            text += '"' + tables.scanList.at(row, 1) + "\",\"" + description + "\"\r\n";
+            text.text(tables.scanList.at(row, 1)).text(description).endRecord();
             ++result.written;
         }
     }
     const auto file = common::nativePath(state_.programFolder + "\\" + result.listFile);
-    if (!common::writeFileAtomically(file, text, &result.error)) {
+    if (!common::writeFileAtomically(file, text.str(), &result.error)) {
         result.outcome = FolderScan::Outcome::WriteFailed;
     }
 }
@@ -116,6 +164,11 @@ void Scan::makeListFiles(FolderScan& result) {
 bool Scan::ShowFileSystemType2(const std::string& path) {
     GameTables& tables = state_.tables;
     const std::string& name = tables.masterList.at(scanPosition_, 1);
+    if (!staysInFolder(name)) {
+        // Never looked for outside the ROM folder: such a name is not a game of it.
+        state_.found = false;
+        return true;
+    }
     candidate_.assign(path);
     candidate_ += name;
     candidate_ += extension_;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,21 +16,30 @@ namespace zembra {
 /// What became of one folder of the scan.
 struct FolderScan {
     enum class Outcome {
-        Written,       ///< the list file was rewritten
-        CatalogueFull, ///< the catalogue has 5000 entries: no end was found, nothing written
-        TooManyHits,   ///< more than 5000 hits: nothing written
-        WriteFailed,   ///< the list file could not be saved; the old one stays
+        Written,          ///< the list file was rewritten
+        Pending,          ///< the first Ultra 64 folder: its hits wait for the second one's
+        CatalogueFull,    ///< the catalogue has 5000 entries: no end was found, nothing written
+        TooManyHits,      ///< more than 5000 hits: nothing written
+        FolderUnreadable, ///< the folder could not be read: the old list stays (see `error`)
+        WriteFailed,      ///< the list file could not be saved; the old one stays
     };
 
     int path = 0;            ///< 1 to 26
     bool secondPass = false; ///< the second Ultra 64 folder, added to the first one's hits
-    std::string caption;     ///< as shown in the path label
-    std::string folder;      ///< as configured, with the kind's sub-folder
-    std::string listFile;    ///< "l 1.lst" ...
-    int hits = 0;            ///< files found in this folder
-    int written = 0;         ///< lines written to the list file
+    /// False for an Ultra 64 folder left unset, scanned as "roms\" all the same: that it
+    /// cannot be read is no fault.
+    bool configured = true;
+    std::string caption;  ///< as shown in the path label
+    std::string folder;   ///< as configured, with the kind's sub-folder
+    std::string listFile; ///< "l 1.lst" ...
+    int hits = 0;         ///< files found in this folder
+    int listHits = 0;     ///< files found for the list (both Ultra 64 folders together)
+    int written = 0;      ///< lines written to the list file
     Outcome outcome = Outcome::Written;
-    std::string error; ///< for WriteFailed
+    std::string error; ///< for FolderUnreadable and WriteFailed: what went wrong, in words
+
+    /// Whether the list file is as the folder is now (written, or waiting to be).
+    bool succeeded() const { return outcome == Outcome::Written || outcome == Outcome::Pending; }
 };
 
 /// Where the scan reports its progress: the texts for the path label and for the list, and the
@@ -49,11 +59,14 @@ class Scan {
 public:
     Scan(ProgramState& state, FileProbe& probe, ScanObserver observer = {});
 
-    /// Scans paths 1 to 20 in order, then the fixed emulators, writing every list file.
-    void CheckForFiles();
+    /// Scans paths 1 to 20 in order, then the fixed emulators, writing every list file. Returns
+    /// a message, and scans nothing, when the catalogue holds no game to look for: every list
+    /// would be emptied.
+    std::optional<std::string> CheckForFiles();
 
 private:
-    void scanFolder(int path, std::string caption, std::string folder, bool secondPass);
+    void scanFolder(int path, std::string caption, std::string folder, bool secondPass,
+                    bool configured = true);
     void makeListFiles(FolderScan& result);
     bool ShowFileSystemType2(const std::string& path);
 
@@ -64,7 +77,15 @@ private:
     std::string candidate_; ///< reused for every file tested, so the scan does not allocate
     int scanPosition_ = 1;
     int nextFree_ = 1;
+    FolderScan firstUltraPass_; ///< what became of the first Ultra 64 folder
 };
+
+/// Number of catalogue entries that can be listed: a set name and a description.
+int usableEntries(const StringTable& masterList);
+
+/// The message that stops a scan before anything is written, when the master list in memory
+/// holds no game that could be listed; nothing when it does.
+std::optional<std::string> catalogueRefusal(const ProgramState& state);
 
 /// The extension tested for a list file: ".img" for Ultra 64, ".vpt" for Visual Pinball,
 /// ".txt" for Daphne, ".zip" for everything else.

@@ -30,7 +30,7 @@ public:
         if (skip) {
             while (auto item = items_.next()) {
                 if (!item->empty() && item->front() != '*') {
-                    return *item;
+                    return checked(std::move(*item), expected);
                 }
             }
             // The end of the file while skipping makes an empty value line.
@@ -40,7 +40,17 @@ public:
         if (!item) {
             throw Fatal{{file_, items_.line(), expected, "the file ends here"}};
         }
-        return *item;
+        return checked(std::move(*item), expected);
+    }
+
+    /// A NUL byte would silently cut a folder or file name where the system takes it.
+    std::string checked(std::string item, const std::string& expected) {
+        if (item.find('\0') != std::string::npos) {
+            throw Fatal{{file_, items_.line(), expected,
+                         "\"" + common::printable(item) +
+                             "\", which holds a NUL byte that no name can hold"}};
+        }
+        return item;
     }
 
     std::string text(bool skip, std::size_t labelWidth, const std::string& expected) {
@@ -62,7 +72,7 @@ public:
         const auto single = common::parseNumber(value) ? common::itemSingle(value) : std::nullopt;
         if (!single) {
             throw Fatal{{file_, items_.line(), expected + ", a number",
-                         value.empty() ? "nothing" : "\"" + value + "\""}};
+                         value.empty() ? "nothing" : "\"" + common::printable(value) + "\""}};
         }
         return *single;
     }
@@ -72,7 +82,7 @@ public:
         const auto number = common::toInt16(common::leadingNumber(value));
         if (!number) {
             throw Fatal{{file_, items_.line(), expected + ", a whole number from -32768 to 32767",
-                         "\"" + value + "\""}};
+                         "\"" + common::printable(value) + "\""}};
         }
         return *number;
     }
@@ -166,18 +176,45 @@ void complete(EmulatorConfig& c) {
     }
 }
 
+/// The first line before `beforeLine` that holds a comma outside double quotes: the comma
+/// splits it in two and every later value moves down one line, the usual reason why a line no
+/// longer holds what belongs there. 0 when there is none.
+int firstLineWithAComma(std::string_view text, int beforeLine) {
+    int line = 1;
+    bool quoted = false;
+    for (std::size_t at = 0; at < text.size() && line < beforeLine; ++at) {
+        const char c = text[at];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            return line;
+        } else if (c == '\n' || (c == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
+            ++line;
+            quoted = false;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::string ConfigError::message() const {
-    std::string text = file;
+    std::string text = common::printable(file);
     if (line > 0) {
         text += ", line " + std::to_string(line);
     }
     text += ": ";
     if (expected.empty()) {
-        return text + problem;
+        text += problem;
+    } else {
+        text += "expected " + expected + ", but found " + problem;
     }
-    return text + "expected " + expected + ", but found " + problem;
+    if (commaLine > 0) {
+        text += " (line " + std::to_string(commaLine) +
+                " holds a comma outside double quotes, which splits that line in two and moves "
+                "every later value down one line; enclose the whole line in double quotes)";
+    }
+    return text;
 }
 
 std::optional<ConfigError> readEmulatorConfig(std::string_view text, const std::string& fileName,
@@ -188,7 +225,9 @@ std::optional<ConfigError> readEmulatorConfig(std::string_view text, const std::
         readPathBlocks(in, fresh);
         readGlobalLines(in, fresh);
     } catch (const Fatal& fatal) {
-        return fatal.error;
+        ConfigError error = fatal.error;
+        error.commaLine = firstLineWithAComma(text, error.line);
+        return error;
     }
     complete(fresh);
     config = std::move(fresh);
@@ -200,11 +239,8 @@ std::optional<ConfigError> OpenINI(const std::string& programFolder, EmulatorCon
     std::string why;
     const auto text = common::loadTextFile(file, &why);
     if (!text) {
-        return ConfigError{file,
-                           0,
-                           {},
-                           "the emulator configuration is " + why +
-                               "; Zembra cannot start without it"};
+        return ConfigError{
+            file, 0, {}, "the emulator configuration " + why + "; Zembra cannot start without it"};
     }
     return readEmulatorConfig(*text, file, config);
 }

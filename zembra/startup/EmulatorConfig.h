@@ -56,6 +56,9 @@ struct ConfigError {
     int line = 0;         ///< line of the file, from 1; 0 when the file could not be read
     std::string expected; ///< what belongs there, in words
     std::string problem;  ///< what was found instead
+    /// The first earlier line holding a comma outside quotes, the usual cause of a line that no
+    /// longer holds what belongs there; 0 when there is none.
+    int commaLine = 0;
 
     std::string message() const;
 };

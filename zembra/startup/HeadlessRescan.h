@@ -7,9 +7,15 @@
 
 namespace zembra {
 
+/// Exit statuses of the rescan besides 0 (every list file rewritten).
+inline constexpr int kRescanIncomplete = 1; ///< some folder unread or some list not saved
+inline constexpr int kRescanCannotRun = 2;  ///< quarn.ini or gamelist.lst cannot be used
+
 /// Rescans the cabinet in `programFolder` and writes every list file, printing one line per
-/// scanned path to `out`. Returns the exit status: 0 when done, 2 when quarn.ini cannot be used
-/// or gamelist.lst is missing (the reason goes to `err`).
+/// scanned path to `out`. Every problem goes to `err`: a folder that could not be read or a list
+/// that could not be saved (its old file stays) ends with kRescanIncomplete; a quarn.ini or
+/// gamelist.lst that cannot be used stops everything before a file is touched, with
+/// kRescanCannotRun.
 int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::ostream& err);
 
 } // namespace zembra
