@@ -2,6 +2,8 @@
 // Options and the program folder.
 #include "zembra/startup/CommandLine.h"
 
+#include "common/text/NativePath.h"
+
 #include <gtest/gtest.h>
 
 using zembra::CommandLine;
@@ -41,6 +43,18 @@ TEST(CommandLine, ProgramFolderPrefersHomeThenEnvironmentThenExecutable) {
     EXPECT_EQ(zembra::programFolder(options, "/env/cab", "/opt"), "/home/cab");
     options.home = "/";
     EXPECT_EQ(zembra::programFolder(options, nullptr, "/opt"), "/");
+}
+
+TEST(CommandLine, ABackslashInTheFolderAsTypedIsPartOfItsName) {
+    CommandLine options;
+    options.home = "/media/cab\\2026\\";
+    for (const std::string& folder : {zembra::programFolder(options, nullptr, "/opt"),
+                                      zembra::programFolder({}, "/media/cab\\2026\\", "/opt"),
+                                      zembra::programFolder({}, nullptr, "/media/cab\\2026\\")}) {
+        // The stored files' backslashes still become separators after it.
+        EXPECT_EQ(common::nativePathText(folder + "\\zbthemes\\neon\\skin.ini"),
+                  "/media/cab\\2026\\/zbthemes/neon/skin.ini");
+    }
 }
 
 } // namespace

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/startup/CommandLine.h"
 
+#include "common/text/NativePath.h"
+
 namespace zembra {
 namespace {
 
+/// The folder as the program joins file names to it. It is a Linux path as typed: a backslash
+/// in it is part of a name, never a separator.
 std::string withoutTrailingSeparator(std::string folder) {
-    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) {
+    while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }
-    return folder;
+    return common::programPathOfNative(folder);
 }
 
 } // namespace

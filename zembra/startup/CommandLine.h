@@ -22,7 +22,8 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
 std::string usageText();
 
 /// The program folder as text without a trailing separator: --home when given, else the
-/// ZEMBRA_HOME environment value when set, else the folder of the executable.
+/// ZEMBRA_HOME environment value when set, else the folder of the executable. It is a program
+/// path: a backslash the folder's name holds is kept as such (common::programPathOfNative).
 std::string programFolder(const CommandLine& options, const char* environmentHome,
                           const std::string& executableFolder);
 
