@@ -224,6 +224,41 @@ TEST_F(BrowserTest, ExitWritesBothFilesWaitsForTheSoundAndRestoresTheDisplay) {
     EXPECT_TRUE(keys->sent.empty()); // no TV output to switch on or back
 }
 
+TEST_F(BrowserTest, ExitTriesEverySaveAndShowsWhatFailed) {
+    zembra::Main& browser = start();
+    std::filesystem::remove(cab / "zbkeys.cfg");
+    std::filesystem::create_directory(cab / "zbkeys.cfg"); // cannot be replaced
+    tap(browser, kDown);
+    tap(browser, kExit);
+    zembra::UserSettings saved;
+    ASSERT_TRUE(zembra::openCfg(cab.text(), saved));
+    EXPECT_EQ(saved.cfgListIndex, 5); // quarn.cfg is saved all the same
+    EXPECT_FALSE(browser.notice->isHidden());
+    EXPECT_TRUE(browser.notice->text().startsWith(
+        "Not saved: cannot replace " + QString::fromStdString(cab.text()) + "/zbkeys.cfg"))
+        << browser.notice->text().toStdString();
+}
+
+TEST_F(BrowserTest, RefreshShowsAFolderItCouldNotReadAndKeepsItsGames) {
+    zembra::Main& browser = start();
+    std::filesystem::rename(cab / "roms3", cab / "unplugged");
+    browser.RescanAll();
+    EXPECT_FALSE(browser.notice->isHidden());
+    EXPECT_EQ(browser.notice->text().toStdString(),
+              "path 3: " + cab.text() + "/roms3/  not scanned: " + cab.text() +
+                  "/roms3/ does not exist; l 3.lst left as it was");
+    EXPECT_EQ(state().tables.pathGames[3].count(), 3);
+    EXPECT_EQ(state().tables.pathGames[1].count(), 12);
+
+    // A catalogue without any game changes nothing and says why.
+    const std::string list = readFile(cab / "l 1.lst");
+    state().tables.masterList.clear();
+    browser.RescanAll();
+    EXPECT_NE(browser.notice->text().indexOf("gamelist.lst holds no game"), -1);
+    EXPECT_EQ(state().tables.pathGames[1].count(), 12);
+    EXPECT_EQ(readFile(cab / "l 1.lst"), list);
+}
+
 TEST_F(BrowserTest, ARunSizeThatChangesNoModeGivesTheWindowTheDesktopsSize) {
     const std::pair<const char*, const char*> sizes[] = {{"0", "600"}, {"1920", "1200"}};
     for (const auto& [width, height] : sizes) {

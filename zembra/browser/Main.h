@@ -150,6 +150,9 @@ public:
     void takeKeyboardBack();
     /// A short message over the browser, such as a program that could not be started.
     QLabel* notice;
+    /// Shows what a rescan or a save could not do, one line each, over the browser for a
+    /// while (a full-screen cabinet has no terminal) and on standard error.
+    void showProblems(const std::vector<std::string>& problems);
     /// Performs the action bound to joystick input `index` (0 to 15).
     void shootinput(int index);
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window's actions: key dispatch, mute, rescan, the attract countdown and exit.
+#include "common/text/NativePath.h"
 #include "common/text/Strings.h"
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/catalogue/Scan.h"
+#include "zembra/catalogue/ScanMessages.h"
 #include "zembra/input/JoystickPoll.h"
 #include "zembra/input/KeyDispatch.h"
 #include "zembra/input/KeyFile.h"
@@ -229,18 +231,42 @@ void Main::launchRequest() {
 }
 
 void Main::exitSequence() {
+    // Every save is attempted: the key file failing must not cost the settings.
+    std::vector<std::string> problems;
     std::string error;
-    if (!saveKeys(state_.programFolder, state_.keys, &error) ||
-        !SaveCfg(state_.programFolder, state_.settings,
+    if (!saveKeys(state_.programFolder, state_.keys, &error)) {
+        problems.push_back("Not saved: " + error);
+    }
+    if (!SaveCfg(state_.programFolder, state_.settings,
                  static_cast<std::int16_t>(state_.list1.index()), state_.curPath, &error)) {
-        qWarning("zembra: %s", error.c_str());
+        problems.push_back("Not saved: " + error);
+    }
+    if (!problems.empty()) {
+        showProblems(problems);
     }
     if (!state_.settings.muted) {
         mpFX->setFileName(skinFile("end.mp3"));
         mpFX->play();
     }
-    timfx.setInterval(1000);
+    // A failed save stays on the screen a few seconds before the program ends.
+    timfx.setInterval(problems.empty() ? 1000 : 6000);
     timfx.start();
+}
+
+void Main::showProblems(const std::vector<std::string>& problems) {
+    QString text;
+    for (const std::string& problem : problems) {
+        qWarning("zembra: %s", problem.c_str());
+        text += (text.isEmpty() ? "" : "\n") + QString::fromStdString(common::printable(problem));
+    }
+    notice->setText(text);
+    notice->setWordWrap(true);
+    notice->setMaximumWidth(width() * 9 / 10);
+    notice->adjustSize();
+    notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
+    notice->show();
+    notice->raise();
+    QTimer::singleShot(15000, notice, &QWidget::hide);
 }
 
 void Main::onTimfx() {
@@ -308,10 +334,25 @@ void Main::loadLists() {
 }
 
 void Main::RescanAll() {
+    // Scanning against a catalogue without games would empty every list: nothing is touched.
+    if (const auto refused = catalogueRefusal(state_)) {
+        showProblems({*refused});
+        return;
+    }
     state_.list1.clear();
     state_.list1.setVisible(false);
     DeleteList(state_.tables);
+    // Folders that could not be read keep their lists; they and failed saves are shown after.
+    std::vector<std::string> problems;
+    std::string firstUltraFolder;
     ScanObserver observer;
+    observer.folderDone = [&](const FolderScan& scan) {
+        if (scan.path == kUltra64 && !scan.secondPass) {
+            firstUltraFolder = common::nativePathText(scan.folder);
+        } else if (!scan.succeeded()) {
+            problems.push_back(folderReportLine(scan, firstUltraFolder));
+        }
+    };
     observer.listMessage = [this](std::string_view text) {
         showListMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     };
@@ -328,6 +369,9 @@ void Main::RescanAll() {
         ll[0]->setText(QString());
     }
     refreshMoved();
+    if (!problems.empty()) {
+        showProblems(problems);
+    }
 }
 
 void Main::onTimRefreshit() {
