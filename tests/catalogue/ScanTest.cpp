@@ -4,6 +4,7 @@
 
 #include "tests/support/TempFolder.h"
 #include "zembra/catalogue/GameLists.h"
+#include "zembra/catalogue/ScanMessages.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -238,6 +239,9 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
     EXPECT_EQ(done[0].hits, 4001);
     EXPECT_EQ(done[0].listHits, 4001);
     EXPECT_EQ(done[0].written, 4000);
+    EXPECT_EQ(zembra::folderOutcomeText(done[0]),
+              "4000 games -> l 1.lst (4001 found, but a list holds at most 4000: the first 4000 "
+              "are listed)");
     const std::string list = cab.read("l 1.lst");
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 4000);
     EXPECT_TRUE(list.ends_with("\"g4000\",\"Game 4000\"\r\n"));
