@@ -167,25 +167,18 @@ TEST(EmulatorConfig, TheFormatErrorNamesTheFirstEarlierLineWithAComma) {
 }
 
 TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
-    auto lines = quarnLines(sampleValues());
-    lines[blockLine(1, 1)] = "Pfäd=/roms/";   // UTF-8
-    lines[blockLine(1, 4)] = "Légende =MAME"; // 9 characters
-    std::string text = joinLines(lines);
-    EXPECT_EQ(read(text).pathRomPrefix[1], "/roms/");
-    EXPECT_EQ(read(text).pathTitle[1], "MAME");
-    // The same file as a Windows editor saves it.
-    std::string cp1252;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\xC3\xA4") == 0 || text.compare(i, 2, "\xC3\xA9") == 0) {
-            cp1252 += text[i + 1] == '\xA4' ? '\xE4' : '\xE9';
-            ++i;
-        } else {
-            cp1252 += text[i];
-        }
+    // UTF-8, and the same labels as a Windows editor saves them (Windows-1252).
+    for (const auto& [path, caption] :
+         {std::pair{"Pfäd=/roms/", "Légende =MAME"}, std::pair{"Pf\xE4"
+                                                               "d=/roms/",
+                                                               "L\xE9gende =MAME"}}) {
+        auto lines = quarnLines(sampleValues());
+        lines[blockLine(1, 1)] = path;
+        lines[blockLine(1, 4)] = caption;
+        const auto c = read(common::decodeText(joinLines(lines)));
+        EXPECT_EQ(c.pathRomPrefix[1], "/roms/");
+        EXPECT_EQ(c.pathTitle[1], "MAME");
     }
-    const auto c = read(common::decodeText(cp1252));
-    EXPECT_EQ(c.pathRomPrefix[1], "/roms/");
-    EXPECT_EQ(c.pathTitle[1], "MAME");
 }
 
 TEST(EmulatorConfig, ANulByteInAValueIsRefusedAndShownEscaped) {
