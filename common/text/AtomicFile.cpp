@@ -81,7 +81,9 @@ int removeStaleTemporaries(const std::filesystem::path& folder) {
         }
         // Only our own regular files, and only when no save holds them: a save keeps its
         // temporary locked until the rename, and a killed one has let go of the lock.
-        const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        // Non-blocking, so a pipe of such a name cannot hold the save up.
+        const int fd =
+            ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             continue;
         }

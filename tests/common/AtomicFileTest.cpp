@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -75,6 +76,7 @@ TEST(AtomicFile, StaleTemporariesOfKilledSavesGoButNothingElse) {
     }
     fs::remove(folder / ".skin.ini.tmp-folder");
     fs::create_directory(folder / ".skin.ini.tmp-folder");
+    ASSERT_EQ(::mkfifo((folder / ".pipe.tmp-fifo00").c_str(), 0600), 0);
     const int held = ::open((folder / ".zbkeys.cfg.tmp-held01").c_str(), O_RDONLY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
@@ -86,7 +88,8 @@ TEST(AtomicFile, StaleTemporariesOfKilledSavesGoButNothingElse) {
     }
     EXPECT_FALSE(folder.exists(".quarn.cfg.tmp-a1B2c3"));
     EXPECT_FALSE(folder.exists(".l 1.lst.tmp-ZZZZZZ"));
-    EXPECT_EQ(entries(folder.path()), kept.size() + 1);
+    EXPECT_TRUE(fs::is_fifo(folder / ".pipe.tmp-fifo00"));
+    EXPECT_EQ(entries(folder.path()), kept.size() + 2);
 }
 
 } // namespace
