@@ -131,8 +131,16 @@ std::optional<std::int32_t> toInt32(double value) {
 }
 
 std::optional<float> toSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+    // Up to half a step past the largest single still rounds to it ("3.4028235e+38", the
+    // shortest text of that single, reads as a double just above it); from there on it is
+    // too large.
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    constexpr double kOverflow = 0x1.ffffffp+127;
+    if (!std::isfinite(value) || std::fabs(value) >= kOverflow) {
         return std::nullopt;
+    }
+    if (std::fabs(value) > kLargest) {
+        return static_cast<float>(std::copysign(kLargest, value));
     }
     return static_cast<float>(value);
 }

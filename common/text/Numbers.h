@@ -24,7 +24,8 @@ double roundHalfEven(double value);
 std::optional<std::int16_t> toInt16(double value);
 std::optional<std::int32_t> toInt32(double value);
 
-/// Single precision; empty when the value is too large for it (or not finite).
+/// Single precision, rounded to the nearest; empty when the value is too large for it (rounds
+/// past the largest single) or not finite.
 std::optional<float> toSingle(double value);
 
 /// Plain decimal with a point, as short as reads back to the same value ("0.1", "1440"); a

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -44,6 +45,8 @@ TEST(Numbers, IntegersRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
     EXPECT_FALSE(common::toInt32(3e9));
     EXPECT_FALSE(common::toInt32(INFINITY));
     EXPECT_FALSE(common::toSingle(1e300));
+    EXPECT_EQ(common::toSingle(-3.4028235e+38), -std::numeric_limits<float>::max());
+    EXPECT_FALSE(common::toSingle(3.4028236e+38));
 }
 
 TEST(Numbers, WrittenFormIsTheShortestThatReadsBack) {
