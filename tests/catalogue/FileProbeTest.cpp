@@ -72,7 +72,7 @@ public:
         asked.push_back(folder);
         zembra::FolderContents contents;
         contents.files = {"PACMAN.ZIP", "Galaga.zip"};
-        contents.caseInsensitive = folder == "/stick/roms/";
+        contents.caseInsensitive = folder != "/disk/roms/";
         return contents;
     }
     std::vector<std::string> asked;
@@ -93,6 +93,12 @@ TEST(FileProbe, AFolderThatIgnoresCaseMatchesNamesInAnyCase) {
         EXPECT_EQ(probe.isFile(row.path), row.found) << row.path;
     }
     EXPECT_EQ(lister.asked, (std::vector<std::string>{"/stick/roms/", "/disk/roms/"}));
+
+    // Letters beyond ASCII are left to the file system's own rule: it is asked directly.
+    testing_support::TempFolder stick;
+    stick.touch("Pokémon.zip");
+    EXPECT_TRUE(probe.isFile(stick.text() + "\\Pokémon.zip"));
+    EXPECT_FALSE(probe.isFile(stick.text() + "\\POKÉMON.zip")); // this disk tells case apart
 }
 
 TEST(FileProbe, CaseRulesAndUnreadableFoldersAreFoundOnTheDisk) {

@@ -3,6 +3,7 @@
 
 #include "common/text/NativePath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -169,7 +170,13 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
     const Listing& files = listing(folder);
     if (files.caseInsensitive) {
         foldCase(name, folded_);
-        return files.names.find(std::string_view(folded_)) != files.names.end();
+        if (files.names.find(std::string_view(folded_)) != files.names.end()) {
+            return true;
+        }
+        // Letters beyond ASCII fold by the file system's own tables: it is asked itself.
+        const bool ascii = std::all_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return !ascii && PerNameProbe().isFile(programPath);
     }
     return files.names.find(name) != files.names.end();
 }
