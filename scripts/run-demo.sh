@@ -51,8 +51,9 @@ export ZEMBRA_OPENER="$cabinet/emu/vpinball/vpinball.exe"
 # machine without sound before the next is tried, and Zembra runs on silently; their complaints
 # are left out here. Zembra's own messages and everything else still show.
 export PIPEWIRE_DEBUG="${PIPEWIRE_DEBUG:-0}"
+# Qt's remark that it chose a runtime folder itself is left out too.
 quiet_sound() {
-    grep -v -E '^(ALSA lib |\[[EWI]\]\[[0-9. ]+\] (pw\.|spa\.|mod\.)|Failed to create secure directory)' >&2 || true
+    grep -v -E '^(ALSA lib |\[[EWI]\]\[[0-9. ]+\] (pw\.|spa\.|mod\.)|Failed to create secure directory|QStandardPaths: XDG_RUNTIME_DIR not set)' >&2 || true
 }
 run_zembra() {
     "$build/zembra/zembra" "$@" 2> >(quiet_sound)
@@ -84,7 +85,10 @@ ZEMBRA_BIN="$build/zembra/zembra" ZEMBRA_CAB="$cabinet" ZEMBRA_SHOT="$shot" \
         xdotool key Escape
         for i in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
         kill "$pid" 2>/dev/null || true
-    ' 2> >(quiet_sound)
+    ' 2> "$build/demo-messages.txt" || status=$?
+# What the programs said, before the summary rather than after it.
+quiet_sound < "$build/demo-messages.txt"
+[ "${status:-0}" -eq 0 ] || exit "$status"
 echo "The browser on the demo cabinet: $shot"
 echo "A game started from it (the stand-in emulator): $launch_shot"
 echo "What the stand-in was given: $ZEMBRA_STANDIN_RECORD"
