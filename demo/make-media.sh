@@ -133,11 +133,16 @@ make_neon() {
     alignment=0
     write_skin_ini "$dir"
 
-    local bg=(0 0 0) font=(150 220 255) high=(248 64 200)
+    # The highlight's low bits of green and blue spill into red and green as the pulse divides
+    # the colour number, so the pink fades through salmon and gold to yellow and stays bright
+    # on the dark list panel. The background colour is not black: the mute notice tints what
+    # lies behind it with this colour (with the font colour on a black skin), and a dark tint
+    # keeps its pink text readable.
+    local bg=(16 6 34) font=(150 220 255) high=(248 71 255)
     record "\"DejaVu Sans\",11,$(colour_number "${bg[@]}"),$(colour_number "${font[@]}"),$(colour_number "${high[@]}")" \
         >"$dir/scheme.cfg"
 
-    local fill="rgb(${bg[0]},${bg[1]},${bg[2]})"
+    local fill="rgb(0,0,0)"
     local w=$((512 * scale)) h=$((384 * scale))
     # The sky: a gradient with a faint grid and a low horizon glow.
     local grid="" x y
@@ -251,12 +256,16 @@ make_filmstrip() {
     alignment=2
     write_skin_ini "$dir"
 
-    local bg=(252 246 234) font=(70 40 20) high=(248 176 32)
+    # The amber highlight fades to yellow (its low bits spill as in neon), bright on the dark
+    # film band. A white background colour makes the mute notice tint with the dark brown font
+    # colour, under which the amber text reads.
+    local bg=(255 255 255) font=(70 40 20) high=(248 183 39)
     record "\"DejaVu Serif\",12,$(colour_number "${bg[@]}"),$(colour_number "${font[@]}"),$(colour_number "${high[@]}")" \
         >"$dir/scheme.cfg"
 
     local w=$((512 * scale)) h=$((384 * scale))
-    local mat="rgb(${bg[0]},${bg[1]},${bg[2]})" brown="#3b2416" dark="#2a180e"
+    local paper=(252 246 234)
+    local mat="rgb(${paper[0]},${paper[1]},${paper[2]})" brown="#3b2416" dark="#2a180e"
     # Photo mats with a soft shadow for the pictures, a dark plate for the logo and the arrows.
     local shadows="fill rgba(80,40,10,0.55) "
     shadows+="rectangle $(box "$flyer" 5) rectangle $(box "$snap" 5) rectangle $(box "$cab" 5) "

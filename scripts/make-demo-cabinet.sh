@@ -15,7 +15,8 @@
 # - when the environment variable ZEMBRA_ARTGEN names the built artwork generator
 #   (the CMake target zembra_demo_art), draws artwork for the demo's games: a few hundred of the
 #   MAME games, most Neo-Geo and Classics games, all games of the fixed emulators and all
-#   extras. Pictures already there are kept, so a second run takes no time.
+#   extras; the first games of every list get all four pictures. Pictures already there are
+#   kept, so a second run takes no time.
 # - when the environment variable ZEMBRA_STANDIN names the built stand-in emulator (the CMake
 #   target zembra_standin), puts a copy of it wherever the cabinet expects an emulator or an
 #   extra (emu/mame/mame.exe, emu/impact/impactemu.exe, ..., extras/tools/volume.exe), so every
@@ -209,6 +210,9 @@ fi
 # Artwork, drawn by the generator when it is given. Each call names the catalogue, the base
 # folder the path reads its artwork from (see quarn.ini.in and extra.lst.in) and the file of set
 # names; the generator skips names that are not in the catalogue.
+# The games at the top of a list that always get every picture: more than a screen of either
+# skin from the first game on.
+leading_games=24
 if [[ -n ${ZEMBRA_ARTGEN:-} ]]; then
     [[ -x $ZEMBRA_ARTGEN && ! -d $ZEMBRA_ARTGEN ]] ||
         die "ZEMBRA_ARTGEN does not name a program: $ZEMBRA_ARTGEN"
@@ -219,9 +223,11 @@ if [[ -n ${ZEMBRA_ARTGEN:-} ]]; then
         "$ZEMBRA_ARTGEN" "$@" "$catalogue" "$target/$base" "$demo/roms/$manifest.txt" >/dev/null ||
             die "the artwork generator failed for $base"
     }
-    art artwork/mame/ mame --every 5
-    art artwork/neogeo/ neogeo
-    art artwork/classics/ classics
+    # The games each list opens with get all four pictures, so every path's first screen shows
+    # artwork; further down some are missing and the skins' fall-backs show.
+    art artwork/mame/ mame --every 5 --first "$leading_games"
+    art artwork/neogeo/ neogeo --first "$leading_games"
+    art artwork/classics/ classics --first "$leading_games"
     art emu/impact/ impact --complete
     art emu/modeler/ modeler --complete
     art emu/s11/ s11 --complete
@@ -256,4 +262,20 @@ if [[ -n ${ZEMBRA_ARTGEN:-} ]]; then
     done <"$target/extra.lst"
 fi
 
-printf 'Demo cabinet ready in %s (try: zembra --home %q --rescan)\n' "$cabinet" "$target"
+# The hint names the program as it can be typed here: the one built in the usual place, or
+# the one on PATH.
+zembra_program=""
+for candidate in "$repo/build-release/zembra/zembra" "$repo/build/zembra/zembra"; do
+    if [[ -x $candidate ]]; then
+        zembra_program="$candidate"
+        break
+    fi
+done
+if [[ -z $zembra_program ]] && command -v zembra >/dev/null; then
+    zembra_program=zembra
+fi
+if [[ -n $zembra_program ]]; then
+    printf 'Demo cabinet ready in %s (try: %q --home %q --rescan)\n' "$cabinet" "$zembra_program" "$target"
+else
+    printf 'Demo cabinet ready in %s (build Zembra, then run: zembra --home %q --rescan)\n' "$cabinet" "$target"
+fi

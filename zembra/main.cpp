@@ -3,8 +3,10 @@
 #include "zembra/platform/DisplayWait.h"
 #include "zembra/platform/Services.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/CabinetDefaults.h"
 #include "zembra/startup/CommandLine.h"
 #include "zembra/startup/HeadlessRescan.h"
+#include "zembra/startup/StartChecks.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -20,6 +22,34 @@ std::string executableFolder(const char* argv0) {
         exe = std::filesystem::absolute(argv0, ec);
     }
     return exe.parent_path().string();
+}
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+/// Everything that can stop the start is said before a window opens: a missing cabinet folder,
+/// quarn.ini or gamelist.lst, no display. Then the cabinet's missing settings, keys, joystick
+/// bindings and skin are filled in from the defaults installed with the program.
+int checkBeforeWindows(const std::string& folder, const std::string& executableFolder,
+                       bool xAnswered) {
+    if (const auto error = zembra::checkCabinet(folder)) {
+        std::cerr << "zembra: " << *error << '\n';
+        return 2;
+    }
+    const zembra::DisplayEnvironment display{environment("DISPLAY"), environment("WAYLAND_DISPLAY"),
+                                             environment("QT_QPA_PLATFORM")};
+    if (const auto problem = zembra::displayProblem(display, xAnswered)) {
+        std::cerr << "zembra: " << *problem << '\n';
+        return 1;
+    }
+    const auto completion =
+        zembra::completeCabinet(folder, zembra::defaultsFolder(executableFolder));
+    for (const auto& note : completion.notes) {
+        std::cerr << "zembra: " << note << '\n';
+    }
+    return 0;
 }
 
 } // namespace
@@ -42,14 +72,22 @@ int main(int argc, char** argv) {
     default:
         break;
     }
+    const std::string exeFolder = executableFolder(argv[0]);
     const std::string folder =
-        zembra::programFolder(*options, std::getenv("ZEMBRA_HOME"), executableFolder(argv[0]));
+        zembra::programFolder(*options, std::getenv("ZEMBRA_HOME"), exeFolder);
+    if (const auto missing = zembra::missingProgramFolder(folder)) {
+        std::cerr << "zembra: " << *missing << '\n';
+        return 2;
+    }
     if (options->mode == zembra::CommandLine::Mode::Rescan) {
         return zembra::runHeadlessRescan(folder, std::cout, std::cerr);
     }
 
     // At power-on the session may start the front-end before X accepts clients.
     const zembra::DisplayWait displayWait(std::chrono::seconds(15));
+    if (const int status = checkBeforeWindows(folder, exeFolder, displayWait.ready())) {
+        return status;
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("zembra");
     QApplication::setApplicationVersion(ZEMBRA_VERSION);

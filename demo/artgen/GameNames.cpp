@@ -57,6 +57,21 @@ std::map<std::string, std::string> readCatalogue(std::string_view text) {
     return titles;
 }
 
+std::vector<std::string> catalogueNames(std::string_view text) {
+    std::vector<std::string> names;
+    forEachLine(text, [&](std::string_view line) {
+        const auto comma = line.find(',');
+        if (comma == std::string_view::npos) {
+            return;
+        }
+        const std::string_view name = unquote(line.substr(0, comma));
+        if (!name.empty() && !unquote(line.substr(comma + 1)).empty()) {
+            names.emplace_back(name);
+        }
+    });
+    return names;
+}
+
 std::vector<std::string> readSetNames(std::string_view text) {
     std::vector<std::string> names;
     std::set<std::string> seen;

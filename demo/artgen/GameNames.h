@@ -24,6 +24,9 @@ struct Game {
 /// quoted too). Lines that do not fit the pattern are skipped.
 std::map<std::string, std::string> readCatalogue(std::string_view text);
 
+/// The catalogue's set names in its order, which is the order Zembra lists a path's games in.
+std::vector<std::string> catalogueNames(std::string_view text);
+
 /// The set names of a list of file names, one a line: the extension (from the last dot on) is
 /// dropped, empty lines and names with a folder part are skipped, and each name counts once,
 /// in the order of its first line.

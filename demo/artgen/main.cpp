@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zembra_demo_art: writes stand-in artwork PNGs for the demo cabinet's games.
 //
-//   zembra_demo_art [--every N] [--complete] GAMELIST BASE_FOLDER NAMES_FILE
+//   zembra_demo_art [--every N] [--first N] [--complete] GAMELIST BASE_FOLDER NAMES_FILE
 //
 // GAMELIST is the catalogue (`name,"Title"` a line); NAMES_FILE lists file names one a line
 // (a ROM manifest: the extension is dropped, names not in the catalogue are skipped). For each
 // game it writes BASE_FOLDER/marquees/<name>.png, snap/, flyers/ and cabinets/. --every N takes
 // only the 1st, (N+1)th ... game; --complete gives each game all four kinds (otherwise some
-// games get none or only some, so that the skins' fall-back pictures show). Files already there
-// are kept.
+// games get none or only some, so that the skins' fall-back pictures show). --first N gives all
+// four kinds to the first N games in catalogue order, whatever --every says: the games a path's
+// list opens with, so its first screen shows artwork. Files already there are kept.
 #include "ArtPainter.h"
 #include "GameNames.h"
 
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,6 +31,7 @@ namespace {
 
 struct Options {
     int every = 1;
+    int first = 0;
     bool complete = false;
     std::string catalogue;
     std::string base;
@@ -36,8 +39,8 @@ struct Options {
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: zembra_demo_art [--every N] [--complete] GAMELIST BASE_FOLDER "
-                         "NAMES_FILE\n");
+    std::fprintf(stderr, "usage: zembra_demo_art [--every N] [--first N] [--complete] GAMELIST "
+                         "BASE_FOLDER NAMES_FILE\n");
     return 2;
 }
 
@@ -52,6 +55,15 @@ bool parse(int argc, char** argv, Options& options) {
                 return false;
             }
             if (options.every < 1) {
+                return false;
+            }
+        } else if (arg == "--first" && i + 1 < argc) {
+            try {
+                options.first = std::stoi(argv[++i]);
+            } catch (const std::exception&) {
+                return false;
+            }
+            if (options.first < 0) {
                 return false;
             }
         } else if (arg == "--complete") {
@@ -152,15 +164,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto titles = artgen::readCatalogue(*catalogueText);
+    const auto setNames = artgen::readSetNames(*namesText);
+    // The games a list opens with: the first in catalogue order among the names given.
+    std::set<std::string> leading;
+    const std::set<std::string> given(setNames.begin(), setNames.end());
+    for (const std::string& name : artgen::catalogueNames(*catalogueText)) {
+        if (static_cast<int>(leading.size()) >= options.first) {
+            break;
+        }
+        if (given.count(name) != 0) {
+            leading.insert(name);
+        }
+    }
     std::vector<artgen::Game> games;
+    std::vector<bool> complete;
     int listed = 0;
-    for (const std::string& name : artgen::readSetNames(*namesText)) {
+    for (const std::string& name : setNames) {
         const auto title = titles.find(name);
         if (title == titles.end()) {
             continue; // not a game Zembra would list
         }
-        if (listed++ % options.every == 0) {
+        const bool leads = leading.count(name) != 0;
+        if (listed++ % options.every == 0 || leads) {
             games.push_back(artgen::makeGame(name, title->second));
+            complete.push_back(options.complete || leads);
         }
     }
 
@@ -182,7 +209,7 @@ int main(int argc, char** argv) {
     auto work = [&] {
         for (std::size_t i = next++; i < games.size(); i = next++) {
             const artgen::Game& game = games[i];
-            const artgen::Kinds kinds = artgen::kindsFor(game.name, options.complete);
+            const artgen::Kinds kinds = artgen::kindsFor(game.name, complete[i]);
             const std::string file = game.name + ".png";
             if (kinds.marquee) {
                 writeOnce(

@@ -5,7 +5,14 @@
 
 namespace zembra {
 
+bool exitIsBound(const KeyBindings& keys) {
+    return keys.keyExit && *keys.keyExit >= 1 && *keys.keyExit <= 254;
+}
+
 std::optional<Action> dispatchKey(const KeyBindings& keys, int code) {
+    if (code == kFallbackExitKey && !exitIsBound(keys)) {
+        return Action::Exit;
+    }
     const std::pair<const KeyBindings::Code*, Action> order[] = {
         {&keys.keyInfo, Action::Info},         {&keys.keyConfig, Action::Config},
         {&keys.keyMute, Action::Mute},         {&keys.keyExit, Action::Exit},

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Filling a cabinet from the defaults: what is written, what is never replaced, what is said.
+#include "zembra/startup/CabinetDefaults.h"
+
+#include "common/skin/SkinFile.h"
+#include "tests/support/TempFolder.h"
+#include "zembra/input/KeyFile.h"
+#include "zembra/startup/UserSettings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::TempFolder;
+
+const std::string kDefaultCfg = "\"\\neon\\\"\r\n120\r\n0\r\n0\r\n1\r\n#FALSE#\r\n0\r\n0\r\n0\r\n";
+
+std::string joined(const zembra::CabinetCompletion& completion) {
+    std::string text;
+    for (const auto& note : completion.notes) {
+        text += note + "\n";
+    }
+    return text;
+}
+
+class CabinetDefaultsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        defaults.write("quarn.cfg", kDefaultCfg);
+        defaults.write("zbkeys.cfg", "38,40,34,33,116,9,39,37,13,27,83,77,73\r\n");
+        defaults.write("joystick.ini", "'default joystick\r\n");
+        defaults.write("zbthemes/neon/skin.ini", "default skin");
+        defaults.write("zbthemes/neon/background.jpg", std::string("\xff\xd8\0jpeg", 7));
+    }
+
+    zembra::CabinetCompletion complete() {
+        return zembra::completeCabinet(cab.text(), defaults.text());
+    }
+
+    zembra::UserSettings settings() const {
+        zembra::UserSettings read;
+        EXPECT_TRUE(zembra::openCfg(cab.text(), read));
+        return read;
+    }
+
+    TempFolder defaults;
+    TempFolder cab;
+};
+
+TEST_F(CabinetDefaultsTest, ABareCabinetGetsEveryDefaultAndTheSecondStartChangesNothing) {
+    cab.write("quarn.ini", "the owner's");
+    const auto first = complete();
+    EXPECT_EQ(cab.read("quarn.cfg"), kDefaultCfg);
+    EXPECT_EQ(cab.read("zbkeys.cfg"), defaults.read("zbkeys.cfg"));
+    EXPECT_EQ(cab.read("joystick.ini"), defaults.read("joystick.ini"));
+    EXPECT_EQ(cab.read("zbthemes/neon/skin.ini"), "default skin");
+    EXPECT_EQ(cab.read("zbthemes/neon/background.jpg"), std::string("\xff\xd8\0jpeg", 7));
+    EXPECT_EQ(cab.read("quarn.ini"), "the owner's");
+    const std::string said = joined(first);
+    for (const char* named : {"no zbkeys.cfg", "no joystick.ini", "no quarn.cfg",
+                              "default skin to " /* the folder it went to */}) {
+        EXPECT_NE(said.find(named), std::string::npos) << named << " in:\n" << said;
+    }
+    EXPECT_NE(said.find(cab.text()), std::string::npos) << said;
+
+    EXPECT_TRUE(complete().notes.empty()) << joined(complete());
+}
+
+TEST_F(CabinetDefaultsTest, TheOwnersFilesAreNeverReplaced) {
+    const std::string cfg = "\"\\mine\\\"\r\n-1\r\n0\r\n-5\r\n3\r\n#TRUE#\r\n7\r\n4\r\n12\r\n";
+    cab.write("quarn.cfg", cfg);
+    cab.write("zbkeys.cfg", "1,2,3\r\n");
+    cab.write("joystick.ini", "'mine\r\n");
+    cab.write("zbthemes/mine/skin.ini", "my skin");
+    EXPECT_TRUE(complete().notes.empty());
+    EXPECT_EQ(cab.read("quarn.cfg"), cfg);
+    EXPECT_EQ(cab.read("zbkeys.cfg"), "1,2,3\r\n");
+    EXPECT_EQ(cab.read("joystick.ini"), "'mine\r\n");
+    EXPECT_FALSE(cab.exists("zbthemes/neon"));
+}
+
+TEST_F(CabinetDefaultsTest, AMissingSkinIsReplacedByTheDefaultKeepingTheOtherSettings) {
+    struct Case {
+        const char* name;
+        std::string cfg;         // the cabinet's quarn.cfg
+        std::string ownNeonFile; // a file of the cabinet's own neon folder, if any
+        std::int16_t expectListIndex;
+    };
+    const Case cases[] = {
+        {"a skin that was removed",
+         "\"\\gone\\\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "", 9},
+        {"a skin named without its backslashes",
+         "\"neon\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "", 9},
+        {"a skin whose folder lost its skin.ini",
+         "\"\\neon\\\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "background.jpg", 9},
+        {"an unreadable quarn.cfg", "#junk#", "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder fresh;
+        const auto completion = [&] {
+            return zembra::completeCabinet(fresh.text(), defaults.text());
+        };
+        fresh.write("quarn.cfg", c.cfg);
+        if (!c.ownNeonFile.empty()) {
+            fresh.write("zbthemes/neon/" + c.ownNeonFile, "the owner's picture");
+        }
+        const auto first = completion();
+        zembra::UserSettings read;
+        zembra::openCfg(fresh.text(), read);
+        EXPECT_EQ(read.skinDir, "\\neon\\");
+        EXPECT_EQ(read.cfgListIndex, c.expectListIndex);
+        EXPECT_EQ(fresh.read("zbthemes/neon/skin.ini"), "default skin");
+        if (!c.ownNeonFile.empty()) {
+            EXPECT_EQ(fresh.read("zbthemes/neon/" + c.ownNeonFile), "the owner's picture");
+        }
+        EXPECT_FALSE(first.notes.empty());
+        EXPECT_TRUE(completion().notes.empty()) << joined(completion());
+    }
+}
+
+TEST_F(CabinetDefaultsTest, TheCabinetsOwnCopyOfTheDefaultSkinIsUsedAsItIs) {
+    cab.write("quarn.cfg", "\"\\gone\\\"\r\n");
+    cab.write("zbthemes/neon/skin.ini", "my neon");
+    const std::string said = joined(complete());
+    EXPECT_EQ(settings().skinDir, "\\neon\\");
+    EXPECT_EQ(cab.read("zbthemes/neon/skin.ini"), "my neon");
+    EXPECT_FALSE(cab.exists("zbthemes/neon/background.jpg"));
+    EXPECT_NE(said.find("\"\\gone\\\""), std::string::npos) << said;
+}
+
+TEST_F(CabinetDefaultsTest, MissingDefaultsAreSaidOnceAndNothingIsWritten) {
+    TempFolder empty;
+    const auto completion = zembra::completeCabinet(cab.text(), empty.text() + "/nowhere");
+    ASSERT_EQ(completion.notes.size(), 1u) << joined(completion);
+    EXPECT_NE(completion.notes[0].find("nowhere"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(cab.path()));
+}
+
+TEST(DefaultsFolder, IsShareZembraBesideTheProgramsFolder) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"/usr/bin", "/usr/share/zembra"},
+        {"/usr/bin/", "/usr/share/zembra"},
+        {"/usr/local/bin/../bin", "/usr/local/share/zembra"},
+        {"/home/me/zembra/build-release/zembra", "/home/me/zembra/build-release/share/zembra"},
+    };
+    for (const auto& [program, expected] : rows) {
+        EXPECT_EQ(zembra::defaultsFolder(program), expected) << program;
+    }
+}
+
+// The defaults the build lays out: a bare cabinet filled from them has a skin Zembra can read,
+// keys that move, select and leave, and joystick bindings.
+TEST(BuiltDefaults, MakeABareCabinetBrowsable) {
+    TempFolder cab;
+    const auto completion = zembra::completeCabinet(cab.text(), ZEMBRA_TEST_DEFAULTS_DIR);
+    zembra::UserSettings settings;
+    ASSERT_TRUE(zembra::openCfg(cab.text(), settings)) << joined(completion);
+    EXPECT_EQ(settings.cfgPath, 0) << "a new cabinet starts on its first path with games";
+    common::SkinLayout layout;
+    EXPECT_EQ(settings.skinDir, "\\neon\\");
+    EXPECT_TRUE(common::loadSkinLayout(cab.path() / "zbthemes/neon/skin.ini", layout));
+    for (const char* file : {"scheme.cfg", "background.jpg", "marquee32.jpg", "screen32.jpg",
+                             "flyer32.jpg", "cabinet32.jpg", "pop.mp3"}) {
+        EXPECT_TRUE(cab.exists("zbthemes/neon/" + std::string(file))) << file;
+    }
+    zembra::KeyBindings keys;
+    ASSERT_TRUE(zembra::getKeys(cab.text(), keys));
+    EXPECT_EQ(keys.keyExit, 27);
+    EXPECT_EQ(keys.keySelect, 13);
+    EXPECT_TRUE(cab.exists("joystick.ini"));
+}
+
+} // namespace

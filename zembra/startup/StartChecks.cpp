@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/startup/StartChecks.h"
+
+#include "zembra/catalogue/GameLists.h"
+#include "zembra/startup/ProgramState.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace zembra {
+
+namespace {
+constexpr const char* kNoDisplay = "no display: set DISPLAY, or run under a display server";
+}
+
+std::optional<std::string> missingProgramFolder(const std::string& programFolder) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(programFolder, ec);
+    if (status.type() == std::filesystem::file_type::directory) {
+        return std::nullopt;
+    }
+    if (status.type() == std::filesystem::file_type::not_found || ec) {
+        return "the cabinet folder " + programFolder + " does not exist";
+    }
+    return programFolder + " is not a folder: name the cabinet folder that holds quarn.ini";
+}
+
+std::optional<std::string> checkCabinet(const std::string& programFolder) {
+    // The tables are large; keep them off the stack.
+    auto state = std::make_unique<ProgramState>();
+    state->programFolder = programFolder;
+    if (const auto error = OpenINI(programFolder, state->config)) {
+        return error->message();
+    }
+    return loadLists(*state);
+}
+
+std::optional<std::string> displayProblem(const DisplayEnvironment& environment, bool xAnswered) {
+    const std::string& platform = environment.platform;
+    if (!platform.empty() && platform.rfind("xcb", 0) != 0) {
+        return std::nullopt;
+    }
+    if (environment.display.empty()) {
+        if (platform.empty() && !environment.waylandDisplay.empty()) {
+            return std::nullopt;
+        }
+        return std::string(kNoDisplay);
+    }
+    if (!xAnswered) {
+        return std::string(kNoDisplay) + " (the display \"" + environment.display +
+               "\" named by DISPLAY does not answer)";
+    }
+    return std::nullopt;
+}
+
+} // namespace zembra
