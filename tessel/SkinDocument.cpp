@@ -45,21 +45,31 @@ bool setWhole(std::int32_t& target, double value) {
 
 } // namespace
 
-common::SkinFolderLoad openSkin(SkinDocument& document, std::string folder) {
+void setSkinFolder(SkinDocument& document, std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }
     document.skinFolder = folder + "/";
     document.schemePath = folder + "/scheme.cfg";
-    return common::loadSkinFolder(document.skinFolder, document.layout, document.scheme);
 }
 
-bool saveSkin(const SkinDocument& document, std::string& error) {
+common::SkinFolderLoad openSkin(SkinDocument& document, std::string folder) {
+    setSkinFolder(document, std::move(folder));
+    const auto load = common::loadSkinFolder(document.skinFolder, document.layout, document.scheme);
+    document.savedLayout = document.layout;
+    return load;
+}
+
+bool saveSkin(SkinDocument& document, std::string& error) {
     if (!document.isOpen()) {
         error = "no skin is open";
         return false;
     }
-    return common::saveSkinLayout(document.skinFolder + "skin.ini", document.layout, &error);
+    if (!common::saveSkinLayout(document.skinFolder + "skin.ini", document.layout, &error)) {
+        return false;
+    }
+    document.savedLayout = document.layout;
+    return true;
 }
 
 bool saveSchemeFile(const SkinDocument& document, std::string& error) {

@@ -34,9 +34,15 @@ struct SkinDocument {
     std::string schemePath; ///< the folder's scheme.cfg; empty until a skin is opened
     common::SkinLayout layout;
     common::Scheme scheme;
+    /// The layout as skin.ini last held it (read or written here).
+    common::SkinLayout savedLayout;
 
     bool isOpen() const { return !skinFolder.empty(); }
+    bool hasUnsavedLayout() const { return layout != savedLayout; }
 };
+
+/// Names `folder` (with or without a trailing "/") as the open skin, without reading it.
+void setSkinFolder(SkinDocument& document, std::string folder);
 
 /// Opens `folder` (with or without a trailing "/"): the values its files give replace the
 /// document's; the ones they do not give stay, as the mock-up keeps elements a short skin.ini
@@ -45,7 +51,7 @@ common::SkinFolderLoad openSkin(SkinDocument& document, std::string folder);
 
 /// Writes skin.ini whole and atomically. False, with the reason in `error`, when no skin is
 /// open or the folder cannot be written; the document is unchanged either way.
-bool saveSkin(const SkinDocument& document, std::string& error);
+bool saveSkin(SkinDocument& document, std::string& error);
 
 /// Writes scheme.cfg whole and atomically, as saveSkin.
 bool saveSchemeFile(const SkinDocument& document, std::string& error);

@@ -44,6 +44,8 @@ form1::~form1() {
                                          frmpath, frmNav, advanced_, configold_}) {
         delete editor;
     }
+    // The pictures tell their loader goodbye, so they go before it.
+    delete preview_;
 }
 
 void form1::buildMenus() {
@@ -143,7 +145,7 @@ QRect form1::pxRect(const TwipBox& box) {
 }
 
 void form1::openSkinFolder(const QString& folder) {
-    openSkin(document_, folder.toStdString());
+    setSkinFolder(document_, folder.toStdString());
     const common::SkinFolderLoad load = LoadSkin();
     if (!load.layoutFound) {
         dialogs_.message(this,
@@ -207,9 +209,7 @@ void form1::showScheme() {
 }
 
 void form1::reloadAfterSchemeSave() {
-    common::SkinLayout onDisk = document_.layout;
-    const bool read = common::loadSkinLayout(document_.skinFolder + "skin.ini", onDisk);
-    if (read && onDisk != document_.layout) {
+    if (document_.hasUnsavedLayout()) {
         SetTheme();
         SetListSize();
         statusBar()->showMessage(

@@ -40,6 +40,7 @@ common::SkinFolderLoad form1::LoadSkin() {
     common::SkinFolderLoad load;
     if (document_.isOpen()) {
         load = common::loadSkinFolder(document_.skinFolder, document_.layout, document_.scheme);
+        document_.savedLayout = document_.layout;
     }
     applyScheme();
     loadPictures();
@@ -63,6 +64,7 @@ void form1::SetTheme() {
 void form1::setRes() {
     if (document_.isOpen()) {
         common::loadSkinLayout(document_.skinFolder + "skin.ini", document_.layout);
+        document_.savedLayout = document_.layout;
     }
     placeElements();
 }
