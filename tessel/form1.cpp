@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -222,6 +223,8 @@ void form1::reloadAfterSchemeSave() {
 void form1::showAdvanced() {
     if (advanced_ == nullptr) {
         advanced_ = new Advanced(*this);
+        // Typing starts in the first box, so the editor works from the keyboard alone.
+        advanced_->box(QStringLiteral("Mtop"))->setFocus();
     }
     advanced_->show();
     advanced_->raise();
