@@ -14,6 +14,7 @@ namespace tessel {
 class Dialogs {
 public:
     enum class Icon { Information, Exclamation };
+    enum class Answer { Save, Discard, Cancel };
 
     virtual ~Dialogs() = default;
     /// A folder, or empty text when the user cancelled.
@@ -24,6 +25,8 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget* owner, const QFont& current) = 0;
     /// A message box with an OK button.
     virtual void message(QWidget* owner, const QString& text, Icon icon) = 0;
+    /// Asks whether changes are to be saved before they would be lost.
+    virtual Answer askToSave(QWidget* owner, const QString& text) = 0;
 };
 
 /// Qt's own folder, colour and font dialogs and message boxes.
@@ -33,6 +36,7 @@ public:
     std::optional<QColor> chooseColour(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget* owner, const QFont& current) override;
     void message(QWidget* owner, const QString& text, Icon icon) override;
+    Answer askToSave(QWidget* owner, const QString& text) override;
 };
 
 } // namespace tessel

@@ -32,4 +32,17 @@ void QtDialogs::message(QWidget* owner, const QString& text, Icon icon) {
     }
 }
 
+Dialogs::Answer QtDialogs::askToSave(QWidget* owner, const QString& text) {
+    switch (QMessageBox::question(owner, QStringLiteral("Tessel"), text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 } // namespace tessel

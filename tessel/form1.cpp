@@ -11,6 +11,7 @@
 #include "tessel/frmList.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QKeySequence>
@@ -55,6 +56,9 @@ void form1::buildMenus() {
     open->setShortcut(QKeySequence::Open);
     open->setShortcutContext(Qt::ApplicationShortcut);
     connect(open, &QAction::triggered, this, [this] {
+        if (!settleUnsaved()) {
+            return;
+        }
         const QString folder = dialogs_.chooseFolder(this, QStringLiteral("Select Source Skin"));
         if (!folder.isEmpty()) {
             openSkinFolder(folder);
@@ -183,6 +187,31 @@ bool form1::saveSkin() {
     statusBar()->showMessage(
         QStringLiteral("Saved %1skin.ini").arg(QString::fromStdString(document_.skinFolder)), 4000);
     return true;
+}
+
+bool form1::settleUnsaved() {
+    if (!document_.hasUnsavedLayout()) {
+        return true;
+    }
+    switch (dialogs_.askToSave(this, QStringLiteral("The layout of %1 has changes that are not "
+                                                    "saved yet. Save them to skin.ini?")
+                                         .arg(QString::fromStdString(document_.skinFolder)))) {
+    case Dialogs::Answer::Save:
+        return saveSkin();
+    case Dialogs::Answer::Discard:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void form1::closeEvent(QCloseEvent* event) {
+    if (settleUnsaved()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void form1::makeAllVisible() {

@@ -59,6 +59,9 @@ public:
     /// After scheme.cfg was saved: the skin is loaded again from its files, except that layout
     /// changes not yet saved to skin.ini are kept (saving colours must not throw away moves).
     void reloadAfterSchemeSave();
+    /// Before the layout could be lost (leaving, opening another skin): when it has changes
+    /// not saved, asks whether to save them. False when the user cancelled or the save failed.
+    bool settleUnsaved();
 
     /// Loads the open skin folder into the mock-up; says what the files gave.
     common::SkinFolderLoad LoadSkin();
@@ -100,6 +103,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();

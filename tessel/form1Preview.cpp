@@ -46,6 +46,8 @@ common::SkinFolderLoad form1::LoadSkin() {
     loadPictures();
     placeElements();
     SetListSize();
+    // A skin without columns is shown with one; that alone is no change to ask about.
+    document_.savedLayout = document_.layout;
     return load;
 }
 

@@ -14,6 +14,8 @@ public:
     std::optional<QColor> colour; ///< empty means cancelled
     std::optional<QFont> font;    ///< empty means cancelled
     QStringList messages;
+    Answer answer = Answer::Discard; ///< the answer to a question about unsaved changes
+    int questions = 0;
     QColor lastInitialColour;
 
     QString chooseFolder(QWidget*, const QString&) override { return folder; }
@@ -23,6 +25,10 @@ public:
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return font; }
     void message(QWidget*, const QString& text, Icon) override { messages << text; }
+    Answer askToSave(QWidget*, const QString&) override {
+        ++questions;
+        return answer;
+    }
 };
 
 } // namespace tessel_testing

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QFont>
 #include <QLabel>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,6 +124,23 @@ TEST(form1, OpenSkinAsksForAFolderAndACancelChangesNothing) {
     }
     EXPECT_EQ(open.window.document().layout, before);
     EXPECT_EQ(open.window.document().skinFolder, open.folder.text() + "/");
+}
+
+TEST(form1, LeavingWithUnsavedMovesAsksFirst) {
+    tessel_testing::OpenSkin open("neon");
+    open.window.show();
+    EXPECT_TRUE(open.window.close()); // nothing changed: nothing to ask
+    EXPECT_EQ(open.dialogs.questions, 0);
+
+    open.window.show();
+    open.window.openEditor(Element::Cabinet);
+    open.window.pictureEditor(Element::Cabinet)->hsBar(2)->setValue(5000);
+    open.dialogs.answer = tessel::Dialogs::Answer::Cancel;
+    EXPECT_FALSE(open.window.close());
+    EXPECT_EQ(open.dialogs.questions, 1);
+    open.dialogs.answer = tessel::Dialogs::Answer::Save;
+    EXPECT_TRUE(open.window.close());
+    EXPECT_EQ(open.line(3), "4110,5000,1080,1500");
 }
 
 } // namespace
