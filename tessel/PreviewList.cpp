@@ -3,6 +3,7 @@
 
 #include "common/text/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessel {
@@ -27,23 +28,51 @@ int textColumns(float listColumns) {
     return listColumns >= 1 ? static_cast<int>(std::min(listColumns, kMostColumns)) : 1;
 }
 
+namespace {
+
+// Beyond a few canvases nothing can be seen, and the counts would overflow.
+constexpr double kLargestArea = 8 * 7680;
+constexpr double kSmallestStep = 15; // one design pixel
+
+double bounded(double value, double low, double high) {
+    return std::isfinite(value) ? std::clamp(value, low, high) : low;
+}
+
+// A size of 0 (no cell size yet) stays 0: one cell, as the browser shows it.
+double cellSide(double value) {
+    return value > 0 ? bounded(value, kSmallestStep, kLargestArea) : value;
+}
+
+} // namespace
+
 PreviewList previewList(const common::SkinLayout& layout, double labelHeight) {
     PreviewList list;
     const common::ElementRect& a = layout.listArea;
-    const zembra::TwipRect area{a.left, a.top, a.width, double(a.height)};
+    const zembra::TwipRect area{a.left, a.top, bounded(a.width, -kLargestArea, kLargestArea),
+                                bounded(double(a.height), -kLargestArea, kLargestArea)};
     if (isPictureList(layout.listType)) {
         list.pictures = true;
         list.pictureName = placeholderFor(layout.listType);
+        const double spacing = bounded(double(layout.imageSpacing), -kLargestArea, kLargestArea);
         const zembra::StripLayout strip = zembra::stripLayout(
-            area, layout.cellWidth, double(layout.cellHeight), double(layout.imageSpacing));
+            area, cellSide(layout.cellWidth), cellSide(double(layout.cellHeight)), spacing);
         list.rects = strip.cells;
         list.midIndex = strip.midIndex;
+        if (list.rects.size() > kMostPreviewEntries) {
+            list.rects.resize(kMostPreviewEntries);
+            list.midIndex = static_cast<int>(kMostPreviewEntries / 2);
+        }
         return list;
     }
     list.columns = textColumns(layout.listColumns);
-    const zembra::TextListLayout text = zembra::textListLayout(area, list.columns, labelHeight);
+    const zembra::TextListLayout text = zembra::textListLayout(
+        area, list.columns, bounded(labelHeight, kSmallestStep, kLargestArea));
     list.rects = text.labels;
     list.midIndex = text.midIndex;
+    if (list.rects.size() > kMostPreviewEntries) {
+        list.rects.resize(kMostPreviewEntries);
+        list.midIndex = static_cast<int>(kMostPreviewEntries / 2);
+    }
     // With several columns the entries stay centred whatever the skin's alignment says.
     list.alignment = list.columns > 1 ? 2 : layout.listAlignment;
     return list;

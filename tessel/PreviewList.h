@@ -30,6 +30,10 @@ std::string placeholderFor(const std::string& listType);
 /// Columns of the text list: 0, empty or less than one count as one.
 int textColumns(float listColumns);
 
+/// No preview list holds more entries or cells than this; a skin asking for more (a list area
+/// miles wide, cells a fraction of a twip) shows its first ones instead of freezing the editor.
+inline constexpr std::size_t kMostPreviewEntries = 2000;
+
 /// `labelHeight` is the height in twips of one row of text in the scheme's font.
 PreviewList previewList(const common::SkinLayout& layout, double labelHeight);
 

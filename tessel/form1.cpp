@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -150,6 +151,11 @@ QRect form1::pxRect(const TwipBox& box) {
 }
 
 void form1::openSkinFolder(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        dialogs_.message(this, QStringLiteral("There is no folder %1.").arg(folder),
+                         Dialogs::Icon::Exclamation);
+        return;
+    }
     setSkinFolder(document_, folder.toStdString());
     const common::SkinFolderLoad load = LoadSkin();
     if (!load.layoutFound) {

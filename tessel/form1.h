@@ -111,6 +111,7 @@ private:
     void applyScheme();
     void loadPictures();
     void refreshEditors();
+    QFont designFont() const;
     QFont previewFont() const;
 
     Dialogs& dialogs_;

@@ -71,8 +71,18 @@ void form1::setRes() {
     placeElements();
 }
 
-QFont form1::previewFont() const {
+QFont form1::designFont() const {
     QFont font = common::schemeFont(document_.scheme);
+    // A size no screen can show (from a damaged scheme.cfg) is drawn at the largest sensible.
+    constexpr double kLargestPoints = 300;
+    if (font.pointSizeF() > kLargestPoints) {
+        font.setPointSizeF(kLargestPoints);
+    }
+    return font;
+}
+
+QFont form1::previewFont() const {
+    QFont font = designFont();
     // The mock-up is drawn larger than the design; its text grows with it.
     font.setPointSizeF(font.pointSizeF() * kPreviewZoom);
     return font;
@@ -80,7 +90,7 @@ QFont form1::previewFont() const {
 
 double form1::rowHeightTwips() const {
     // Measured as the browser measures its rows, in the scheme's font at the design size.
-    const QFontMetrics metrics(common::schemeFont(document_.scheme));
+    const QFontMetrics metrics(designFont());
     return common::pixelsToTwips(metrics.boundingRect(QStringLiteral("OStestjjgg")).height());
 }
 

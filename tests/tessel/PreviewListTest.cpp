@@ -90,6 +90,20 @@ TEST(PreviewList, PictureCellsStopAtTheAreaEdge) {
     }
 }
 
+// A skin file can say anything; the editor must stay usable whatever it says.
+TEST(PreviewList, AbsurdSkinsGiveABoundedList) {
+    common::SkinLayout layout = area(3.0e38f, 2000000000);
+    layout.listColumns = 1e9f;
+    EXPECT_LE(previewList(layout, 0.001).rects.size(), kMostPreviewEntries);
+    layout.listType = "snap";
+    layout.cellWidth = 0.0001f;
+    layout.cellHeight = 1;
+    layout.imageSpacing = -2000000000;
+    const PreviewList cells = previewList(layout, 300);
+    EXPECT_LE(cells.rects.size(), kMostPreviewEntries);
+    EXPECT_LT(std::size_t(cells.midIndex), cells.rects.size());
+}
+
 TEST(PreviewList, CaptionsAndTypedColumns) {
     EXPECT_EQ(entryCaption(0), "Testing  0");
     EXPECT_EQ(entryCaption(12), "Testing  12");

@@ -96,6 +96,10 @@ TEST(form1, AFolderWithoutSkinIniIsSaidSoAndLeavesTheEditorAsItWas) {
     // The scheme editor still opens, and says the folder has no scheme.
     window.showScheme();
     EXPECT_EQ(dialogs.messages.last(), "This folder dosen't contain a vaild scheme file!");
+    // A folder that is not there is not opened at all.
+    window.openSkinFolder(QString::fromStdString((empty / "gone").string()));
+    EXPECT_TRUE(dialogs.messages.last().startsWith("There is no folder"));
+    EXPECT_EQ(window.document().skinFolder, empty.text() + "/");
 }
 
 TEST(form1, AnUnwritableFolderKeepsTheDocumentAndSaysWhy) {
