@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -35,6 +36,8 @@ form1::form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     loader_ = new common::PictureLoader(32 * 1024 * 1024, this);
     buildMenus();
     buildPreview();
+    // The canvas has the design's size; a larger window would only show empty space.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyScheme();
     placeElements();
     SetListSize();
