@@ -120,6 +120,7 @@ Advanced::Advanced(form1& owner) : QWidget(&owner, Qt::Tool), owner_(owner) {
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    setMinimumWidth(560); // every tab in sight
     fill();
 }
 

@@ -237,9 +237,7 @@ void form1::showScheme() {
     // The scheme editor reads the file afresh every time it opens.
     delete configold_;
     configold_ = new Configold(*this);
-    configold_->show();
-    configold_->raise();
-    configold_->activateWindow();
+    showBeside(configold_);
     if (!configold_->schemeRead()) {
         dialogs_.message(configold_,
                          QStringLiteral("This folder dosen't contain a vaild scheme file!"),
@@ -264,9 +262,7 @@ void form1::showAdvanced() {
         // Typing starts in the first box, so the editor works from the keyboard alone.
         advanced_->box(QStringLiteral("Mtop"))->setFocus();
     }
-    advanced_->show();
-    advanced_->raise();
-    advanced_->activateWindow();
+    showBeside(advanced_);
 }
 
 PictureEditor* form1::pictureEditor(Element element) const {
@@ -350,15 +346,19 @@ void form1::openEditor(Element element) {
         editor = frmList_;
         break;
     }
-    if (!editor->isVisible() && !editor->property("placed").toBool()) {
+    showBeside(editor);
+}
+
+void form1::showBeside(QWidget* window) {
+    if (!window->isVisible() && !window->property("placed").toBool()) {
         // Beside the mock-up, so the element being edited stays in sight.
         const QRect frame = frameGeometry();
-        editor->move(frame.right() + 8, frame.top());
-        editor->setProperty("placed", true);
+        window->move(frame.right() + 8, frame.top());
+        window->setProperty("placed", true);
     }
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 bool form1::eventFilter(QObject* watched, QEvent* event) {

@@ -111,6 +111,8 @@ private:
     void applyScheme();
     void loadPictures();
     void refreshEditors();
+    /// Shows a tool window; the first time, beside the main window.
+    void showBeside(QWidget* window);
     QFont designFont() const;
     QFont previewFont() const;
 
