@@ -159,6 +159,9 @@ void form1::openSkinFolder(const QString& folder) {
                          Dialogs::Icon::Exclamation);
         return;
     }
+    // A scheme editor still open belongs to the skin before; its colours must not be saved
+    // into this one.
+    delete configold_;
     setSkinFolder(document_, folder.toStdString());
     const common::SkinFolderLoad load = LoadSkin();
     if (!load.layoutFound) {

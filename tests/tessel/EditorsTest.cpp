@@ -192,6 +192,11 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
     open.window.showScheme();
     open.window.schemeEditor()->cmdSave()->click();
     EXPECT_EQ(open.window.document().layout.snap.top, 1800);
+
+    // Opening another skin closes a scheme editor of the one before.
+    open.window.showScheme();
+    open.window.openSkinFolder(QString::fromStdString(open.folder.text()));
+    EXPECT_EQ(open.window.schemeEditor(), nullptr);
 }
 
 } // namespace
