@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The element editors, the numeric editor and the scheme editor on a copy of a demo skin.
+#include "tessel/Editors.h"
+
+#include "common/picture/PictureElement.h"
+#include "common/ui/Units.h"
+#include "tessel/Advanced.h"
+#include "tessel/Configold.h"
+#include "tessel/frmList.h"
+#include "tests/tessel/OpenSkin.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tessel::Element;
+using tessel::form1;
+using tessel_testing::OpenSkin;
+
+void type(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    emit box->textEdited(text);
+}
+
+TEST(Editors, DraggingAppliesOneValuePerTickAndTheLastOneLands) {
+    OpenSkin open("neon");
+    open.window.openEditor(Element::Marquee);
+    tessel::PictureEditor* editor = open.window.pictureEditor(Element::Marquee);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), "Marquee Properties");
+    EXPECT_EQ(editor->hsBar(2)->value(), 2400); // filled from the element
+    EXPECT_FALSE(editor->timYet()->isActive()); // filling wrote nothing back
+    const QWidget* marquee = open.window.elementWidget(Element::Marquee);
+
+    editor->hsBar(2)->setValue(1000);
+    EXPECT_EQ(open.window.document().layout.marquee.left, 1000);
+    EXPECT_EQ(marquee->x(), form1::px(1000));
+    EXPECT_TRUE(editor->timYet()->isActive());
+    editor->hsBar(2)->setValue(1100);
+    editor->hsBar(2)->setValue(1200);
+    EXPECT_EQ(open.window.document().layout.marquee.left, 1000); // held for the tick
+    editor->timYet_Timer();
+    EXPECT_EQ(open.window.document().layout.marquee.left, 1200);
+    EXPECT_EQ(marquee->x(), form1::px(1200));
+    editor->timYet_Timer();
+    EXPECT_FALSE(editor->timYet()->isActive());
+    // A bar cannot take an element beyond the canvas.
+    EXPECT_EQ(editor->hsBar(0)->maximum(), tessel::kDesignWidthTwips);
+    EXPECT_EQ(editor->hsBar(3)->maximum(), tessel::kDesignHeightTwips);
+}
+
+TEST(Editors, LabelsMoveAtOnceAndTheArrowsStayInOneRow) {
+    OpenSkin open("neon");
+    open.window.openEditor(Element::Path);
+    tessel::LabelEditor* path = open.window.labelEditor(Element::Path);
+    EXPECT_EQ(path->hsBar(2)->minimum(), -tessel::kDesignWidthTwips / 2);
+    path->hsBar(2)->setValue(-300);
+    EXPECT_EQ(open.window.document().layout.pathLeft, -300);
+
+    open.window.openEditor(Element::Nav);
+    open.window.labelEditor(Element::Nav)->hsBar(3)->setValue(4500);
+    const auto& nav = open.window.navLabels();
+    for (std::size_t i = 1; i < nav.size(); ++i) {
+        EXPECT_EQ(nav[i]->y(), form1::px(4500));
+        EXPECT_EQ(nav[i]->x(), nav[i - 1]->x() + nav[i - 1]->width());
+    }
+    open.window.labelEditor(Element::Nav)->chkVis()->click();
+    for (const QLabel* label : nav) {
+        EXPECT_FALSE(label->isVisibleTo(&open.window));
+    }
+    ASSERT_TRUE(open.window.saveSkin());
+    EXPECT_EQ(open.line(13), "690,-300");
+    EXPECT_EQ(open.line(15), "4500,210");
+    EXPECT_EQ(open.line(16), "#FALSE#");
+}
+
+TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
+    OpenSkin open("neon");
+    open.window.openEditor(Element::ListArea);
+    tessel::frmList* list = open.window.listEditor();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(open.window.elementWidget(Element::ListArea)->isVisibleTo(&open.window));
+    const std::size_t oneColumn = open.window.entries().size();
+
+    type(list->txtColumns(), "3 columns");
+    EXPECT_EQ(open.window.document().layout.listColumns, 3);
+    EXPECT_EQ(open.window.entries().size(), oneColumn * 3); // as many rows in each column
+    EXPECT_EQ(open.window.entries()[0]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    type(list->txtColumns(), "");
+    EXPECT_EQ(open.window.document().layout.listColumns, 1);
+    EXPECT_EQ(open.window.entries().size(), oneColumn);
+
+    list->opttype(1)->click();
+    EXPECT_EQ(open.window.document().layout.listType, "snap");
+    EXPECT_FALSE(open.window.entries()[0]->isVisibleTo(&open.window));
+    // Neon's cells have no size yet; give them one with the bars.
+    list->hsWidth()->setValue(1000);
+    list->timYet_Timer();
+    list->hsHeight()->setValue(800);
+    list->timYet_Timer();
+    EXPECT_GT(open.window.cells().size(), 4u);
+    EXPECT_TRUE(open.window.cells()[0]->fileName().endsWith("screen32.jpg"));
+    list->opttype(0)->click();
+    EXPECT_EQ(open.window.cells().size(), 1u);
+    EXPECT_EQ(open.window.entries().size(), oneColumn);
+
+    ASSERT_TRUE(open.window.saveSkin());
+    EXPECT_EQ(open.line(11), "\"list\"");
+    EXPECT_EQ(open.line(12), "1000,800");
+}
+
+TEST(Editors, NumericEditsReachTheMockUpAndTheFile) {
+    OpenSkin open("filmstrip");
+    open.window.showAdvanced();
+    tessel::Advanced* advanced = open.window.advancedEditor();
+    ASSERT_NE(advanced, nullptr);
+    EXPECT_EQ(advanced->box("Mtop")->text(), "120");
+    EXPECT_EQ(advanced->box("Lheight")->text(), "420");
+
+    type(advanced->box("Mtop"), "1200");
+    EXPECT_EQ(open.window.elementWidget(Element::Marquee)->y(), form1::px(1200));
+    type(advanced->box("Mtop"), ""); // a cleared box leaves the element where it was
+    type(advanced->box("Mtop"), "12x");
+    EXPECT_EQ(open.window.document().layout.marquee.top, 1200);
+
+    type(advanced->box("Ntop"), "100");
+    EXPECT_EQ(open.window.navLabels()[4]->y(), form1::px(100));
+
+    const std::size_t cells = open.window.cells().size();
+    type(advanced->box("LAPSpace"), "900");
+    EXPECT_TRUE(advanced->timTRefL()->isActive());
+    EXPECT_EQ(open.window.cells().size(), cells); // rebuilt when the typing pauses
+    advanced->timTRefL_Timer();
+    EXPECT_LT(open.window.cells().size(), cells);
+
+    ASSERT_TRUE(open.window.saveSkin());
+    EXPECT_EQ(open.line(7), "1200,2040,3600,900");
+    EXPECT_EQ(open.line(17), "900");
+
+    // Values changed elsewhere show when the numeric editor is filled again.
+    open.window.openEditor(Element::Flyer);
+    open.window.pictureEditor(Element::Flyer)->hsBar(3)->setValue(2000);
+    EXPECT_EQ(advanced->box("Ftop")->text(), "2000");
+}
+
+TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
+    OpenSkin open("neon");
+    open.window.showScheme();
+    tessel::Configold* scheme = open.window.schemeEditor();
+    ASSERT_NE(scheme, nullptr);
+    EXPECT_EQ(scheme->windowTitle(), "cd1.ShowOpen");
+    EXPECT_TRUE(scheme->schemeRead());
+
+    open.dialogs.colour.reset(); // cancelled: the colour stays
+    scheme->cmdHigh()->click();
+    EXPECT_EQ(open.dialogs.lastInitialColour, common::colourFromNumber(13123832));
+    EXPECT_EQ(scheme->scheme().highColour, 13123832);
+    open.dialogs.colour = QColor(0, 0, 255);
+    scheme->cmdHigh()->click();
+    EXPECT_EQ(scheme->scheme().highColour, 0xFF0000);
+    open.dialogs.font.reset(); // a cancelled font dialog keeps the font
+    scheme->cmdFontStyle()->click();
+    EXPECT_EQ(scheme->scheme().fontName, "DejaVu Sans");
+    QFont serif("DejaVu Serif");
+    serif.setPointSizeF(14);
+    open.dialogs.font = serif;
+    scheme->cmdFontStyle()->click();
+    // The preview changes only when the scheme is saved.
+    EXPECT_EQ(open.window.document().scheme.highColour, 13123832);
+
+    // With a layout change not yet saved, saving the scheme keeps it.
+    open.window.openEditor(Element::Snap);
+    open.window.pictureEditor(Element::Snap)->hsBar(3)->setValue(1500);
+    scheme->cmdSave()->click();
+    EXPECT_EQ(open.folder.read("scheme.cfg"), "\"DejaVu Serif\",14,0,16768150,16711680\r\n");
+    EXPECT_EQ(open.window.document().scheme.fontName, "DejaVu Serif");
+    EXPECT_EQ(open.window.document().layout.snap.top, 1500);
+    EXPECT_EQ(open.window.navLabels()[0]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    // Without one, the skin is read again from its files.
+    ASSERT_TRUE(open.window.saveSkin());
+    std::string changed = open.folder.read("skin.ini");
+    changed.replace(0, 4, "1800");
+    open.folder.write("skin.ini", changed);
+    open.window.showScheme();
+    open.window.schemeEditor()->cmdSave()->click();
+    EXPECT_EQ(open.window.document().layout.snap.top, 1800);
+}
+
+} // namespace

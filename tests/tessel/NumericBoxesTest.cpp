@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The numeric editor's boxes.
+#include "tessel/NumericBoxes.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using namespace tessel;
+
+const NumericBox& box(const std::string& name) {
+    for (const NumericBox& b : numericBoxes()) {
+        if (b.name == name) {
+            return b;
+        }
+    }
+    throw std::runtime_error("no box " + name);
+}
+
+common::SkinLayout sample() {
+    common::SkinLayout l;
+    l.snap = {1260, 3900, 3600.5f, 2700};
+    l.marquee = {120, 2400, 3840, 960};
+    l.listArea = {1260, 180, 3540, 4020};
+    l.cellWidth = 1320.25f;
+    l.cellHeight = 990;
+    l.pathTop = 690.5f;
+    l.pathLeft = 210;
+    l.navTop = 5400;
+    l.navLeft = -30;
+    l.imageSpacing = 150;
+    l.logoTop = 150;
+    l.logoLeft = 180;
+    l.logoHeight = 480.75f;
+    l.logoWidth = 1920;
+    return l;
+}
+
+TEST(NumericBoxes, EveryBoxOnItsPageWithAUniqueName) {
+    std::set<std::string> names;
+    for (const NumericBox& b : numericBoxes()) {
+        names.insert(b.name);
+        EXPECT_NE(std::find(numericPages().begin(), numericPages().end(), b.page),
+                  numericPages().end());
+    }
+    EXPECT_EQ(numericBoxes().size(), 31u);
+    EXPECT_EQ(names.size(), 31u);
+}
+
+// Filling the boxes writes every value straight back; that must change nothing.
+TEST(NumericBoxes, FillingTheBoxesLeavesTheLayoutAlone) {
+    common::SkinLayout layout = sample();
+    for (const NumericBox& b : numericBoxes()) {
+        EXPECT_TRUE(applyBox(layout, b, boxText(layout, b))) << b.name;
+    }
+    EXPECT_EQ(layout, sample());
+}
+
+TEST(NumericBoxes, TypedNumbersReachTheirValueAndOthersAreIgnored) {
+    const struct {
+        const char* box;
+        const char* text;
+        bool taken;
+    } rows[] = {{"Mtop", "1200", true},   {"Mtop", "", false},       {"Mtop", "12px", false},
+                {"Mtop", " 1200 ", true}, {"Lwidth", "1e40", false}, {"LAPSpace", "75", true},
+                {"Nleft", "-45", true},   {"SSheight", "abc", false}};
+    for (const auto& row : rows) {
+        common::SkinLayout layout = sample();
+        EXPECT_EQ(applyBox(layout, box(row.box), row.text), row.taken) << row.box << row.text;
+        if (!row.taken) {
+            EXPECT_EQ(layout, sample()) << row.box << row.text;
+        }
+    }
+    common::SkinLayout layout = sample();
+    applyBox(layout, box("Mtop"), "1200");
+    applyBox(layout, box("LAPSpace"), "75");
+    applyBox(layout, box("Lheight"), "600");
+    applyBox(layout, box("LAPwidth"), "800");
+    EXPECT_EQ(layout.marquee.top, 1200);
+    EXPECT_EQ(layout.imageSpacing, 75);
+    EXPECT_EQ(layout.logoHeight, 600);
+    EXPECT_EQ(layout.logoWidth, 1920);
+    EXPECT_EQ(layout.cellWidth, 800);
+}
+
+} // namespace

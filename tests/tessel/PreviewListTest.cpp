@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The mock-up's list: how many entries or cells, where the selection is, what they show.
+#include "tessel/PreviewList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tessel;
+
+common::SkinLayout area(float width, std::int32_t height) {
+    common::SkinLayout layout;
+    layout.listArea = {.top = 200, .left = 100, .width = width, .height = height};
+    return layout;
+}
+
+TEST(PreviewList, TextEntriesFillTheAreaColumnByColumn) {
+    const struct {
+        float columns;
+        std::int32_t height;
+        double labelHeight;
+        std::size_t count;
+        int midIndex;
+        int usedColumns;
+    } rows[] = {
+        {2, 3000, 300, 20, 10, 2}, // the selection opens the second column
+        {1, 3000, 300, 10, 5, 1},  {0, 3000, 300, 10, 5, 1}, // no columns counts as one
+        {1, 250, 300, 1, 0, 1},                              // lower than one row: entry 0 alone
+        {3, 1000, 300, 9, 4, 3},
+    };
+    for (const auto& row : rows) {
+        common::SkinLayout layout = area(3000, row.height);
+        layout.listColumns = row.columns;
+        layout.listType = row.columns == 0 ? "" : "list";
+        const PreviewList list = previewList(layout, row.labelHeight);
+        EXPECT_FALSE(list.pictures);
+        EXPECT_EQ(list.rects.size(), row.count) << row.columns << "x" << row.height;
+        EXPECT_EQ(list.midIndex, row.midIndex);
+        EXPECT_EQ(list.columns, row.usedColumns);
+    }
+    common::SkinLayout two = area(3000, 3000);
+    two.listColumns = 2;
+    const PreviewList list = previewList(two, 300);
+    EXPECT_EQ(list.rects[10].left, 1600);
+    EXPECT_EQ(list.rects[10].top, 200);
+    EXPECT_EQ(list.rects[9].top, 200 + 9 * 300);
+}
+
+TEST(PreviewList, AlignmentCountsOnlyWithOneColumn) {
+    common::SkinLayout layout = area(3000, 3000);
+    layout.listAlignment = 0;
+    layout.listColumns = 1;
+    EXPECT_EQ(previewList(layout, 300).alignment, 0);
+    layout.listColumns = 2;
+    EXPECT_EQ(previewList(layout, 300).alignment, 2);
+}
+
+TEST(PreviewList, PictureCellsStopAtTheAreaEdge) {
+    const struct {
+        const char* type;
+        float width;
+        std::int32_t height;
+        float cellWidth;
+        std::int32_t cellHeight;
+        std::int32_t spacing;
+        std::size_t count;
+        int midIndex;
+        const char* picture;
+    } rows[] = {
+        // The fourth cell would end beyond the edge and its new row below the area.
+        {"snap", 4000, 1500, 1000, 1000, 100, 3, 1, "screen32.jpg"},
+        {"marquee", 4000, 2200, 1000, 1000, 100, 6, 3, "marquee32.jpg"},
+        {"flyer", 4000, 1500, 1000, 1000, 0, 4, 2, "flyer32.jpg"},
+        {"cabinet", 500, 500, 1000, 1000, 0, 1, 0, "cabinet32.jpg"}, // cell bigger than area
+        {"cabinet", 4000, 1500, 0, 0, 0, 1, 0, "cabinet32.jpg"},     // no cell size yet
+    };
+    for (const auto& row : rows) {
+        common::SkinLayout layout = area(row.width, row.height);
+        layout.listType = row.type;
+        layout.cellWidth = row.cellWidth;
+        layout.cellHeight = row.cellHeight;
+        layout.imageSpacing = row.spacing;
+        const PreviewList list = previewList(layout, 300);
+        EXPECT_TRUE(list.pictures);
+        EXPECT_EQ(list.rects.size(), row.count) << row.type << " " << row.height;
+        EXPECT_EQ(list.midIndex, row.midIndex);
+        EXPECT_EQ(list.pictureName, row.picture);
+        EXPECT_EQ(list.rects[0].left, 100);
+        EXPECT_EQ(list.rects[0].top, 200);
+    }
+}
+
+TEST(PreviewList, CaptionsAndTypedColumns) {
+    EXPECT_EQ(entryCaption(0), "Testing  0");
+    EXPECT_EQ(entryCaption(12), "Testing  12");
+    const struct {
+        const char* text;
+        float columns;
+    } rows[] = {{"3", 3}, {" 3 columns", 3}, {"", 0}, {"abc", 0}, {"2.5", 2.5f}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(columnsFromText(row.text), row.columns) << row.text;
+    }
+    EXPECT_EQ(textColumns(2.5f), 2);
+    EXPECT_EQ(textColumns(1e9f), 100);
+}
+
+} // namespace

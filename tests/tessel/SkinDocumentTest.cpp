@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The skin document: edits, visibility, and saving that never loses the document.
+#include "tessel/SkinDocument.h"
+
+#include "tessel/NumericBoxes.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tessel;
+using testing_support::TempFolder;
+
+TEST(SkinDocument, ValuesAreStoredAsTheBrowserReadsThem) {
+    const struct {
+        Element element;
+        Property property;
+        double value;
+        bool taken;
+        double stored;
+    } rows[] = {
+        {Element::Snap, Property::Height, 2430.5, true, 2430}, // halves to even
+        {Element::Snap, Property::Height, 2431.5, true, 2432},
+        {Element::Snap, Property::Width, 2430.5, true, 2430.5},
+        {Element::Logo, Property::Width, 1680.6, true, 1681}, // the logo's width is the whole one
+        {Element::Logo, Property::Height, 420.25, true, 420.25},
+        {Element::Path, Property::Left, 210.7, true, 211},
+        {Element::Path, Property::Width, 500, false, 0},
+        {Element::Nav, Property::Height, 500, false, 0},
+        {Element::ListArea, Property::Height, 1e12, false, 0},
+        {Element::Cell, Property::Height, 990.2, true, 990},
+        {Element::Cell, Property::Left, 5, false, 0},
+    };
+    for (const auto& row : rows) {
+        common::SkinLayout layout;
+        EXPECT_EQ(setElementValue(layout, row.element, row.property, row.value), row.taken)
+            << int(row.element) << "/" << int(row.property);
+        const TwipBox box = elementBox(layout, row.element);
+        const double got = row.property == Property::Width    ? box.width
+                           : row.property == Property::Height ? box.height
+                           : row.property == Property::Left   ? box.left
+                                                              : box.top;
+        EXPECT_EQ(got, row.stored) << int(row.element) << "/" << int(row.property);
+    }
+}
+
+TEST(SkinDocument, MakeAllVisibleLeavesTheLogoAlone) {
+    common::SkinLayout layout;
+    makeAllVisible(layout);
+    for (Element e : {Element::Snap, Element::Cabinet, Element::Flyer, Element::Marquee,
+                      Element::Path, Element::Nav}) {
+        EXPECT_EQ(elementShown(layout, e), true) << int(e);
+    }
+    EXPECT_EQ(elementShown(layout, Element::Logo), false);
+}
+
+TEST(SkinDocument, AFailedSaveKeepsTheDocumentAndSaysWhy) {
+    SkinDocument document;
+    std::string error;
+    EXPECT_FALSE(saveSkin(document, error)); // nothing open: no skin.ini in the working folder
+    EXPECT_FALSE(error.empty());
+
+    auto folder = std::make_unique<TempFolder>();
+    folder->write("skin.ini", "1,2,3,4\r\n#TRUE#\r\n");
+    openSkin(document, folder->text());
+    setElementValue(document.layout, Element::Marquee, Property::Top, 1200);
+    const common::SkinLayout edited = document.layout;
+    folder.reset(); // the folder is gone (a removed stick, a deleted folder)
+    error.clear();
+    EXPECT_FALSE(saveSkin(document, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(document.layout, edited);
+}
+
+// The browser reads skin.ini with the shared reader: every element it places must land on the
+// rectangle the mock-up showed.
+TEST(SkinDocument, ASavedSkinGivesTheBrowserTheSameRectangles) {
+    TempFolder folder;
+    SkinDocument document;
+    openSkin(document, folder.text());
+    for (const NumericBox& box : numericBoxes()) {
+        applyBox(document.layout, box, std::to_string(100 + box.name.size() * 37) + ".25");
+    }
+    std::string error;
+    ASSERT_TRUE(saveSkin(document, error)) << error;
+    common::SkinLayout browser;
+    ASSERT_TRUE(common::loadSkinLayout(folder / "skin.ini", browser));
+    for (Element e :
+         {Element::Snap, Element::Cabinet, Element::Flyer, Element::Marquee, Element::Logo,
+          Element::ListArea, Element::Path, Element::Nav, Element::Cell}) {
+        EXPECT_EQ(elementBox(browser, e), elementBox(document.layout, e)) << int(e);
+    }
+    EXPECT_EQ(browser, document.layout);
+}
+
+} // namespace

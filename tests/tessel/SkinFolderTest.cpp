@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading a skin folder, and saving it back byte for byte.
+#include "common/skin/SkinFolder.h"
+
+#include "tessel/SkinDocument.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::readFile;
+using testing_support::TempFolder;
+
+class DemoSkin : public testing::TestWithParam<const char*> {};
+
+// An unchanged save must not alter a skin the editor only looked at.
+TEST_P(DemoSkin, SavedUnchangedIsByteIdentical) {
+    const fs::path original = fs::path(TESSEL_DEMO_SKINS) / GetParam();
+    TempFolder copy;
+    fs::copy(original, copy.path(), fs::copy_options::recursive);
+    tessel::SkinDocument document;
+    const auto load = tessel::openSkin(document, copy.text());
+    ASSERT_TRUE(load.layoutComplete);
+    ASSERT_TRUE(load.schemeComplete);
+    std::string error;
+    ASSERT_TRUE(tessel::saveSkin(document, error)) << error;
+    ASSERT_TRUE(tessel::saveSchemeFile(document, error)) << error;
+    EXPECT_EQ(readFile(copy / "skin.ini"), readFile(original / "skin.ini"));
+    EXPECT_EQ(readFile(copy / "scheme.cfg"), readFile(original / "scheme.cfg"));
+}
+
+INSTANTIATE_TEST_SUITE_P(SkinFolder, DemoSkin, testing::Values("neon", "filmstrip"));
+
+TEST(SkinFolder, AnOlderToolsFileSettlesAfterTheFirstSave) {
+    TempFolder folder;
+    // Blanks, a trailing ".0", lower-case flags, LF endings and a height with a fraction.
+    folder.write("skin.ini", "1200.0, 2220 ,3240,2430.6\n#true#\n1,2,3,4\n#FALSE#\n"
+                             "1,2,3,4\n0\n1,2,3,4\n-1\n1,2,3,4\n2\nlist\n0,0\n5,6\n"
+                             "#TRUE#\n7,8\n#TRUE#\n150\n1\n1,2,3,4.5\n#TRUE#\n");
+    folder.write("scheme.cfg", "\"Sans\", 12.0, 1, 2, 3\n");
+    tessel::SkinDocument document;
+    ASSERT_TRUE(tessel::openSkin(document, folder.text()).layoutComplete);
+    std::string error;
+    ASSERT_TRUE(tessel::saveSkin(document, error));
+    ASSERT_TRUE(tessel::saveSchemeFile(document, error));
+    const std::string firstSkin = folder.read("skin.ini");
+    const std::string firstScheme = folder.read("scheme.cfg");
+    EXPECT_EQ(firstSkin.substr(0, 24), "1200,2220,3240,2431\r\n#TR");
+
+    tessel::SkinDocument again;
+    tessel::openSkin(again, folder.text() + "/");
+    ASSERT_TRUE(tessel::saveSkin(again, error));
+    ASSERT_TRUE(tessel::saveSchemeFile(again, error));
+    EXPECT_EQ(folder.read("skin.ini"), firstSkin);
+    EXPECT_EQ(folder.read("scheme.cfg"), firstScheme);
+}
+
+TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
+    TempFolder folder;
+    folder.write("scheme.cfg", "\"Sans\",12,1,2,3\r\n");
+    const struct {
+        double user;
+        float expected;
+    } rows[] = {{0, 12}, {-3, 12}, {18, 18}, {9.5, 9.5}};
+    for (const auto& row : rows) {
+        common::SkinLayout layout;
+        common::Scheme scheme;
+        const auto load = common::loadSkinFolder(folder.path(), layout, scheme, row.user);
+        EXPECT_TRUE(load.schemeComplete);
+        EXPECT_FALSE(load.layoutFound);
+        EXPECT_EQ(scheme.fontSize, row.expected) << row.user;
+    }
+}
+
+TEST(SkinFolder, MissingOrShortFilesKeepEarlierValues) {
+    TempFolder folder;
+    folder.write("skin.ini", "10,20,30,40\r\n#TRUE#\r\n50,60\r\n");
+    common::SkinLayout layout;
+    layout.cabinet.left = 999;
+    layout.showLogo = true;
+    common::Scheme scheme;
+    scheme.fontName = "Kept";
+    const auto load = common::loadSkinFolder(folder.path(), layout, scheme);
+    EXPECT_TRUE(load.layoutFound);
+    EXPECT_FALSE(load.layoutComplete);
+    EXPECT_FALSE(load.schemeFound);
+    EXPECT_EQ(layout.snap, (common::ElementRect{10, 20, 30, 40}));
+    EXPECT_TRUE(layout.showSnap);
+    EXPECT_EQ(layout.cabinet.top, 50);
+    EXPECT_EQ(layout.cabinet.left, 60);
+    EXPECT_TRUE(layout.showLogo);
+    EXPECT_EQ(scheme.fontName, "Kept");
+}
+
+TEST(SkinFolder, PicturesAreFoundWhateverTheirCase) {
+    TempFolder folder;
+    folder.touch("screen32.jpg");
+    folder.touch("Flyer32.JPG");
+    EXPECT_EQ(common::skinFile(folder.path(), "Screen32.jpg"), folder / "screen32.jpg");
+    EXPECT_EQ(common::skinFile(folder.path(), "flyer32.jpg"), folder / "Flyer32.JPG");
+    EXPECT_EQ(common::skinFile(folder.path(), "Cabinet32.jpg"), folder / "Cabinet32.jpg");
+    EXPECT_EQ(common::skinFile(folder / "gone", "x.jpg"), folder / "gone" / "x.jpg");
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window on a copy of a demo skin: opening, the mock-up, saving and the menus.
+#include "tessel/form1.h"
+
+#include "common/picture/PictureElement.h"
+#include "tessel/Editors.h"
+#include "tessel/PreviewList.h"
+#include "tests/support/TempFolder.h"
+#include "tests/tessel/FakeDialogs.h"
+#include "tests/tessel/OpenSkin.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using tessel::Element;
+using tessel::form1;
+using testing_support::readFile;
+using testing_support::TempFolder;
+
+TEST(form1, DemoSkinsOpenWithTheirListAndSaveUnchanged) {
+    for (const char* skin : {"neon", "filmstrip"}) {
+        tessel_testing::OpenSkin open(skin);
+        EXPECT_TRUE(open.dialogs.messages.isEmpty()) << skin;
+        const auto expected =
+            tessel::previewList(open.window.document().layout, open.window.rowHeightTwips());
+        if (expected.pictures) {
+            ASSERT_EQ(open.window.cells().size(), expected.rects.size()) << skin;
+            EXPECT_GT(expected.rects.size(), 1u);
+            for (const auto* cell : open.window.cells()) {
+                EXPECT_TRUE(cell->isVisibleTo(&open.window));
+                EXPECT_TRUE(cell->fileName().endsWith("screen32.jpg"));
+            }
+            EXPECT_FALSE(open.window.entries()[0]->isVisibleTo(&open.window));
+        } else {
+            ASSERT_EQ(open.window.entries().size(), expected.rects.size()) << skin;
+            EXPECT_GT(expected.rects.size(), 5u);
+            const QLabel* mid = open.window.entries()[std::size_t(open.window.midIndex())];
+            EXPECT_TRUE(mid->font().bold());
+            EXPECT_EQ(open.window.entries()[0]->text(), "Testing  0");
+            EXPECT_FALSE(open.window.cells()[0]->isVisibleTo(&open.window));
+        }
+        // The mock-up puts each picture where the skin says, at the preview's scale.
+        const QWidget* snap = open.window.elementWidget(Element::Snap);
+        EXPECT_EQ(snap->geometry(),
+                  form1::pxRect(tessel::elementBox(open.window.document().layout, Element::Snap)));
+        const std::string before = open.folder.read("skin.ini");
+        ASSERT_TRUE(open.window.saveSkin());
+        EXPECT_EQ(open.folder.read("skin.ini"), before) << skin;
+    }
+}
+
+TEST(form1, MakeAllVisibleLeavesAHiddenLogoHidden) {
+    tessel_testing::OpenSkin open("neon");
+    open.window.openEditor(Element::Logo);
+    open.window.openEditor(Element::Snap);
+    open.window.pictureEditor(Element::Logo)->chkVis()->click();
+    open.window.pictureEditor(Element::Snap)->chkVis()->click();
+    EXPECT_FALSE(open.window.elementWidget(Element::Logo)->isVisibleTo(&open.window));
+    EXPECT_FALSE(open.window.elementWidget(Element::Snap)->isVisibleTo(&open.window));
+    open.window.makeAllVisible();
+    EXPECT_TRUE(open.window.elementWidget(Element::Snap)->isVisibleTo(&open.window));
+    EXPECT_FALSE(open.window.elementWidget(Element::Logo)->isVisibleTo(&open.window));
+    EXPECT_TRUE(open.window.pictureEditor(Element::Snap)->chkVis()->isChecked());
+    ASSERT_TRUE(open.window.saveSkin());
+    EXPECT_EQ(open.line(2), "#TRUE#");
+    EXPECT_EQ(open.line(20), "#FALSE#");
+}
+
+TEST(form1, WithoutASkinTheMenusSaySoAndNothingIsWritten) {
+    TempFolder cwd;
+    tessel_testing::FakeDialogs dialogs;
+    form1 window(dialogs);
+    window.showScheme();
+    EXPECT_FALSE(window.saveSkin());
+    EXPECT_EQ(dialogs.messages,
+              QStringList({"Please open a skin first!!", "Please open a skin first!!"}));
+    EXPECT_EQ(window.schemeEditor(), nullptr);
+}
+
+TEST(form1, AFolderWithoutSkinIniIsSaidSoAndLeavesTheEditorAsItWas) {
+    TempFolder empty;
+    tessel_testing::FakeDialogs dialogs;
+    form1 window(dialogs);
+    const QRect before = window.elementWidget(Element::Marquee)->geometry();
+    window.openSkinFolder(QString::fromStdString(empty.text()));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("no skin.ini"));
+    EXPECT_EQ(window.elementWidget(Element::Marquee)->geometry(), before);
+    // The scheme editor still opens, and says the folder has no scheme.
+    window.showScheme();
+    EXPECT_EQ(dialogs.messages.last(), "This folder dosen't contain a vaild scheme file!");
+}
+
+TEST(form1, AnUnwritableFolderKeepsTheDocumentAndSaysWhy) {
+    auto open = std::make_unique<tessel_testing::OpenSkin>("neon");
+    tessel::setElementValue(open->window.document().layout, Element::Marquee, tessel::Property::Top,
+                            1200);
+    const common::SkinLayout edited = open->window.document().layout;
+    fs::remove_all(open->folder.path());
+    EXPECT_FALSE(open->window.saveSkin());
+    ASSERT_EQ(open->dialogs.messages.size(), 1);
+    EXPECT_TRUE(open->dialogs.messages[0].contains("could not be saved"));
+    EXPECT_EQ(open->window.document().layout, edited);
+    fs::create_directories(open->folder.path()); // the temporary folder cleans up after itself
+}
+
+TEST(form1, OpenSkinAsksForAFolderAndACancelChangesNothing) {
+    tessel_testing::OpenSkin open("neon");
+    const common::SkinLayout before = open.window.document().layout;
+    open.dialogs.folder.clear();
+    open.window.findChild<QAction*>(); // the menus exist
+    for (QAction* action : open.window.findChildren<QAction*>()) {
+        if (action->text() == "&Open Skin") {
+            EXPECT_EQ(action->shortcut(), QKeySequence(QKeySequence::Open));
+            action->trigger();
+        }
+    }
+    EXPECT_EQ(open.window.document().layout, before);
+    EXPECT_EQ(open.window.document().skinFolder, open.folder.text() + "/");
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real editor under a virtual display: it opens a copy of a demo skin given on its command
+# line, the marquee is moved from the keyboard in the numeric editor, Ctrl+S saves, and
+# skin.ini then differs from the demo's in that one value only. Also checks --help, --version
+# and a wrong command line. Usage: tessel_e2e.sh PATH_TO_TESSEL DEMO_SKIN_FOLDER
+set -euo pipefail
+tessel=$1
+demo=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$tessel" --version | grep -qx 'tessel [0-9.]*' || { echo "FAIL: --version"; exit 1; }
+"$tessel" --help | grep -q '^Usage: tessel' || { echo "FAIL: --help"; exit 1; }
+if "$tessel" one two 2> /dev/null; then echo "FAIL: two folders accepted"; exit 1; fi
+
+cp -r "$demo" "$work/skin"
+export TESSEL_E2E_BIN=$tessel TESSEL_E2E_SKIN=$work/skin
+bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
+    set -euo pipefail
+    # wait_for_focus NAME: waits until the window called NAME is shown and has the keyboard,
+    # giving it the keyboard when nothing else does (there is no window manager here).
+    wait_for_focus() {
+        local window="" tries
+        for tries in $(seq 1 200); do
+            window=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1 || true)
+            if [ -n "$window" ]; then
+                [ "$(xdotool getwindowfocus 2> /dev/null || true)" = "$window" ] && return 0
+                xdotool windowfocus "$window" 2> /dev/null || true
+            fi
+            sleep 0.1
+        done
+        echo "the window \"$1\" never took the keyboard" >&2
+        return 1
+    }
+    "$TESSEL_E2E_BIN" "$TESSEL_E2E_SKIN" > "$TESSEL_E2E_SKIN/run.log" 2>&1 &
+    pid=$!
+    wait_for_focus "ZB Tessel 3.0"
+    xdotool key alt+a
+    wait_for_focus "Advanced Edit"
+    xdotool key ctrl+a
+    xdotool type --delay 60 1234
+    xdotool key ctrl+s
+    for tries in $(seq 1 100); do
+        head -n 7 "$TESSEL_E2E_SKIN/skin.ini" | tail -n 1 | grep -q "^1234," && break
+        sleep 0.1
+    done
+    wait_for_focus "ZB Tessel 3.0"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key e
+    for tries in $(seq 1 100); do
+        kill -0 "$pid" 2> /dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2> /dev/null; then
+        echo "the editor did not end on File, Exit" >&2
+        kill "$pid"
+        exit 1
+    fi
+    wait "$pid"
+' || { echo "FAIL: the run did not end cleanly"; cat "$work/skin/run.log"; exit 1; }
+
+expected=$(tr -d '\r' < "$demo/skin.ini" | sed '7s/^[^,]*,/1234,/')
+actual=$(tr -d '\r' < "$work/skin/skin.ini")
+if [ "$actual" != "$expected" ]; then
+    echo "FAIL: skin.ini is not the demo's with the marquee moved:"
+    diff <(echo "$expected") <(echo "$actual") || true
+    exit 1
+fi
+echo "tessel end to end: ok"
