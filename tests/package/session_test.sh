@@ -86,7 +86,8 @@ grep -qF "Zembra failed 3 times in a row within 10 seconds" "$case_dir/stderr" |
 
 # The display is set up for a cabinet: no blanking, no power saving, a blank pointer.
 run_session display "0@0"
-grep -qxF "s off -dpms s noblank" "$work/xset.calls" || fail "xset was not told to keep the screen on"
+grep -qxF "s off s noblank" "$work/xset.calls" || fail "xset was not told to keep the screen on"
+grep -qxF -- "-dpms" "$work/xset.calls" || fail "xset was not told to keep the display powered"
 grep -qF -- "-cursor" "$work/xsetroot.calls" || fail "the pointer was not hidden"
 
 # The cabinet folder can be set in the session's settings file, and reaches zembra.
@@ -99,9 +100,9 @@ grep -qF "home=/srv/cabinet" "$case_dir/arguments" ||
 # Ending the session (log-out, shutdown) ends zembra and starts nothing again.
 cat > "$work/waiting-zembra" <<STUB
 #!/bin/bash
-echo started > "$work/term/started"
 /bin/sleep 300 &
 trap 'kill \$!; echo stopped > "$work/term/stopped"; exit 143' TERM
+echo started > "$work/term/started"
 wait
 STUB
 chmod +x "$work/waiting-zembra"
