@@ -43,6 +43,11 @@ for program in zembra tessel; do
         fail "$program has a path of the build or source folder compiled in"
     fi
 done
+# The defaults are installed exactly as the build lays them out beside its own program.
+out=$(diff -r "$build/share/zembra" "$root/usr/share/zembra" 2>&1) ||
+    fail "the installed defaults differ from the build's: $out"
+[ -f "$root/usr/share/zembra/zbthemes/neon/skin.ini" ] || fail "the default skin is not installed"
+
 installed() { env -u LD_LIBRARY_PATH -u ZEMBRA_HOME -u XDG_DATA_HOME "$@"; }
 
 out=$(installed "$root/usr/bin/zembra" --version 2>&1)
