@@ -7,6 +7,7 @@
 #include "zembra/startup/CommandLine.h"
 #include "zembra/startup/HeadlessRescan.h"
 #include "zembra/startup/StartChecks.h"
+#include "zembra/startup/UserCabinet.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -73,8 +74,20 @@ int main(int argc, char** argv) {
         break;
     }
     const std::string exeFolder = executableFolder(argv[0]);
-    const std::string folder =
-        zembra::programFolder(*options, std::getenv("ZEMBRA_HOME"), exeFolder);
+    const auto [folder, userCabinet] =
+        zembra::programFolder(*options, {std::getenv("ZEMBRA_HOME"), std::getenv("XDG_DATA_HOME"),
+                                         std::getenv("HOME"), exeFolder});
+    if (userCabinet) {
+        const auto made =
+            zembra::createUserCabinet(folder, zembra::defaultsFolder(exeFolder) + "/starter");
+        for (const auto& note : made.notes) {
+            std::cerr << "zembra: " << note << '\n';
+        }
+        if (made.error) {
+            std::cerr << "zembra: " << *made.error << '\n';
+            return 2;
+        }
+    }
     if (const auto missing = zembra::missingProgramFolder(folder)) {
         std::cerr << "zembra: " << *missing << '\n';
         return 2;

@@ -8,6 +8,9 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmo
 # What the window and end-to-end tests need: a virtual X display, a way to press keys, and a
 # private message bus for the power-control test.
 DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils dbus-daemon)
+# What building the Debian package and checking it take: dpkg-shlibdeps (dpkg-dev) and file for
+# the package's dependencies, desktop-file-validate, and man for the manual pages' warnings.
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils man-db)
 # clang and its runtime for the fuzz targets.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

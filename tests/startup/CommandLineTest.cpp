@@ -3,6 +3,7 @@
 #include "zembra/startup/CommandLine.h"
 
 #include "common/text/NativePath.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -34,23 +35,99 @@ TEST(CommandLine, ModesAndHome) {
     EXPECT_EQ(error, "unknown option: --scan");
 }
 
-TEST(CommandLine, ProgramFolderPrefersHomeThenEnvironmentThenExecutable) {
+// An installed layout: PREFIX/bin beside PREFIX/share/zembra.
+class ProgramFolderTest : public testing::Test {
+protected:
+    ProgramFolderTest() {
+        prefix.touch("bin/zembra");
+        prefix.touch("share/zembra/quarn.cfg");
+    }
+
+    zembra::ProgramFolder folderFor(const CommandLine& options, const char* zembraHome,
+                                    const std::string& executableFolder) const {
+        return zembra::programFolder(options,
+                                     {zembraHome, "/xdg/data", "/home/owner", executableFolder});
+    }
+
+    std::string bin() const { return (prefix / "bin").string(); }
+
+    testing_support::TempFolder prefix;
+};
+
+TEST_F(ProgramFolderTest, HomeThenEnvironmentThenUserCabinetThenExecutable) {
     CommandLine options;
-    EXPECT_EQ(zembra::programFolder(options, nullptr, "/opt/zembra/bin"), "/opt/zembra/bin");
-    EXPECT_EQ(zembra::programFolder(options, "", "/opt/zembra"), "/opt/zembra");
-    EXPECT_EQ(zembra::programFolder(options, "/env/cab//", "/opt"), "/env/cab");
+    const auto installed = folderFor(options, nullptr, bin());
+    EXPECT_EQ(installed.folder, "/xdg/data/zembra/cabinet");
+    EXPECT_TRUE(installed.userCabinet);
+    EXPECT_EQ(folderFor(options, "", bin() + "/").folder, "/xdg/data/zembra/cabinet");
+
+    // A named folder is never the one to create, even on an installed program.
+    const auto environment = folderFor(options, "/env/cab//", bin());
+    EXPECT_EQ(environment.folder, "/env/cab");
+    EXPECT_FALSE(environment.userCabinet);
     options.home = "/home/cab/";
-    EXPECT_EQ(zembra::programFolder(options, "/env/cab", "/opt"), "/home/cab");
+    const auto home = folderFor(options, "/env/cab", bin());
+    EXPECT_EQ(home.folder, "/home/cab");
+    EXPECT_FALSE(home.userCabinet);
     options.home = "/";
-    EXPECT_EQ(zembra::programFolder(options, nullptr, "/opt"), "/");
+    EXPECT_EQ(folderFor(options, nullptr, bin()).folder, "/");
+
+    // Not installed: the build tree, a folder of some other name, a prefix without defaults.
+    options.home.reset();
+    for (const std::string& folder : {std::string("/opt/zembra/bin/"), std::string("/opt/zembra"),
+                                      (prefix / "share").string()}) {
+        const auto own = folderFor(options, nullptr, folder);
+        EXPECT_EQ(own.folder, folder.ends_with('/') ? folder.substr(0, folder.size() - 1) : folder)
+            << folder;
+        EXPECT_FALSE(own.userCabinet) << folder;
+    }
+}
+
+TEST_F(ProgramFolderTest, CabinetBesideItsOwnCopyStaysItsOwnFolder) {
+    prefix.touch("bin/quarn.ini");
+    EXPECT_FALSE(zembra::runsInstalled(bin()));
+    EXPECT_EQ(folderFor(CommandLine{}, nullptr, bin()).folder, bin());
+}
+
+TEST_F(ProgramFolderTest, InstalledWithoutAnyHomeKeepsTheExecutableFolder) {
+    const auto folder = zembra::programFolder(CommandLine{}, {nullptr, nullptr, nullptr, bin()});
+    EXPECT_EQ(folder.folder, bin());
+    EXPECT_FALSE(folder.userCabinet);
+}
+
+TEST(UserCabinetFolder, XdgDataHomeWhenAbsoluteElseHome) {
+    struct Row {
+        const char* xdg;
+        const char* home;
+        std::optional<std::string> expected;
+    };
+    const Row rows[] = {
+        {"/data", "/home/a", "/data/zembra/cabinet"},
+        {"/data/", "/home/a", "/data/zembra/cabinet"},
+        {nullptr, "/home/a", "/home/a/.local/share/zembra/cabinet"},
+        {"", "/home/a/", "/home/a/.local/share/zembra/cabinet"},
+        {"relative/data", "/home/a", "/home/a/.local/share/zembra/cabinet"},
+        {nullptr, "/", "/.local/share/zembra/cabinet"},
+        {"/", nullptr, "/zembra/cabinet"},
+        {nullptr, "", std::nullopt},
+        {"data", "home", std::nullopt},
+        {nullptr, nullptr, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(zembra::userCabinetFolder(row.xdg, row.home), row.expected)
+            << (row.xdg ? row.xdg : "(unset)") << " " << (row.home ? row.home : "(unset)");
+    }
 }
 
 TEST(CommandLine, ABackslashInTheFolderAsTypedIsPartOfItsName) {
     CommandLine options;
     options.home = "/media/cab\\2026\\";
-    for (const std::string& folder : {zembra::programFolder(options, nullptr, "/opt"),
-                                      zembra::programFolder({}, "/media/cab\\2026\\", "/opt"),
-                                      zembra::programFolder({}, nullptr, "/media/cab\\2026\\")}) {
+    const auto folderOf = [](const CommandLine& o, const char* home, const char* exe) {
+        return zembra::programFolder(o, {home, nullptr, nullptr, exe}).folder;
+    };
+    for (const std::string& folder :
+         {folderOf(options, nullptr, "/opt"), folderOf({}, "/media/cab\\2026\\", "/opt"),
+          folderOf({}, nullptr, "/media/cab\\2026\\")}) {
         // The stored files' backslashes still become separators after it.
         EXPECT_EQ(common::nativePathText(folder + "\\zbthemes\\neon\\skin.ini"),
                   "/media/cab\\2026\\/zbthemes/neon/skin.ini");

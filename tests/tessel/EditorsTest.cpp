@@ -160,8 +160,8 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
 
     open.dialogs.colour.reset(); // cancelled: the colour stays
     scheme->cmdHigh()->click();
-    EXPECT_EQ(open.dialogs.lastInitialColour, common::colourFromNumber(13123832));
-    EXPECT_EQ(scheme->scheme().highColour, 13123832);
+    EXPECT_EQ(open.dialogs.lastInitialColour, common::colourFromNumber(16730104));
+    EXPECT_EQ(scheme->scheme().highColour, 16730104);
     open.dialogs.colour = QColor(0, 0, 255);
     scheme->cmdHigh()->click();
     EXPECT_EQ(scheme->scheme().highColour, 0xFF0000);
@@ -173,13 +173,13 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
     open.dialogs.font = serif;
     scheme->cmdFontStyle()->click();
     // The preview changes only when the scheme is saved.
-    EXPECT_EQ(open.window.document().scheme.highColour, 13123832);
+    EXPECT_EQ(open.window.document().scheme.highColour, 16730104);
 
     // With a layout change not yet saved, saving the scheme keeps it.
     open.window.openEditor(Element::Snap);
     open.window.pictureEditor(Element::Snap)->hsBar(3)->setValue(1500);
     scheme->cmdSave()->click();
-    EXPECT_EQ(open.folder.read("scheme.cfg"), "\"DejaVu Serif\",14,0,16768150,16711680\r\n");
+    EXPECT_EQ(open.folder.read("scheme.cfg"), "\"DejaVu Serif\",14,2229776,16768150,16711680\r\n");
     EXPECT_EQ(open.window.document().scheme.fontName, "DejaVu Serif");
     EXPECT_EQ(open.window.document().layout.snap.top, 1500);
     EXPECT_EQ(open.window.navLabels()[0]->palette().color(QPalette::WindowText), QColor(0, 0, 255));

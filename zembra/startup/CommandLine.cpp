@@ -3,6 +3,8 @@
 
 #include "common/text/NativePath.h"
 
+#include <filesystem>
+
 namespace zembra {
 namespace {
 
@@ -13,6 +15,15 @@ std::string withoutTrailingSeparator(std::string folder) {
         folder.pop_back();
     }
     return common::programPathOfNative(folder);
+}
+
+/// `base` (an absolute folder) followed by `rest` (which starts with a separator).
+std::string joined(const std::string& base, const char* rest) {
+    std::string folder = withoutTrailingSeparator(base);
+    if (folder == "/") {
+        folder.clear();
+    }
+    return folder + rest;
 }
 
 } // namespace
@@ -54,14 +65,13 @@ std::string usageText() {
     return "Usage: zembra [--home DIR] [--rescan]\n"
            "\n"
            "The front-end of an arcade cabinet. Without options it starts the browser on the\n"
-           "cabinet in the program folder (the folder of this executable).\n"
+           "cabinet in the program folder: the folder of this executable, or, for an installed\n"
+           "zembra, $XDG_DATA_HOME/zembra/cabinet (~/.local/share/zembra/cabinet), created\n"
+           "with a starter quarn.ini on first start.\n"
            "\n"
            "  --home DIR   use DIR as the program folder (also: ZEMBRA_HOME=DIR)\n"
            "  --rescan     scan every configured ROM folder against gamelist.lst, rewrite\n"
-           "               the list files, print what was found and exit; no window opens.\n"
-           "               Exit status 0: every list rewritten; 1: a ROM folder could not be\n"
-           "               read or a list not saved (its old file stays); 2: quarn.ini or\n"
-           "               gamelist.lst cannot be used (nothing is touched)\n"
+           "               the list files, print what was found and exit; no window opens\n"
            "  --help       show this text\n"
            "  --version    show the version\n"
            "\n"
@@ -69,15 +79,41 @@ std::string usageText() {
            "ZEMBRA_OPENER=PROGRAM opens them with PROGRAM instead.\n";
 }
 
-std::string programFolder(const CommandLine& options, const char* environmentHome,
-                          const std::string& executableFolder) {
+ProgramFolder programFolder(const CommandLine& options, const StartPlace& place) {
     if (options.home) {
-        return withoutTrailingSeparator(*options.home);
+        return {withoutTrailingSeparator(*options.home)};
     }
-    if (environmentHome != nullptr && *environmentHome != '\0') {
-        return withoutTrailingSeparator(environmentHome);
+    if (place.zembraHome != nullptr && *place.zembraHome != '\0') {
+        return {withoutTrailingSeparator(place.zembraHome)};
     }
-    return withoutTrailingSeparator(executableFolder);
+    if (runsInstalled(place.executableFolder)) {
+        if (auto cabinet = userCabinetFolder(place.xdgDataHome, place.userHome)) {
+            return {*cabinet, true};
+        }
+    }
+    return {withoutTrailingSeparator(place.executableFolder)};
+}
+
+bool runsInstalled(const std::string& executableFolder) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::path(executableFolder).lexically_normal();
+    if (!folder.has_filename()) {
+        folder = folder.parent_path(); // "/usr/bin/" names the same folder as "/usr/bin"
+    }
+    std::error_code ec;
+    return folder.filename() == "bin" &&
+           fs::is_directory(folder.parent_path() / "share" / "zembra", ec) &&
+           !fs::exists(folder / "quarn.ini", ec);
+}
+
+std::optional<std::string> userCabinetFolder(const char* xdgDataHome, const char* userHome) {
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
+        return joined(xdgDataHome, "/zembra/cabinet");
+    }
+    if (userHome != nullptr && userHome[0] == '/') {
+        return joined(userHome, "/.local/share/zembra/cabinet");
+    }
+    return std::nullopt;
 }
 
 } // namespace zembra

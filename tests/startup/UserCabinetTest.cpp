@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The user's own cabinet: made once from the starter, never over a cabinet that is there.
+#include "zembra/startup/UserCabinet.h"
+
+#include "tests/support/TempFolder.h"
+#include "zembra/startup/EmulatorConfig.h"
+#include "zembra/startup/StartChecks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::TempFolder;
+
+class UserCabinetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        starter.write("quarn.ini.in", "Path=@CABINET@roms/ twice @CABINET@\r\n");
+        starter.touch("gamelist.lst");
+        starter.write("roms/README.txt", "zips here");
+    }
+
+    zembra::NewCabinet create(const std::string& folder) const {
+        return zembra::createUserCabinet(folder, starter.text());
+    }
+
+    TempFolder starter;
+    TempFolder data;
+};
+
+TEST_F(UserCabinetTest, MissingFolderIsMadeWithTheCabinetFilledIn) {
+    const std::string cabinet = (data / "zembra/cabinet").string();
+    const auto made = create(cabinet);
+    ASSERT_FALSE(made.error) << *made.error;
+    EXPECT_EQ(testing_support::readFile(data / "zembra/cabinet/quarn.ini"),
+              "Path=" + cabinet + "/roms/ twice " + cabinet + "/\r\n");
+    EXPECT_FALSE(data.exists("zembra/cabinet/quarn.ini.in"));
+    EXPECT_TRUE(data.exists("zembra/cabinet/gamelist.lst"));
+    EXPECT_EQ(data.read("zembra/cabinet/roms/README.txt"), "zips here");
+    ASSERT_EQ(made.notes.size(), 1u);
+    EXPECT_NE(made.notes[0].find("made a new cabinet in " + cabinet + "/"), std::string::npos);
+}
+
+TEST_F(UserCabinetTest, CabinetThatIsThereIsLeftAsItIs) {
+    struct Row {
+        const char* name;
+        const char* file; ///< what the folder holds
+    };
+    for (const Row row : {Row{"quarn.ini", "quarn.ini"}, Row{"list", "gamelist.lst"}}) {
+        TempFolder cabinet;
+        cabinet.write(row.file, "mine");
+        const auto made = create(cabinet.text());
+        EXPECT_FALSE(made.error) << row.name;
+        EXPECT_TRUE(made.notes.empty()) << row.name;
+        EXPECT_EQ(cabinet.read(row.file), "mine") << row.name;
+        EXPECT_FALSE(cabinet.exists("roms/README.txt")) << row.name;
+    }
+}
+
+TEST_F(UserCabinetTest, EmptyFolderIsFilledWithoutReplacingWhatItHolds) {
+    TempFolder cabinet;
+    cabinet.write("roms/README.txt", "my notes");
+    const auto made = create(cabinet.text() + "/");
+    ASSERT_FALSE(made.error) << *made.error;
+    EXPECT_EQ(cabinet.read("roms/README.txt"), "my notes");
+    EXPECT_EQ(cabinet.read("quarn.ini"),
+              "Path=" + cabinet.text() + "/roms/ twice " + cabinet.text() + "/\r\n");
+}
+
+TEST_F(UserCabinetTest, WhatCannotBeMadeIsSaid) {
+    data.write("file", "a file, not a folder");
+    const auto underFile = create((data / "file/cabinet").string());
+    ASSERT_TRUE(underFile.error);
+    EXPECT_NE(
+        underFile.error->find("cannot create the cabinet " + (data / "file/cabinet").string()),
+        std::string::npos);
+
+    const auto noStarter =
+        zembra::createUserCabinet((data / "cab").string(), (data / "nowhere").string());
+    ASSERT_TRUE(noStarter.error);
+    EXPECT_NE(
+        noStarter.error->find("the starter cabinet " + (data / "nowhere").string() + " is missing"),
+        std::string::npos);
+    EXPECT_FALSE(data.exists("cab"));
+}
+
+// The starter the build lays out beside the program, as an owner's first start gets it.
+TEST(InstalledStarter, MakesACabinetThatStartsOnItsOwnRomFolder) {
+    TempFolder home;
+    const std::string cabinet = (home / ".local/share/zembra/cabinet").string();
+    const auto made =
+        zembra::createUserCabinet(cabinet, std::string(ZEMBRA_TEST_DEFAULTS_DIR) + "/starter");
+    ASSERT_FALSE(made.error) << *made.error;
+    EXPECT_EQ(zembra::checkCabinet(cabinet), std::nullopt);
+    zembra::EmulatorConfig config;
+    ASSERT_FALSE(zembra::OpenINI(cabinet, config));
+    EXPECT_EQ(config.pathRomPrefix[1], cabinet + "/roms/");
+    EXPECT_EQ(config.pathArtDir[1], cabinet + "/artwork/");
+    EXPECT_EQ(config.pathOptions[1], "-rompath " + cabinet + "/roms -skip_gameinfo");
+    for (int path = 2; path <= 20; ++path) {
+        EXPECT_EQ(config.pathRomPrefix[path], "") << path;
+    }
+    EXPECT_EQ(config.impactDir, "");
+    EXPECT_FALSE(config.powerOffOnExit);
+}
+
+} // namespace
