@@ -108,9 +108,10 @@ NewCabinet createUserCabinet(const std::string& folder, const std::string& start
         result.error = "cannot read the starter cabinet " + starter + ": " + ec.message();
         return result;
     }
-    result.notes.push_back("made a new cabinet in " + cabinetText +
-                           ": name your ROM folders in its quarn.ini and your games in its "
-                           "gamelist.lst");
+    result.notes.push_back(
+        "made a new cabinet in " + cabinetText +
+        ": put your ROM sets in its roms folder (or name your ROM folders in its "
+        "quarn.ini) and add the games its gamelist.lst lacks");
     return result;
 }
 
