@@ -4,18 +4,27 @@
 
 #include "zembra/platform/MediaPlayer.h"
 
-struct mpv_handle;
+#include <memory>
+#include <string>
 
 namespace zembra {
 
-/// Audio goes to PipeWire, PulseAudio or ALSA, whichever answers, and to a null output on a
-/// machine without sound, so everything runs there too. Video, when a parent widget is given,
-/// is drawn into it.
+struct MpvApi;
+
+/// Audio goes to PipeWire, PulseAudio or ALSA, whichever the machine offers, and to a null
+/// output on a machine without sound, so everything runs there too. Video, when a parent widget
+/// is given, is drawn into it. Every call only queues its work for mpv's own thread, so the
+/// window never waits for a sound; the changes of the play state come back through the event
+/// loop. Without libmpv every play() ends at once, as a file that does not play.
 class MpvMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 
 public:
+    /// Loads libmpv for itself; the program's players share one through factory().
     explicit MpvMediaPlayer(QWidget* videoParent = nullptr);
+    /// Plays through `api` (none: nothing plays) to the outputs in `audioOutputs` (mpv's list).
+    MpvMediaPlayer(QWidget* videoParent, std::shared_ptr<const MpvApi> api,
+                   const std::string& audioOutputs);
     ~MpvMediaPlayer() override;
 
     void setFileName(const QString& file) override;
@@ -27,7 +36,8 @@ public:
     int volume() const override;
     void setVolume(int volume) override;
 
-    /// The factory the program uses.
+    /// The factory the program uses: libmpv is loaded, and the audio outputs chosen, when it
+    /// makes its first player.
     static MediaPlayerFactory factory();
 
 private:
