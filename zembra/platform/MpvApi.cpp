@@ -22,7 +22,8 @@ bool find(void* library, const char* name, Function& slot, std::string& error) {
 std::shared_ptr<const MpvApi> MpvApi::load(std::string& error, const char* library) {
     // Never closed: mpv's threads and the libraries it loads stay until the program ends, and
     // a second player finds it loaded already.
-    void* handle = ::dlopen(library, RTLD_NOW | RTLD_LOCAL);
+    // Lazily bound: of the thousands of functions its libraries offer, few are ever called.
+    void* handle = ::dlopen(library, RTLD_LAZY | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = ::dlerror();
         error = why != nullptr ? why : "libmpv cannot be loaded";

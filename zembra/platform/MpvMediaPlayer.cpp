@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -350,25 +351,49 @@ struct MpvMediaPlayer::Impl {
 
 namespace {
 
-/// libmpv and the audio outputs, found once by the first player the program makes.
+/// libmpv and the audio outputs, found once for all the players of the program.
 struct SharedMpv {
     bool looked = false;
     std::shared_ptr<const MpvApi> api;
+    std::string error;
     std::string audioOutputs;
+    // Loads libmpv while the program starts, so that the first player does not wait the
+    // whole time it takes to load it and the libraries it needs.
+    std::thread loader;
+
+    SharedMpv() = default;
+    SharedMpv(const SharedMpv&) = delete;
+    SharedMpv& operator=(const SharedMpv&) = delete;
+    ~SharedMpv() {
+        if (loader.joinable()) {
+            loader.join();
+        }
+    }
+
+    void load() {
+        api = MpvApi::load(error);
+        audioOutputs = audioOutputList(findAudioServers(std::getenv("XDG_RUNTIME_DIR"),
+                                                        std::getenv("PIPEWIRE_REMOTE"),
+                                                        std::getenv("PULSE_SERVER")));
+    }
+
+    void startLoading() {
+        loader = std::thread([this] { load(); });
+    }
 
     void find() {
         if (std::exchange(looked, true)) {
             return;
         }
-        std::string error;
-        api = MpvApi::load(error);
+        if (loader.joinable()) {
+            loader.join();
+        } else {
+            load();
+        }
         if (api == nullptr) {
             // Said once: every player of the program stays silent.
             qWarning("zembra: no sound or video: %s", error.c_str());
         }
-        audioOutputs = audioOutputList(findAudioServers(std::getenv("XDG_RUNTIME_DIR"),
-                                                        std::getenv("PIPEWIRE_REMOTE"),
-                                                        std::getenv("PULSE_SERVER")));
     }
 };
 
@@ -464,9 +489,9 @@ void MpvMediaPlayer::setVolume(int volume) {
 }
 
 MediaPlayerFactory MpvMediaPlayer::factory() {
-    // libmpv is loaded when the first player is made, not before: a run that plays nothing
-    // never loads it.
+    // Only the windows make a factory: the commands without windows never load libmpv.
     auto shared = std::make_shared<SharedMpv>();
+    shared->startLoading();
     return [shared](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
         shared->find();
         return std::make_unique<MpvMediaPlayer>(videoParent, shared->api, shared->audioOutputs);

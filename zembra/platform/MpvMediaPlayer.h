@@ -36,8 +36,9 @@ public:
     int volume() const override;
     void setVolume(int volume) override;
 
-    /// The factory the program uses: libmpv is loaded, and the audio outputs chosen, when it
-    /// makes its first player.
+    /// The factory the program uses. It starts loading libmpv on a thread of its own at once;
+    /// its first player waits for the rest, says once when libmpv is missing, and every player
+    /// shares the library and the audio outputs chosen then.
     static MediaPlayerFactory factory();
 
 private:
