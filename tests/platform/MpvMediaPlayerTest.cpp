@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QThread>
 #include <QWidget>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
@@ -209,6 +210,29 @@ TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
         EXPECT_EQ(changes, expected) << row;
         EXPECT_EQ(player.fileName(), path("short.wav")) << row;
     }
+}
+
+TEST_F(MpvMediaPlayerTest, PlayersOfOneFactoryEachPlayToTheirEnd) {
+    // The first sound player takes over the mpv started while libmpv loaded, the others start
+    // their own; the factory may go before its players, or without making any.
+    { auto unused = MpvMediaPlayer::factory(); }
+    std::vector<std::unique_ptr<MediaPlayer>> players;
+    {
+        auto factory = MpvMediaPlayer::factory();
+        for (int i = 0; i < 3; ++i)
+            players.push_back(factory(nullptr));
+    }
+    for (auto& player : players) {
+        record(*player);
+        player->setFileName(path("short.wav"));
+        player->play();
+    }
+    ASSERT_TRUE(waitUntil([&] { return changes.size() >= 6; }));
+    linger(50);
+    EXPECT_EQ(std::count(changes.begin(), changes.end(), std::pair{2, 0}), 3);
+    EXPECT_EQ(changes.size(), 6u);
+    for (auto& player : players)
+        EXPECT_EQ(player->fileName(), path("short.wav"));
 }
 
 TEST_F(MpvMediaPlayerTest, WithoutLibmpvEveryPlayStillEnds) {

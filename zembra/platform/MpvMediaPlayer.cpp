@@ -2,8 +2,8 @@
 // The media player element on libmpv: one file at a time, sound only or drawn into a widget.
 #include "zembra/platform/MpvMediaPlayer.h"
 
-#include "zembra/platform/AudioOutputs.h"
 #include "zembra/platform/MpvApi.h"
+#include "zembra/platform/MpvLibrary.h"
 #include "zembra/platform/VideoWatch.h"
 
 #include <QByteArray>
@@ -23,20 +23,14 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <system_error>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
 namespace zembra {
 
 namespace {
-
-// The GPU first (through EGL into the X window; named, so that mpv takes a software renderer
-// too, as on a bare X server or Xvfb, and never tries to take the screen over by DRM), plain X
-// drawing where EGL is missing, and nothing at all rather than a window of mpv's own.
-constexpr const char* kVideoOutputs = "gpu,x11,null";
-constexpr const char* kGpuContext = "x11egl";
 
 // The program's volume is in hundredths of a decibel below full volume. mpv's volume is a
 // cubic curve (amplitude = (volume / 100)^3), so the gain's cube root gives the same loudness.
@@ -108,12 +102,6 @@ struct MpvMediaPlayer::Impl {
         }
         QMetaObject::invokeMethod(
             impl->owner, [impl] { impl->drain(); }, Qt::QueuedConnection);
-    }
-
-    void setOption(const char* option, const char* value) {
-        if (api->setOptionString(mpv, option, value) < 0) {
-            qWarning("zembra: mpv does not take %s=%s", option, value);
-        }
     }
 
     // Changes of the state are told from the event loop, in the order they happened, so that a
@@ -265,62 +253,30 @@ struct MpvMediaPlayer::Impl {
         }
     }
 
-    void create(QWidget* parent, const std::string& audioOutputs) {
+    // Takes over `started` (an mpv started for a sound player), or starts one of its own.
+    void create(QWidget* parent, const std::string& audioOutputs, mpv_handle* started) {
         if (api == nullptr) {
             return;
         }
         WId window = 0;
-        // mpv refuses to start unless numbers are written the C way; Qt may have set the
-        // locale from the environment.
-        std::setlocale(LC_NUMERIC, "C");
-        mpv = api->create();
-        if (mpv == nullptr) {
-            qWarning("zembra: cannot start mpv; nothing will play");
-            return;
-        }
-        // Nothing of a user's own mpv set-up, and mpv never answers keys, clicks or the mouse
-        // itself: the front-end does.
-        setOption("config", "no");
-        setOption("load-scripts", "no");
-        setOption("ytdl", "no");
-        setOption("terminal", "no");
-        setOption("input-default-bindings", "no");
-        setOption("input-vo-keyboard", "no");
-        setOption("input-cursor", "no");
-        setOption("cursor-autohide", "no");
-        setOption("osc", "no");
-        setOption("osd-level", "0");
-        // Stays alive between files, and a file is gone from mpv when it ends.
-        setOption("idle", "yes");
-        setOption("keep-open", "no");
-        setOption("pause", "yes");
-        // Chosen once for the program from the servers the machine offers, so that no sound
-        // goes looking for a server that is not there.
-        setOption("ao", audioOutputs.c_str());
-        setOption("audio-client-name", "zembra");
-        // A cover picture in a music file is no video.
-        setOption("audio-display", "no");
-        if (parent == nullptr) {
-            // Sound players never open a window.
-            setOption("vid", "no");
-            setOption("vo", "null");
-        } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            parent->setAttribute(Qt::WA_NativeWindow);
-            window = parent->winId();
-            auto wid = static_cast<std::int64_t>(window);
-            api->setOption(mpv, "wid", MPV_FORMAT_INT64, &wid);
-            setOption("vo", kVideoOutputs);
-            setOption("gpu-context", kGpuContext);
+        if (started != nullptr) {
+            mpv = started;
         } else {
-            // Without X there is no window mpv could draw into (offscreen, Wayland): the
-            // sound plays and the video is decoded for nothing.
-            setOption("vo", "null");
-        }
-        if (api->initialize(mpv) < 0) {
-            qWarning("zembra: mpv does not start; nothing will play");
-            api->terminateDestroy(mpv);
-            mpv = nullptr;
-            return;
+            std::optional<std::int64_t> video;
+            if (parent != nullptr) {
+                // Without X there is no window mpv could draw into (offscreen, Wayland): the
+                // sound plays and the video is decoded for nothing.
+                video = 0;
+                if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+                    parent->setAttribute(Qt::WA_NativeWindow);
+                    window = parent->winId();
+                    video = static_cast<std::int64_t>(window);
+                }
+            }
+            mpv = startMpv(*api, audioOutputs, video);
+            if (mpv == nullptr) {
+                return;
+            }
         }
         sendVolume();
         api->setWakeupCallback(mpv, &Impl::wakeUp, this);
@@ -349,70 +305,22 @@ struct MpvMediaPlayer::Impl {
     }
 };
 
-namespace {
-
-/// libmpv and the audio outputs, found once for all the players of the program.
-struct SharedMpv {
-    bool looked = false;
-    std::shared_ptr<const MpvApi> api;
-    std::string error;
-    std::string audioOutputs;
-    // Loads libmpv while the program starts, so that the first player does not wait the
-    // whole time it takes to load it and the libraries it needs.
-    std::thread loader;
-
-    SharedMpv() = default;
-    SharedMpv(const SharedMpv&) = delete;
-    SharedMpv& operator=(const SharedMpv&) = delete;
-    ~SharedMpv() {
-        if (loader.joinable()) {
-            loader.join();
-        }
-    }
-
-    void load() {
-        api = MpvApi::load(error);
-        audioOutputs = audioOutputList(findAudioServers(std::getenv("XDG_RUNTIME_DIR"),
-                                                        std::getenv("PIPEWIRE_REMOTE"),
-                                                        std::getenv("PULSE_SERVER")));
-    }
-
-    void startLoading() {
-        loader = std::thread([this] { load(); });
-    }
-
-    void find() {
-        if (std::exchange(looked, true)) {
-            return;
-        }
-        if (loader.joinable()) {
-            loader.join();
-        } else {
-            load();
-        }
-        if (api == nullptr) {
-            // Said once: every player of the program stays silent.
-            qWarning("zembra: no sound or video: %s", error.c_str());
-        }
-    }
-};
-
-} // namespace
-
 MpvMediaPlayer::MpvMediaPlayer(QWidget* videoParent) : impl_(std::make_unique<Impl>()) {
-    SharedMpv shared;
-    shared.find();
+    MpvLibrary library;
+    library.find();
     impl_->owner = this;
-    impl_->api = std::move(shared.api);
-    impl_->create(videoParent, shared.audioOutputs);
+    impl_->api = library.api();
+    std::setlocale(LC_NUMERIC, "C");
+    impl_->create(videoParent, library.audioOutputs(), nullptr);
 }
 
 MpvMediaPlayer::MpvMediaPlayer(QWidget* videoParent, std::shared_ptr<const MpvApi> api,
-                               const std::string& audioOutputs)
+                               const std::string& audioOutputs, mpv_handle* started)
     : impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
     impl_->api = std::move(api);
-    impl_->create(videoParent, audioOutputs);
+    std::setlocale(LC_NUMERIC, "C");
+    impl_->create(videoParent, audioOutputs, started);
 }
 
 MpvMediaPlayer::~MpvMediaPlayer() {
@@ -490,11 +398,13 @@ void MpvMediaPlayer::setVolume(int volume) {
 
 MediaPlayerFactory MpvMediaPlayer::factory() {
     // Only the windows make a factory: the commands without windows never load libmpv.
-    auto shared = std::make_shared<SharedMpv>();
-    shared->startLoading();
-    return [shared](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
-        shared->find();
-        return std::make_unique<MpvMediaPlayer>(videoParent, shared->api, shared->audioOutputs);
+    auto library = std::make_shared<MpvLibrary>();
+    library->startLoading();
+    return [library](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
+        library->find();
+        return std::make_unique<MpvMediaPlayer>(
+            videoParent, library->api(), library->audioOutputs(),
+            videoParent == nullptr ? library->takeSpare() : nullptr);
     };
 }
 

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+struct mpv_handle;
+
 namespace zembra {
 
 struct MpvApi;
@@ -23,8 +25,10 @@ public:
     /// Loads libmpv for itself; the program's players share one through factory().
     explicit MpvMediaPlayer(QWidget* videoParent = nullptr);
     /// Plays through `api` (none: nothing plays) to the outputs in `audioOutputs` (mpv's list).
+    /// A sound player may be handed an mpv `started` with a sound player's options already,
+    /// which it takes over.
     MpvMediaPlayer(QWidget* videoParent, std::shared_ptr<const MpvApi> api,
-                   const std::string& audioOutputs);
+                   const std::string& audioOutputs, mpv_handle* started = nullptr);
     ~MpvMediaPlayer() override;
 
     void setFileName(const QString& file) override;
