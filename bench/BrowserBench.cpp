@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Browser benchmarks on the real windows (offscreen, 1920 x 1080): start-up to the first full
 // drawing of the list, a held key's moves with cold and with prefetched artwork, and memory.
+#include "bench/PhotoLike.h"
 #include "tests/fakes/FakeDisplayMode.h"
 #include "tests/fakes/FakeJoystick.h"
 #include "tests/fakes/FakeKeyInjector.h"
@@ -13,8 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -24,6 +23,7 @@
 #include <string>
 
 namespace fs = std::filesystem;
+using zembra::bench::photoLike;
 
 namespace {
 
@@ -40,30 +40,6 @@ std::string gameName(int i) {
     char name[16];
     std::snprintf(name, sizeof name, "g%04d", i);
     return name;
-}
-
-/// A photo-like picture: smooth gradients under fine noise, so it compresses like a real
-/// screenshot or photograph does, not like a flat test card.
-QImage photoLike(QSize size, int seed) {
-    QImage image(size, QImage::Format_RGB32);
-    QRandomGenerator random(static_cast<quint32>(seed));
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, size.width(), size.height());
-    gradient.setColorAt(0, QColor::fromHsv(seed * 37 % 360, 200, 220));
-    gradient.setColorAt(1, QColor::fromHsv(seed * 91 % 360, 160, 60));
-    painter.fillRect(image.rect(), gradient);
-    painter.end();
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int noise = static_cast<int>(random.bounded(24)) - 12;
-            const QRgb p = line[x];
-            line[x] =
-                qRgb(std::clamp(qRed(p) + noise, 0, 255), std::clamp(qGreen(p) + noise, 0, 255),
-                     std::clamp(qBlue(p) + noise, 0, 255));
-        }
-    }
-    return image;
 }
 
 /// 26 emulator paths and the extras, 4000 games each; artwork for the first games of path 1.

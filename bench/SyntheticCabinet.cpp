@@ -23,33 +23,6 @@ namespace fs = std::filesystem;
 namespace zembra::bench {
 namespace {
 
-/// One scanned folder: where it lies under the cabinet root and the extension the scan tests.
-struct RomFolder {
-    std::string_view disk;
-    std::string_view extension;
-};
-
-/// Paths 1 to 20, then impact, modeler, both Ultra 64 builds, Visual Pinball, S11 and Daphne,
-/// laid out as the scan expects to find them under each configured folder.
-std::array<RomFolder, kScannedFolders> romFolders() {
-    static constexpr std::array<std::string_view, 20> kPaths = {
-        "path01", "path02", "path03", "path04", "path05", "path06", "path07",
-        "path08", "path09", "path10", "path11", "path12", "path13", "path14",
-        "path15", "path16", "path17", "path18", "path19", "path20"};
-    std::array<RomFolder, kScannedFolders> folders;
-    for (std::size_t i = 0; i < kPaths.size(); ++i) {
-        folders[i] = {kPaths[i], ".zip"};
-    }
-    folders[20] = {"impact/roms", ".zip"};
-    folders[21] = {"modeler/roms", ".zip"};
-    folders[22] = {"ki/roms", ".img"};
-    folders[23] = {"ki2/roms", ".img"};
-    folders[24] = {"vp/tables", ".vpt"};
-    folders[25] = {"s11/roms", ".zip"};
-    folders[26] = {"daphne", ".txt"};
-    return folders;
-}
-
 [[noreturn]] void fail(const std::string& what, const fs::path& path) {
     throw fs::filesystem_error(what, path, std::error_code(errno, std::generic_category()));
 }
@@ -108,6 +81,25 @@ std::string listText(int path) {
 }
 
 } // namespace
+
+std::array<RomFolder, kScannedFolders> romFolders() {
+    static constexpr std::array<std::string_view, 20> kPaths = {
+        "path01", "path02", "path03", "path04", "path05", "path06", "path07",
+        "path08", "path09", "path10", "path11", "path12", "path13", "path14",
+        "path15", "path16", "path17", "path18", "path19", "path20"};
+    std::array<RomFolder, kScannedFolders> folders;
+    for (std::size_t i = 0; i < kPaths.size(); ++i) {
+        folders[i] = {kPaths[i], ".zip"};
+    }
+    folders[20] = {"impact/roms", ".zip"};
+    folders[21] = {"modeler/roms", ".zip"};
+    folders[22] = {"ki/roms", ".img"};
+    folders[23] = {"ki2/roms", ".img"};
+    folders[24] = {"vp/tables", ".vpt"};
+    folders[25] = {"s11/roms", ".zip"};
+    folders[26] = {"daphne", ".txt"};
+    return folders;
+}
 
 std::string catalogueName(int index) {
     static constexpr std::array<std::string_view, 16> kSyllables = {

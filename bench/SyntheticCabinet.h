@@ -4,8 +4,10 @@
 
 #include "zembra/startup/EmulatorConfig.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zembra::bench {
@@ -53,6 +55,16 @@ private:
     std::filesystem::path root_;
     double buildSeconds_ = 0;
 };
+
+/// One scanned folder: where it lies under the cabinet root and the extension the scan tests.
+struct RomFolder {
+    std::string_view disk;
+    std::string_view extension;
+};
+
+/// Paths 1 to 20, then Impact, Modeler, both Ultra 64 builds, Visual Pinball, S11 and Daphne,
+/// laid out as the scan expects to find them under each configured folder.
+std::array<RomFolder, kScannedFolders> romFolders();
 
 /// The set name of catalogue entry `index` (0-based); the same on every call.
 std::string catalogueName(int index);

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Zembra's entry point: options, the program folder, and the mode to run in.
+#include "zembra/browser/Main.h"
+
+#include "zembra/browser/FrameTrace.h"
 #include "zembra/platform/DisplayWait.h"
 #include "zembra/platform/Services.h"
 #include "zembra/startup/Application.h"
@@ -108,6 +111,12 @@ int main(int argc, char** argv) {
     zembra::Application app(
         folder,
         zembra::makeLinuxServices(opener != nullptr && *opener != '\0' ? opener : "xdg-open"));
+    if (const char* trace = std::getenv("ZEMBRA_TRACE"); trace != nullptr && *trace != '\0') {
+        QObject::connect(&app, &zembra::Application::browserLoaded, &app,
+                         [file = std::string(trace)](zembra::Main* browser) {
+                             new zembra::FrameTrace(*browser, file);
+                         });
+    }
     app.start();
     return QApplication::exec();
 }

@@ -17,6 +17,9 @@
 #include <condition_variable>
 #include <deque>
 #include <list>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <mutex>
 #include <thread>
 
@@ -28,6 +31,10 @@ constexpr int kWorkerCount = 2;
 constexpr int kBusyWorkerCount = 1;
 // Far beyond any artwork; a larger file is not a picture worth holding in memory.
 constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
+// A decode that holds less than this besides its result is not worth making room for.
+constexpr qsizetype kCountedDecodeBytes = 1024 * 1024;
+// Blocks from this size up are mapped on their own (see the constructor).
+constexpr int kOwnMappingBytes = 256 * 1024;
 
 struct Key {
     QString file;
@@ -59,40 +66,85 @@ QSize fitInside(QSize source, QSize target) {
     return fitted.expandedTo(QSize(1, 1));
 }
 
-/// Decodes `file` straight to the size it is shown at inside `target`. Readers that can scale
-/// while decoding (JPEG) then never build the full-size picture.
-QImage decode(const QString& file, QSize target) {
-    // The bytes are read first: Qt holds one lock for all readers while it picks a format, so
-    // a slow disk read inside it would stall every other worker's decode.
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxFileBytes)
-        return {};
-    QByteArray bytes = in.readAll();
-    in.close();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    QSize source = reader.size();
-    if (!source.isValid() || source.isEmpty())
-        return {};
-    // A rotated photo is turned after decoding, so its scaled size is asked for unturned.
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    if (turned)
-        source.transpose();
-    QSize fitted = fitInside(source, target);
-    if (turned)
-        fitted.transpose();
-    reader.setScaledSize(fitted);
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return {};
-    // Premultiplied 32-bit pictures are drawn by the raster engine without conversion.
-    const auto format =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (image.format() != format)
-        image.convertTo(format);
-    return image;
+/// One picture on its way from the file to the size it is shown at. Opening reads the file and
+/// its header, which tells how much memory the decode will hold; decoding then never keeps the
+/// full-size picture: readers that can scale while decoding (JPEG) never build it, the others
+/// (PNG, GIF) build it, scale it, and let it go before the result is kept.
+class Decode {
+public:
+    Decode(const QString& file, QSize target) {
+        // The bytes are read first: Qt holds one lock for all readers while it picks a
+        // format, so a slow disk read inside it would stall every other worker's decode.
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxFileBytes)
+            return;
+        bytes_ = in.readAll();
+        in.close();
+        buffer_.setBuffer(&bytes_);
+        buffer_.open(QIODevice::ReadOnly);
+        reader_.setDevice(&buffer_);
+        reader_.setAutoTransform(true);
+        QSize source = reader_.size();
+        if (!source.isValid() || source.isEmpty())
+            return;
+        // A rotated photo is turned after decoding, so its scaled size is asked for unturned.
+        const bool turned =
+            reader_.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        if (turned)
+            source.transpose();
+        fitted_ = fitInside(source, target);
+        if (turned)
+            fitted_.transpose();
+        const qsizetype result = qsizetype(fitted_.width()) * fitted_.height() * 4;
+        // JPEG decodes at the nearest eighth above the size asked for, at most twice as wide
+        // and high; the others decode the whole picture before it is scaled.
+        const qsizetype decoded = reader_.format() == "jpeg"
+                                      ? 4 * result
+                                      : qsizetype(source.width()) * source.height() * 4;
+        holds_ = bytes_.size() + decoded;
+        // Small pictures come and go within the allocator's own slack.
+        if (holds_ < kCountedDecodeBytes)
+            holds_ = 0;
+    }
+
+    /// The bytes this decode holds for a while besides its result; 0 when the file is no
+    /// picture or the amount is too small to matter.
+    qsizetype holds() const { return holds_; }
+
+    QImage run() {
+        if (fitted_.isEmpty())
+            return {};
+        reader_.setScaledSize(fitted_);
+        QImage image;
+        const bool read = reader_.read(&image);
+        // The file's bytes go before the conversion below needs memory of its own.
+        buffer_.close();
+        bytes_ = QByteArray();
+        if (!read || image.isNull())
+            return {};
+        // Premultiplied 32-bit pictures are drawn by the raster engine without conversion.
+        const auto format =
+            image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+        if (image.format() != format)
+            image.convertTo(format);
+        return image;
+    }
+
+private:
+    QByteArray bytes_;
+    QBuffer buffer_;
+    QImageReader reader_;
+    QSize fitted_;
+    qsizetype holds_ = 0;
+};
+
+/// Gives the memory of a burst of decodes back to the system. Freed pictures would otherwise
+/// stay with the allocator (each worker has a heap of its own), and the program would keep its
+/// largest size for good.
+void giveMemoryBack() {
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
 }
 
 } // namespace
@@ -134,6 +186,8 @@ struct PictureLoader::Impl {
     mutable std::list<CacheEntry> lru;
     mutable QHash<Key, std::list<CacheEntry>::iterator> index;
     qsizetype bytes = 0;
+    // What the decodes under way hold besides their results; it counts against the limit too.
+    qsizetype decodingBytes = 0;
 
     std::vector<std::thread> workers;
 
@@ -166,6 +220,18 @@ struct PictureLoader::Impl {
         lru.push_front({key, image});
         index.insert(key, lru.begin());
         bytes += size;
+    }
+
+    /// Makes room for a decode that will hold `held` bytes. The oldest pictures go first, but
+    /// decoding never takes the cache below half its limit: without pictures to show, the
+    /// memory saved would buy nothing.
+    void reserve(qsizetype held) {
+        decodingBytes += held;
+        while (!lru.empty() && bytes + decodingBytes > limit && bytes > limit / 2) {
+            bytes -= lru.back().image.sizeInBytes();
+            index.remove(lru.back().key);
+            lru.pop_back();
+        }
     }
 
     bool idle() const {
@@ -222,14 +288,25 @@ struct PictureLoader::Impl {
             decoding.insert(task.key, std::move(task.waiters));
             ++running;
             lock.unlock();
-            QImage image = decode(task.key.file, task.key.size);
+            Decode decode(task.key.file, task.key.size);
             lock.lock();
+            const qsizetype held = decode.holds();
+            reserve(held);
+            lock.unlock();
+            QImage image = decode.run();
+            lock.lock();
+            decodingBytes -= held;
             --running;
             store(task.key, image);
             finish({task.key, std::move(image), decoding.take(task.key), true});
             // A worker held back by the busy limit may start now.
             workCv.notify_all();
             idleCv.notify_all();
+            if (running == 0 && pending.empty() && prefetches.empty()) {
+                lock.unlock();
+                giveMemoryBack();
+                lock.lock();
+            }
         }
     }
 
@@ -262,6 +339,12 @@ PictureLoader::PictureLoader(qsizetype cacheBytes, QObject* parent)
     : QObject(parent), impl_(std::make_unique<Impl>()) {
     impl_->owner = this;
     impl_->limit = std::max<qsizetype>(0, cacheBytes);
+#ifdef __GLIBC__
+    // Large blocks (a decoded picture, a file's bytes) are mapped on their own and go back to
+    // the system when freed. Left to itself the allocator raises this threshold after the
+    // first large block is freed and keeps every later one in its heaps.
+    ::mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
+#endif
     impl_->workers.reserve(kWorkerCount);
     for (int i = 0; i < kWorkerCount; ++i)
         impl_->workers.emplace_back([impl = impl_.get()] { impl->work(); });

@@ -17,7 +17,10 @@ class PictureElement;
 /// One loader serves every picture element of a program. Decoding runs on worker threads
 /// (one while a key is held, two when idle) so the window thread only paints; the newest
 /// request of an element wins and older ones are dropped. Decoded images are kept, scaled to
-/// the size they are shown at, in a cache bounded in bytes (least recently used go first).
+/// the size they are shown at, in a cache bounded in bytes (least recently used go first); the
+/// memory a large decode holds while it runs (the file's bytes, a full-size picture before
+/// scaling) counts against the same bound, down to half the cache. Memory freed after a burst of
+/// decodes goes back to the system.
 /// All signals and callbacks arrive on the thread the loader was created on.
 class PictureLoader : public QObject {
     Q_OBJECT

@@ -4,12 +4,14 @@
 
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
+#include "zembra/platform/MpvApi.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
 #include <QWidget>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
@@ -163,6 +165,94 @@ TEST_F(MpvMediaPlayerTest, TheEndOfAReplacedFileDoesNotStopTheNextOne) {
     player.play();
     linger(1000);
     EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}, {0, 2}, {2, 0}, {0, 2}}));
+}
+
+TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
+    // The browser names its sound again before every play; a name set again while the file
+    // waits at its beginning must not leave it waiting for ever, whatever came before.
+    // Each row leaves the player in another state; the first name set again ends a play or a
+    // pause it left.
+    const std::vector<std::pair<std::function<void(MediaPlayer&)>, Changes>> rows{
+        {[](MediaPlayer&) {}, {}},
+        {[](MediaPlayer& p) {
+             p.play();
+             p.stop();
+         },
+         {}},
+        {[](MediaPlayer& p) {
+             p.play();
+             p.pause();
+         },
+         {{1, 0}}},
+        {[this](MediaPlayer& p) {
+             p.setFileName(path("long.wav"));
+             p.play();
+         },
+         {{2, 0}}},
+        {[this](MediaPlayer& p) { p.setFileName(path("text.mp3")); }, {}},
+    };
+    for (size_t row = 0; row < rows.size(); ++row) {
+        MpvMediaPlayer player;
+        record(player);
+        player.setFileName(path("short.wav"));
+        rows[row].first(player);
+        linger(100);
+        changes.clear();
+        Changes expected = rows[row].second;
+        for (int round = 0; round < 3; ++round) {
+            player.setFileName(path("short.wav"));
+            player.setFileName(path("short.wav"));
+            player.play();
+            expected.insert(expected.end(), {{0, 2}, {2, 0}});
+            ASSERT_TRUE(waitUntil([&] { return changes.size() >= expected.size(); }))
+                << "row " << row << ", round " << round;
+        }
+        EXPECT_EQ(changes, expected) << row;
+        EXPECT_EQ(player.fileName(), path("short.wav")) << row;
+    }
+}
+
+TEST_F(MpvMediaPlayerTest, PlayersOfOneFactoryEachPlayToTheirEnd) {
+    // The first sound player takes over the mpv started while libmpv loaded, the others start
+    // their own; the factory may go before its players, or without making any.
+    { auto unused = MpvMediaPlayer::factory(); }
+    std::vector<std::unique_ptr<MediaPlayer>> players;
+    {
+        auto factory = MpvMediaPlayer::factory();
+        for (int i = 0; i < 3; ++i)
+            players.push_back(factory(nullptr));
+    }
+    for (auto& player : players) {
+        record(*player);
+        player->setFileName(path("short.wav"));
+        player->play();
+    }
+    ASSERT_TRUE(waitUntil([&] { return changes.size() >= 6; }));
+    linger(50);
+    EXPECT_EQ(std::count(changes.begin(), changes.end(), std::pair{2, 0}), 3);
+    EXPECT_EQ(changes.size(), 6u);
+    for (auto& player : players)
+        EXPECT_EQ(player->fileName(), path("short.wav"));
+}
+
+TEST_F(MpvMediaPlayerTest, WithoutLibmpvEveryPlayStillEnds) {
+    std::string error;
+    EXPECT_EQ(zembra::MpvApi::load(error, "libmpv-that-is-not-there.so"), nullptr);
+    EXPECT_NE(error.find("libmpv-that-is-not-there"), std::string::npos) << error;
+
+    QWidget videoParent;
+    for (QWidget* parent : {static_cast<QWidget*>(nullptr), &videoParent}) {
+        MpvMediaPlayer player(parent, nullptr, "null");
+        changes.clear();
+        record(player);
+        player.setFileName(path("short.wav"));
+        player.setVolume(-20);
+        player.play();
+        EXPECT_EQ(player.playState(), MediaPlayer::Playing);
+        ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
+        EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}}));
+        EXPECT_EQ(player.fileName(), QString());
+    }
 }
 
 TEST_F(MpvMediaPlayerTest, DestroyingAPlayingPlayerIsSafe) {

@@ -2,12 +2,14 @@
 // The media player element on libmpv: one file at a time, sound only or drawn into a widget.
 #include "zembra/platform/MpvMediaPlayer.h"
 
+#include "zembra/platform/MpvApi.h"
+#include "zembra/platform/MpvLibrary.h"
+#include "zembra/platform/VideoWatch.h"
+
 #include <QByteArray>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
@@ -17,10 +19,11 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <mpv/client.h>
+#include <optional>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
@@ -28,15 +31,6 @@
 namespace zembra {
 
 namespace {
-
-// Audio tries the desktop's sound servers first and ends on a null output: a cabinet without
-// sound still plays every file to its end, so whoever waits for the end is not left waiting.
-constexpr const char* kAudioOutputs = "pipewire,pulse,alsa,null";
-// The GPU first (through EGL into the X window; named, so that mpv takes a software renderer
-// too, as on a bare X server or Xvfb, and never tries to take the screen over by DRM), plain X
-// drawing where EGL is missing, and nothing at all rather than a window of mpv's own.
-constexpr const char* kVideoOutputs = "gpu,x11,null";
-constexpr const char* kGpuContext = "x11egl";
 
 // The program's volume is in hundredths of a decibel below full volume. mpv's volume is a
 // cubic curve (amplitude = (volume / 100)^3), so the gain's cube root gives the same loudness.
@@ -58,75 +52,29 @@ bool openable(const QString& file) {
            ::access(native.constData(), R_OK) == 0;
 }
 
-// Lives on the video parent. Keys and clicks on the video reach the parent (mpv's own input is
-// off); they are passed on to whoever listens and left for the window to handle as well. mpv
-// aborts the whole program when the window it draws into disappears under it, so the player
-// must let go of the window first: the parent deletes its children before its window, and a
-// window made anew (a change of parent) is seen here as well.
-class VideoWatch : public QObject {
-public:
-    VideoWatch(QWidget* parent, MpvMediaPlayer* player, WId window,
-               std::function<void()> windowGoing)
-        : QObject(parent), player_(player), window_(window), windowGoing_(std::move(windowGoing)) {
-        parent->installEventFilter(this);
-    }
-    ~VideoWatch() override { tell(); }
-
-    /// The player goes first: nothing to tell it any more.
-    void forget() { windowGoing_ = nullptr; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            // A held key is one press.
-            if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-                emit player_->keyPressed();
-            }
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            emit player_->mouseClicked();
-            break;
-        case QEvent::WinIdChange:
-            if (window_ != 0 && static_cast<QWidget*>(watched)->internalWinId() != window_) {
-                tell();
-            }
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void tell() {
-        if (windowGoing_) {
-            std::exchange(windowGoing_, nullptr)();
-        }
-    }
-
-    MpvMediaPlayer* player_;
-    WId window_;
-    std::function<void()> windowGoing_;
-};
-
 } // namespace
 
 struct MpvMediaPlayer::Impl {
     MpvMediaPlayer* owner = nullptr;
+    std::shared_ptr<const MpvApi> api;
     mpv_handle* mpv = nullptr;
     QPointer<VideoWatch> videoWatch;
     QString name;
     int state = Stopped;
     int volume = 0;
     // The playlist entry of the file now loaded. mpv reports the end of an entry some time
-    // after it was replaced; only the end of this one means anything.
+    // after it was replaced; only the end of this one means anything. It is known once mpv
+    // answers the load; until then it is 0.
     std::int64_t entry = 0;
     // Entries that failed before mpv had them are numbered downwards from here, so that their
     // end takes the same way as mpv's own reports.
     std::int64_t nextLocalEntry = -1;
-    // The entry is loaded and paused at its beginning: playing only lets it go.
+    // Each load is numbered; mpv's answer to the newest one names its entry, older answers
+    // are stale.
+    std::uint64_t lastLoad = 0;
+    std::uint64_t pendingLoad = 0;
+    // The entry is loaded (or being loaded) and paused at its beginning: playing only lets
+    // it go.
     bool ready = false;
     // One drain is waiting in the event loop; mpv may wake us many times for it.
     std::atomic<bool> drainPosted{false};
@@ -139,9 +87,10 @@ struct MpvMediaPlayer::Impl {
         }
         // Once the callback is cleared mpv calls it no more, and mpv_terminate_destroy() waits
         // for all of mpv's threads: nothing posts to the player after this.
-        mpv_set_wakeup_callback(mpv, nullptr, nullptr);
-        mpv_terminate_destroy(mpv);
+        api->setWakeupCallback(mpv, nullptr, nullptr);
+        api->terminateDestroy(mpv);
         mpv = nullptr;
+        pendingLoad = 0;
     }
 
     static void wakeUp(void* context) {
@@ -153,12 +102,6 @@ struct MpvMediaPlayer::Impl {
         }
         QMetaObject::invokeMethod(
             impl->owner, [impl] { impl->drain(); }, Qt::QueuedConnection);
-    }
-
-    void setOption(const char* name, const char* value) {
-        if (mpv_set_option_string(mpv, name, value) < 0) {
-            qWarning("zembra: mpv does not take %s=%s", name, value);
-        }
     }
 
     // Changes of the state are told from the event loop, in the order they happened, so that a
@@ -174,9 +117,12 @@ struct MpvMediaPlayer::Impl {
             Qt::QueuedConnection);
     }
 
+    // Every call to mpv from here on only queues its work: mpv's own thread does it, in the
+    // order asked, while the window goes on drawing.
     bool setPause(bool paused) {
         int flag = paused ? 1 : 0;
-        return mpv != nullptr && mpv_set_property(mpv, "pause", MPV_FORMAT_FLAG, &flag) >= 0;
+        return mpv != nullptr &&
+               api->setPropertyAsync(mpv, 0, "pause", MPV_FORMAT_FLAG, &flag) >= 0;
     }
 
     // Loads the file by name, replacing whatever was loaded. Paused, it waits at its beginning
@@ -184,36 +130,28 @@ struct MpvMediaPlayer::Impl {
     bool load(bool paused) {
         entry = 0;
         ready = false;
-        if (mpv == nullptr || !setPause(paused)) {
+        pendingLoad = 0;
+        if (!setPause(paused)) {
             return false;
         }
         // An absolute path, so mpv never takes a name with a colon for a protocol.
         const QByteArray path = QFile::encodeName(QFileInfo(name).absoluteFilePath());
         const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
-        mpv_node result;
-        if (mpv_command_ret(mpv, command, &result) < 0) {
+        if (api->commandAsync(mpv, ++lastLoad, command) < 0) {
             return false;
         }
-        if (result.format == MPV_FORMAT_NODE_MAP) {
-            const mpv_node_list* map = result.u.list;
-            for (int i = 0; i < map->num; ++i) {
-                if (std::strcmp(map->keys[i], "playlist_entry_id") == 0 &&
-                    map->values[i].format == MPV_FORMAT_INT64) {
-                    entry = map->values[i].u.int64;
-                }
-            }
-        }
-        mpv_free_node_contents(&result);
-        ready = paused && entry != 0;
-        return entry != 0;
+        pendingLoad = lastLoad;
+        ready = paused;
+        return true;
     }
 
     void unload() {
         entry = 0;
         ready = false;
+        pendingLoad = 0;
         if (mpv != nullptr) {
             const char* command[] = {"stop", nullptr};
-            mpv_command(mpv, command);
+            api->commandAsync(mpv, 0, command);
         }
     }
 
@@ -229,6 +167,29 @@ struct MpvMediaPlayer::Impl {
                 impl->ended(failed, MPV_END_FILE_REASON_ERROR, MPV_ERROR_GENERIC);
             },
             Qt::QueuedConnection);
+    }
+
+    // mpv's answer to a load: the entry it made, or why it made none.
+    void loaded(std::uint64_t load, int error, const mpv_node& result) {
+        if (load == 0 || load != pendingLoad) {
+            return;
+        }
+        pendingLoad = 0;
+        if (error < 0) {
+            const std::int64_t failed = nextLocalEntry--;
+            entry = failed;
+            ended(failed, MPV_END_FILE_REASON_ERROR, error);
+            return;
+        }
+        if (result.format == MPV_FORMAT_NODE_MAP) {
+            const mpv_node_list* map = result.u.list;
+            for (int i = 0; i < map->num; ++i) {
+                if (std::strcmp(map->keys[i], "playlist_entry_id") == 0 &&
+                    map->values[i].format == MPV_FORMAT_INT64) {
+                    entry = map->values[i].u.int64;
+                }
+            }
+        }
     }
 
     void ended(std::int64_t id, int reason, int error) {
@@ -255,8 +216,8 @@ struct MpvMediaPlayer::Impl {
             // Found broken while stopped, the file keeps its name until a play() finds it
             // broken too: that play() still gets its stop.
             if (state != Stopped) {
-                const char* why = id < 0                                ? "mpv is not running"
-                                  : reason == MPV_END_FILE_REASON_ERROR ? mpv_error_string(error)
+                const char* why = mpv == nullptr                        ? "mpv is not running"
+                                  : reason == MPV_END_FILE_REASON_ERROR ? api->errorString(error)
                                                                         : "a playlist";
                 qWarning("zembra: cannot play %s: %s", qUtf8Printable(name), why);
                 name.clear();
@@ -272,11 +233,14 @@ struct MpvMediaPlayer::Impl {
     void drain() {
         drainPosted = false;
         while (mpv != nullptr) {
-            const mpv_event* event = mpv_wait_event(mpv, 0);
+            const mpv_event* event = api->waitEvent(mpv, 0);
             if (event->event_id == MPV_EVENT_NONE) {
                 break;
             }
-            if (event->event_id == MPV_EVENT_END_FILE) {
+            if (event->event_id == MPV_EVENT_COMMAND_REPLY) {
+                loaded(event->reply_userdata, event->error,
+                       static_cast<const mpv_event_command*>(event->data)->result);
+            } else if (event->event_id == MPV_EVENT_END_FILE) {
                 const auto* end = static_cast<const mpv_event_end_file*>(event->data);
                 ended(end->playlist_entry_id, end->reason, end->error);
             } else if (event->event_id == MPV_EVENT_SHUTDOWN) {
@@ -289,63 +253,42 @@ struct MpvMediaPlayer::Impl {
         }
     }
 
-    void create(QWidget* parent) {
+    // Takes over `started` (an mpv started for a sound player), or starts one of its own.
+    void create(QWidget* parent, const std::string& audioOutputs, mpv_handle* started) {
+        if (api == nullptr) {
+            return;
+        }
         WId window = 0;
-        // mpv refuses to start unless numbers are written the C way; Qt may have set the
-        // locale from the environment.
-        std::setlocale(LC_NUMERIC, "C");
-        mpv = mpv_create();
-        if (mpv == nullptr) {
-            qWarning("zembra: cannot start mpv; nothing will play");
-            return;
-        }
-        // Nothing of a user's own mpv set-up, and mpv never answers keys, clicks or the mouse
-        // itself: the front-end does.
-        setOption("config", "no");
-        setOption("load-scripts", "no");
-        setOption("ytdl", "no");
-        setOption("terminal", "no");
-        setOption("input-default-bindings", "no");
-        setOption("input-vo-keyboard", "no");
-        setOption("input-cursor", "no");
-        setOption("cursor-autohide", "no");
-        setOption("osc", "no");
-        setOption("osd-level", "0");
-        // Stays alive between files, and a file is gone from mpv when it ends.
-        setOption("idle", "yes");
-        setOption("keep-open", "no");
-        setOption("pause", "yes");
-        setOption("ao", kAudioOutputs);
-        setOption("audio-client-name", "zembra");
-        // A cover picture in a music file is no video.
-        setOption("audio-display", "no");
-        if (parent == nullptr) {
-            // Sound players never open a window.
-            setOption("vid", "no");
-            setOption("vo", "null");
-        } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            parent->setAttribute(Qt::WA_NativeWindow);
-            window = parent->winId();
-            auto wid = static_cast<std::int64_t>(window);
-            mpv_set_option(mpv, "wid", MPV_FORMAT_INT64, &wid);
-            setOption("vo", kVideoOutputs);
-            setOption("gpu-context", kGpuContext);
+        if (started != nullptr) {
+            mpv = started;
         } else {
-            // Without X there is no window mpv could draw into (offscreen, Wayland): the
-            // sound plays and the video is decoded for nothing.
-            setOption("vo", "null");
+            std::optional<std::int64_t> video;
+            if (parent != nullptr) {
+                // Without X there is no window mpv could draw into (offscreen, Wayland): the
+                // sound plays and the video is decoded for nothing.
+                video = 0;
+                if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+                    parent->setAttribute(Qt::WA_NativeWindow);
+                    window = parent->winId();
+                    video = static_cast<std::int64_t>(window);
+                }
+            }
+            mpv = startMpv(*api, audioOutputs, video);
+            if (mpv == nullptr) {
+                return;
+            }
         }
-        if (mpv_initialize(mpv) < 0) {
-            qWarning("zembra: mpv does not start; nothing will play");
-            mpv_terminate_destroy(mpv);
-            mpv = nullptr;
-            return;
-        }
-        double mpvLevel = mpvVolume(volume);
-        mpv_set_property(mpv, "volume", MPV_FORMAT_DOUBLE, &mpvLevel);
-        mpv_set_wakeup_callback(mpv, &Impl::wakeUp, this);
+        sendVolume();
+        api->setWakeupCallback(mpv, &Impl::wakeUp, this);
         if (parent != nullptr) {
             videoWatch = new VideoWatch(parent, owner, window, [this] { windowGoing(); });
+        }
+    }
+
+    void sendVolume() {
+        if (mpv != nullptr) {
+            double mpvLevel = mpvVolume(volume);
+            api->setPropertyAsync(mpv, 0, "volume", MPV_FORMAT_DOUBLE, &mpvLevel);
         }
     }
 
@@ -363,8 +306,21 @@ struct MpvMediaPlayer::Impl {
 };
 
 MpvMediaPlayer::MpvMediaPlayer(QWidget* videoParent) : impl_(std::make_unique<Impl>()) {
+    MpvLibrary library;
+    library.find();
     impl_->owner = this;
-    impl_->create(videoParent);
+    impl_->api = library.api();
+    std::setlocale(LC_NUMERIC, "C");
+    impl_->create(videoParent, library.audioOutputs(), nullptr);
+}
+
+MpvMediaPlayer::MpvMediaPlayer(QWidget* videoParent, std::shared_ptr<const MpvApi> api,
+                               const std::string& audioOutputs, mpv_handle* started)
+    : impl_(std::make_unique<Impl>()) {
+    impl_->owner = this;
+    impl_->api = std::move(api);
+    std::setlocale(LC_NUMERIC, "C");
+    impl_->create(videoParent, audioOutputs, started);
 }
 
 MpvMediaPlayer::~MpvMediaPlayer() {
@@ -377,14 +333,20 @@ MpvMediaPlayer::~MpvMediaPlayer() {
 }
 
 void MpvMediaPlayer::setFileName(const QString& file) {
-    impl_->setState(Stopped);
+    Impl& d = *impl_;
+    d.setState(Stopped);
     if (!openable(file)) {
-        impl_->name.clear();
-        impl_->unload();
+        d.name.clear();
+        d.unload();
         return;
     }
-    impl_->name = file;
-    impl_->load(true);
+    if (file == d.name && d.ready) {
+        // Loaded already and waiting at its beginning: a sound effect set again before each
+        // play costs nothing.
+        return;
+    }
+    d.name = file;
+    d.load(true);
 }
 
 QString MpvMediaPlayer::fileName() const {
@@ -431,15 +393,18 @@ int MpvMediaPlayer::volume() const {
 
 void MpvMediaPlayer::setVolume(int volume) {
     impl_->volume = volume;
-    if (impl_->mpv != nullptr) {
-        double mpvLevel = mpvVolume(volume);
-        mpv_set_property(impl_->mpv, "volume", MPV_FORMAT_DOUBLE, &mpvLevel);
-    }
+    impl_->sendVolume();
 }
 
 MediaPlayerFactory MpvMediaPlayer::factory() {
-    return [](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
-        return std::make_unique<MpvMediaPlayer>(videoParent);
+    // Only the windows make a factory: the commands without windows never load libmpv.
+    auto library = std::make_shared<MpvLibrary>();
+    library->startLoading();
+    return [library](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
+        library->find();
+        return std::make_unique<MpvMediaPlayer>(
+            videoParent, library->api(), library->audioOutputs(),
+            videoParent == nullptr ? library->takeSpare() : nullptr);
     };
 }
 

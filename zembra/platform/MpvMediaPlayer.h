@@ -4,18 +4,31 @@
 
 #include "zembra/platform/MediaPlayer.h"
 
+#include <memory>
+#include <string>
+
 struct mpv_handle;
 
 namespace zembra {
 
-/// Audio goes to PipeWire, PulseAudio or ALSA, whichever answers, and to a null output on a
-/// machine without sound, so everything runs there too. Video, when a parent widget is given,
-/// is drawn into it.
+struct MpvApi;
+
+/// Audio goes to PipeWire, PulseAudio or ALSA, whichever the machine offers, and to a null
+/// output on a machine without sound, so everything runs there too. Video, when a parent widget
+/// is given, is drawn into it. Every call only queues its work for mpv's own thread, so the
+/// window never waits for a sound; the changes of the play state come back through the event
+/// loop. Without libmpv every play() ends at once, as a file that does not play.
 class MpvMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 
 public:
+    /// Loads libmpv for itself; the program's players share one through factory().
     explicit MpvMediaPlayer(QWidget* videoParent = nullptr);
+    /// Plays through `api` (none: nothing plays) to the outputs in `audioOutputs` (mpv's list).
+    /// A sound player may be handed an mpv `started` with a sound player's options already,
+    /// which it takes over.
+    MpvMediaPlayer(QWidget* videoParent, std::shared_ptr<const MpvApi> api,
+                   const std::string& audioOutputs, mpv_handle* started = nullptr);
     ~MpvMediaPlayer() override;
 
     void setFileName(const QString& file) override;
@@ -27,7 +40,9 @@ public:
     int volume() const override;
     void setVolume(int volume) override;
 
-    /// The factory the program uses.
+    /// The factory the program uses. It starts loading libmpv on a thread of its own at once;
+    /// its first player waits for the rest, says once when libmpv is missing, and every player
+    /// shares the library and the audio outputs chosen then.
     static MediaPlayerFactory factory();
 
 private:
