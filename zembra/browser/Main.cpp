@@ -107,7 +107,9 @@ void Main::createElements() {
         if (launchPending_ && newState == MediaPlayer::Stopped &&
             mpFX->fileName() == skinFile("com.mp3") && mpFX->playState() == 0) {
             launchPending_ = false;
-            app_.launchSelected();
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
         }
     });
 }
@@ -224,7 +226,9 @@ void Main::startUp() {
     if (state_.settings.cfgPath >= 1 && state_.settings.cfgPath <= kExtrasPath) {
         state_.curPath = state_.settings.cfgPath;
         populateList();
-        if (state_.settings.cfgListIndex < state_.list1.count()) {
+        // An index saved from an empty list (-1) or from a longer one restores the path only.
+        if (state_.settings.cfgListIndex >= 0 &&
+            state_.settings.cfgListIndex < state_.list1.count()) {
             state_.list1.setIndex(state_.settings.cfgListIndex);
             state_.curPath = state_.settings.cfgPath;
         }

@@ -323,8 +323,19 @@ void Main::mousePressEvent(QMouseEvent* event) {
 bool Main::labelClicked(QLabel* label, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const auto row = std::find(ll.begin(), ll.end(), label) - ll.begin();
+    const bool left = mouse->button() == Qt::LeftButton;
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (left) {
+            afterDoubleClick_ = true;
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
+            return true;
+        }
+        [[fallthrough]]; // a quick second press of another button is one more press
     case QEvent::MouseButtonPress:
+        afterDoubleClick_ = false;
         timScr.stop();
         rememberedPointer_ = QCursor::pos();
         if (mouse->button() == Qt::RightButton) {
@@ -337,7 +348,11 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
         timScr.start();
         timscroller.stop();
         timscroller2.stop();
-        if (label->text().isEmpty() || !label->rect().contains(mouse->pos())) {
+        // Only the left button clicks; the release that ends a double click has launched
+        // already and must not move the selection once more.
+        const bool click = left && !afterDoubleClick_;
+        afterDoubleClick_ = false;
+        if (!click || label->text().isEmpty() || !label->rect().contains(mouse->pos())) {
             return true;
         }
         const int k = static_cast<int>(row);
@@ -348,9 +363,6 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
         refreshMoved();
         return true;
     }
-    case QEvent::MouseButtonDblClick:
-        app_.launchSelected();
-        return true;
     default:
         return false;
     }
@@ -359,22 +371,36 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
 bool Main::cellEvent(common::PictureElement* cell, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const auto k = static_cast<int>(std::find(xlist.begin(), xlist.end(), cell) - xlist.begin());
+    const bool left = mouse->button() == Qt::LeftButton;
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (left) {
+            afterDoubleClick_ = true;
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
+            return true;
+        }
+        [[fallthrough]];
     case QEvent::MouseButtonPress:
+        afterDoubleClick_ = false;
         if (mouse->button() == Qt::RightButton) {
             rememberedPointer_ = QCursor::pos();
             timscroller.isActive() ? timscroller.stop() : timscroller.start();
         }
         return true;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
+        const bool click = left && !afterDoubleClick_;
+        afterDoubleClick_ = false;
+        if (!click) {
+            return true;
+        }
         if (cell->rect().contains(mouse->pos()) && k != state_.midIndex) {
             state_.list1.setIndex(state_.list1.index() + (k - state_.midIndex));
         }
         refreshMoved();
         return true;
-    case QEvent::MouseButtonDblClick:
-        app_.launchSelected();
-        return true;
+    }
     default:
         return false;
     }
