@@ -160,6 +160,7 @@ void Main::shootScreens(const StringTable& arraytype, std::string_view pic) {
     lblPath->adjustSize();
     const QString fallback = skinFile(pic);
     for (common::PictureElement* cell : xlist) {
+        cell->setFallback(fallback);
         if (cell->fileName() != fallback) {
             cell->setFileName(fallback);
         }
