@@ -16,6 +16,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace zembra {
@@ -204,8 +205,8 @@ void Main::startUp() {
     SetTheme();
     formResize.ReInitialize();
     // quarn.ini was read again: a run size that did not change the display mode at start-up
-    // is the desktop's here too. Looking at the height alone gave a run width of 0 a window of
-    // no width at all, and a run width equal to the desktop's a window taller than the screen.
+    // is the desktop's here too, so the exit knows there is nothing to restore. The window
+    // itself takes the screen's size as the mode change left it.
     wantsModeChange(config, state_.desktopWidth, state_.desktopHeight);
     applyRunSize();
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
@@ -259,10 +260,17 @@ void Main::startUp() {
 }
 
 void Main::applyRunSize() {
-    const int w = static_cast<int>(std::lround(state_.config.runWidth));
-    const int h = static_cast<int>(std::lround(state_.config.runHeight));
+    // The screen as it is: the mode the display took may differ from the one asked for (the
+    // nearest mode the monitor has, or no change at all without RandR).
+    DisplayMode& display = *app_.services().display;
+    int w = display.desktopWidth();
+    int h = display.desktopHeight();
+    if (w <= 0 || h <= 0) {
+        w = static_cast<int>(std::lround(std::clamp(state_.config.runWidth, 0.0f, kMaxRunSize)));
+        h = static_cast<int>(std::lround(std::clamp(state_.config.runHeight, 0.0f, kMaxRunSize)));
+    }
     move(0, 0);
-    resize(std::max(w, 0), std::max(h, 0));
+    resize(w, h);
     // The resize event scales too; scaling from the recorded places twice changes nothing.
     formResize.ScaleControls();
 }
