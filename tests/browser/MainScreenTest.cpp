@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' size: the screen as the mode change left it, and run sizes beyond any screen.
 #include "tests/browser/BrowserFixture.h"
+#include "zembra/browser/ListLayout.h"
 
 using testing_support::BrowserTest;
 
@@ -57,6 +58,38 @@ TEST_F(BrowserTest, ARunSizeBeyondAnyScreenIsBoundedAndSaidSo) {
             EXPECT_NE(said.find(row.said), std::string::npos) << said;
         }
         EXPECT_EQ(browser.size(), QSize(1920, 1080));
+        app.reset();
+        players.clear();
+    }
+}
+
+TEST_F(BrowserTest, SkinNumbersBeyondAnyScreenGiveAListThatFitsIt) {
+    struct Row {
+        const char* listType;
+        int columns;
+        const char* listArea;
+        const char* cell;
+        int spacing;
+    } const rows[] = {
+        {"\"list\"", 1, "900,200,3600,2000000000", "1000,750", 100}, // a label per row, forever
+        {"\"list\"", 1000000000, "900,200,3600,4500", "1000,750", 100},
+        {"\"snap\"", 1, "900,200,4800,1200", "15,15", 0}, // cells of one pixel
+        {"\"snap\"", 1, "900,200,4800,1200", "1000,1000", -2147483647 - 1},
+        {"\"snap\"", 1, "-2000000000,-2000000000,2000000000,2000000000", "1000,1000", 100},
+    };
+    for (const Row& row : rows) {
+        writeSkin(row.listType, row.columns, row.listArea, row.cell, row.spacing);
+        zembra::Main& browser = start();
+        const std::size_t elements =
+            std::string(row.listType) == "\"list\"" ? browser.ll.size() : browser.xlist.size();
+        EXPECT_GE(elements, 1u) << row.listArea;
+        EXPECT_LE(elements, std::size_t(zembra::kMaxListElements)) << row.listArea;
+        EXPECT_LT(state().midIndex, static_cast<int>(elements));
+        // Everything placed lies within the screen's own reach.
+        for (QWidget* element : browser.findChildren<QWidget*>()) {
+            EXPECT_LE(element->width(), 2 * browser.width()) << row.listArea;
+            EXPECT_LE(element->height(), 2 * browser.height()) << row.listArea;
+        }
         app.reset();
         players.clear();
     }

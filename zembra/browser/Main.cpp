@@ -5,6 +5,7 @@
 #include "common/text/NativePath.h"
 #include "common/ui/Units.h"
 #include "zembra/attract/blanker.h"
+#include "zembra/browser/SkinBounds.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/input/JoystickFile.h"
 #include "zembra/input/KeyFile.h"
@@ -210,8 +211,8 @@ void Main::startUp() {
     wantsModeChange(config, state_.desktopWidth, state_.desktopHeight);
     applyRunSize();
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
-    state_.skinLayout.imageSpacing = static_cast<std::int32_t>(
-        std::nearbyint(state_.skinLayout.imageSpacing * (common::pixelsToTwips(width()) / 7680.0)));
+    state_.skinLayout.imageSpacing =
+        scaledSpacing(state_.skinLayout.imageSpacing, common::pixelsToTwips(width()));
     SetListSize();
 
     const QString backgroundFile = skinFile("background.jpg");

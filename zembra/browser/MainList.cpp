@@ -6,6 +6,7 @@
 #include "zembra/browser/ListLayout.h"
 #include "zembra/browser/Main.h"
 #include "zembra/browser/Navigation.h"
+#include "zembra/browser/SkinBounds.h"
 #include "zembra/startup/Application.h"
 
 #include <QCursor>
@@ -39,7 +40,8 @@ Qt::Alignment alignmentOf(int listAlignment) {
 
 void Main::SetListSize() {
     const common::SkinLayout& skin = state_.skinLayout;
-    const int columns = skin.listColumns >= 1 ? static_cast<int>(skin.listColumns) : 1;
+    const int columns =
+        drawableColumns(skin.listColumns, common::pixelsToTwips(listArea->geometry().width()));
     if (isStripMode()) {
         DelList();
         SetListSize2();
