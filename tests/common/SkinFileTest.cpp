@@ -67,118 +67,52 @@ TEST(SkinFile, WrittenAndReadBackKeepsEveryValue) {
     EXPECT_EQ(text.substr(text.find("100,6000")), "100,6000,600,1500\r\n#TRUE#\r\n");
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        out.push_back(text.substr(at, end - at));
-        at = end + 2;
+/// kEditorSkin with line `line` (from 1) replaced, or cut before it when `value` is null.
+std::string editorSkinWith(int line, const char* value) {
+    std::string text = kEditorSkin;
+    std::size_t at = 0;
+    for (int i = 1; i < line; ++i) {
+        at = text.find("\r\n", at) + 2;
     }
-    return out;
+    if (value == nullptr) {
+        return text.substr(0, at);
+    }
+    return text.substr(0, at) + value + text.substr(text.find("\r\n", at));
 }
 
-/// A layout whose every line, written out, differs from the editor skin's.
-common::SkinLayout earlierSkin() {
-    common::SkinLayout l;
-    for (auto* rect : {&l.snap, &l.cabinet, &l.flyer, &l.marquee, &l.listArea}) {
-        *rect = {11, 12, 13, 14};
-    }
-    l.showSnap = l.showMarquee = l.showFlyer = false;
-    l.showCabinet = l.showNav = true;
-    l.listColumns = 3;
-    l.listType = "snap";
-    l.cellWidth = 15;
-    l.cellHeight = 16;
-    l.pathTop = l.navTop = l.logoTop = 17;
-    l.pathLeft = l.navLeft = 18;
-    l.imageSpacing = 19;
-    l.listAlignment = 1;
-    l.logoWidth = 20;
-    return l;
-}
-
-// Records as lines of the file: a position and the flag after it are one record.
-constexpr int kRecordEnds[] = {2, 4, 6, 8, 9, 10, 11, 12, 14, 16, 17, 18, 20};
-
-int recordEnd(int line) {
-    for (const int end : kRecordEnds) {
-        if (line <= end) {
-            return end;
-        }
-    }
-    return 20;
-}
-
-/// The last line of the record before the one `line` belongs to.
-int previousRecordEnd(int line) {
-    int previous = 0;
-    for (const int end : kRecordEnds) {
-        if (line <= end) {
-            return previous;
-        }
-        previous = end;
-    }
-    return previous;
-}
-
-/// What reading `text` over the earlier skin leaves, line by line as the editor would save it.
-void expectWholeRecords(const std::string& text, int goodLines) {
-    common::SkinLayout skin = earlierSkin();
-    EXPECT_FALSE(common::readSkinLayout(text, skin));
+TEST(SkinFile, ARecordIsStoredWholeOrNotAtAll) {
     common::SkinLayout full;
     ASSERT_TRUE(common::readSkinLayout(kEditorSkin, full));
-    const auto got = lines(common::writeSkinLayout(skin));
-    const auto before = lines(common::writeSkinLayout(earlierSkin()));
-    const auto after = lines(common::writeSkinLayout(full));
-    for (int line = 1; line <= 20; ++line) {
-        const bool read = recordEnd(line) <= goodLines;
-        EXPECT_EQ(got.at(line - 1), (read ? after : before).at(line - 1))
-            << "line " << line << " of a file good up to line " << goodLines;
-    }
-}
-
-TEST(SkinFile, AFileCutShortMovesOnlyTheElementsItDescribesWhole) {
-    const auto editor = lines(kEditorSkin);
-    for (int keep = 0; keep < 20; ++keep) {
-        std::string text;
-        for (int line = 0; line < keep; ++line) {
-            text += editor[line] + "\r\n";
-        }
-        // A record cut in the middle of a line counts as missing too.
-        const std::string& next = editor[keep];
-        const auto comma = next.rfind(',');
-        expectWholeRecords(text + (comma == std::string::npos ? "" : next.substr(0, comma)), keep);
-    }
-}
-
-TEST(SkinFile, ABadValueKeepsItsWholeRecordAndTheRest) {
-    auto editor = lines(kEditorSkin);
+    common::SkinLayout earlier;
+    earlier.snap = earlier.listArea = {11, 12, 13, 14};
+    earlier.showSnap = true;
+    earlier.pathTop = earlier.logoTop = 17;
+    earlier.listType = "snap";
     struct Row {
         int line;
-        const char* value;
+        const char* value; ///< null: the file ends before the line
+        int recordsRead;   ///< of snap, list area, path label, logo
     } const rows[] = {
-        {2, "maybe"},             // a word where the snap's flag belongs
-        {12, "1000,99999999999"}, // a cell height too large for its integer
-        {14, "perhaps"},          // the path label's flag
-        {18, "40000"},            // an alignment too large for its integer
-        {20, "yes"},              // the logo's flag
+        {2, nullptr, 0},             // the snap's position without its flag
+        {2, "maybe", 0},             // a word where the snap's flag belongs
+        {1, "1,2,3,1e12", 0},        // a height too large for its integer
+        {9, "900,200,3800,1e12", 1}, // the list area's height
+        {14, "perhaps", 2},          // the path label's flag
+        {20, "yes", 3},              // the logo's flag
+        {21, nullptr, 4},            // the whole file
     };
     for (const Row& row : rows) {
-        auto changed = editor;
-        changed[row.line - 1] = row.value;
-        std::string text;
-        for (const auto& line : changed) {
-            text += line + "\r\n";
-        }
-        expectWholeRecords(text, previousRecordEnd(row.line));
+        common::SkinLayout skin = earlier;
+        EXPECT_EQ(common::readSkinLayout(editorSkinWith(row.line, row.value), skin),
+                  row.recordsRead == 4);
+        const auto& expect = [&](int record) { return row.recordsRead > record ? full : earlier; };
+        EXPECT_EQ(skin.snap, expect(0).snap) << row.line;
+        EXPECT_EQ(skin.showSnap, expect(0).showSnap) << row.line;
+        EXPECT_EQ(skin.listArea, expect(1).listArea) << row.line;
+        EXPECT_EQ(skin.pathTop, expect(2).pathTop) << row.line;
+        EXPECT_EQ(skin.showPath, expect(2).showPath) << row.line;
+        EXPECT_EQ(skin.logoTop, expect(3).logoTop) << row.line;
     }
-}
-
-TEST(SkinFile, AMissingFileChangesNothing) {
-    common::SkinLayout missing = earlierSkin();
-    testing_support::TempFolder folder;
-    EXPECT_FALSE(common::loadSkinLayout(folder / "skin.ini", missing));
-    EXPECT_EQ(missing, earlierSkin());
 }
 
 TEST(SchemeFile, OneRecordRoundTripsAndAShortOneChangesNothing) {
