@@ -31,15 +31,22 @@ PictureElement::~PictureElement() {
 
 void PictureElement::setFileName(const QString& file) {
     if (!file.isEmpty() && !PictureLoader::isShowable(file)) {
-        // The browser puts a fall-back picture up first and then tries the game's own; when
-        // that cannot show, the fall-back stays, even one still on its way from the workers.
         fileName_.clear();
+        showFallback();
         return;
     }
+    fileName_ = file;
+    load(file);
+}
+
+void PictureElement::setFallback(const QString& file) {
+    fallback_ = file;
+}
+
+void PictureElement::load(const QString& file) {
     // Any answer to an earlier request is stale from here on.
     ++ticket_;
     loader_.forget(this);
-    fileName_ = file;
     pending_ = file;
     if (file.isEmpty()) {
         image_ = QImage();
@@ -47,6 +54,18 @@ void PictureElement::setFileName(const QString& file) {
         return;
     }
     request();
+}
+
+void PictureElement::showFallback() {
+    if (fallback_.isEmpty() || !PictureLoader::isShowable(fallback_)) {
+        load(QString());
+        return;
+    }
+    // The browser often puts the fall-back up first and then tries the game's own picture;
+    // a fall-back on screen or still on its way is simply kept.
+    if (pending_ != fallback_) {
+        load(fallback_);
+    }
 }
 
 void PictureElement::setBackgroundColour(const QColor& colour) {
@@ -61,12 +80,11 @@ void PictureElement::setBackgroundColour(const QColor& colour) {
 void PictureElement::request() {
     ++ticket_;
     const QSize size = deviceSize(*this);
-    pending_ = fileName_;
-    if (fileName_.isEmpty() || size.isEmpty()) {
+    if (pending_.isEmpty() || size.isEmpty()) {
         loader_.forget(this);
         return; // Asked again by resizeEvent once the element has a size.
     }
-    const QImage hit = loader_.cached(fileName_, size);
+    const QImage hit = loader_.cached(pending_, size);
     if (!hit.isNull()) {
         // Shown in the same frame, so moving onto a cached game never flickers.
         loader_.forget(this);
@@ -74,16 +92,22 @@ void PictureElement::request() {
         update();
         return;
     }
-    loader_.request(this, fileName_, size, ticket_);
+    loader_.request(this, pending_, size, ticket_);
 }
 
 void PictureElement::deliver(const QString& file, const QImage& image) {
     if (file != pending_)
         return;
     if (image.isNull()) {
-        // A damaged file: the picture shown before stays, the name reads back empty.
+        // A damaged file: the name reads back empty and the fall-back (or nothing) shows
+        // instead, never the picture of the game before.
         if (file == fileName_)
             fileName_.clear();
+        if (file == fallback_) {
+            load(QString());
+        } else {
+            showFallback();
+        }
         return;
     }
     image_ = image;
@@ -114,7 +138,7 @@ void PictureElement::paintEvent(QPaintEvent* /*event*/) {
 
 void PictureElement::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!fileName_.isEmpty())
+    if (!pending_.isEmpty())
         request();
 }
 

@@ -6,12 +6,21 @@
 #include "common/text/ItemWriter.h"
 #include "common/text/TextFile.h"
 
+#include <utility>
+
 namespace common {
 
-bool readScheme(std::string_view text, Scheme& s) {
+bool readScheme(std::string_view text, Scheme& scheme) {
     FieldReader in(text);
-    return in.read(s.fontName) && in.read(s.fontSize) && in.read(s.bgColour) &&
-           in.read(s.fontColour) && in.read(s.highColour);
+    Scheme s = scheme;
+    // One record: a short or bad one keeps the whole scheme before it, never a new font with
+    // the old colours.
+    if (!(in.read(s.fontName) && in.read(s.fontSize) && in.read(s.bgColour) &&
+          in.read(s.fontColour) && in.read(s.highColour))) {
+        return false;
+    }
+    scheme = std::move(s);
+    return true;
 }
 
 std::string writeScheme(const Scheme& s) {

@@ -20,8 +20,7 @@ struct Scheme {
     bool operator==(const Scheme&) const = default;
 };
 
-/// Reads the one record, value by value; values not read keep what they held. True when all
-/// five were read.
+/// Reads the one record: all five values, or (when one is missing or bad) none of them.
 bool readScheme(std::string_view text, Scheme& scheme);
 std::string writeScheme(const Scheme& scheme);
 

@@ -23,20 +23,29 @@ void writeRect(RecordWriter& out, const ElementRect& rect) {
 
 } // namespace
 
-bool readSkinLayout(std::string_view text, SkinLayout& l) {
+bool readSkinLayout(std::string_view text, SkinLayout& layout) {
     FieldReader in(text);
-    return readRect(in, l.snap) && in.read(l.showSnap) &&                      //
-           readRect(in, l.cabinet) && in.read(l.showCabinet) &&                //
-           readRect(in, l.flyer) && in.read(l.showFlyer) &&                    //
-           readRect(in, l.marquee) && in.read(l.showMarquee) &&                //
-           readRect(in, l.listArea) &&                                         //
-           in.read(l.listColumns) && in.read(l.listType) &&                    //
-           in.read(l.cellWidth) && in.read(l.cellHeight) &&                    //
-           in.read(l.pathTop) && in.read(l.pathLeft) && in.read(l.showPath) && //
-           in.read(l.navTop) && in.read(l.navLeft) && in.read(l.showNav) &&    //
-           in.read(l.imageSpacing) && in.read(l.listAlignment) &&              //
-           in.read(l.logoTop) && in.read(l.logoLeft) && in.read(l.logoHeight) &&
-           in.read(l.logoWidth) && in.read(l.showLogo);
+    SkinLayout l = layout;
+    // An element moves only once its whole record, and the flag that follows a position, has
+    // been read: a file cut short or a bad value leaves the element where it was, never with a
+    // new top and an old width.
+    auto record = [&](bool complete) {
+        if (complete) {
+            layout = l;
+        }
+        return complete;
+    };
+    return record(readRect(in, l.snap) && in.read(l.showSnap)) &&
+           record(readRect(in, l.cabinet) && in.read(l.showCabinet)) &&
+           record(readRect(in, l.flyer) && in.read(l.showFlyer)) &&
+           record(readRect(in, l.marquee) && in.read(l.showMarquee)) &&
+           record(readRect(in, l.listArea)) && record(in.read(l.listColumns)) &&
+           record(in.read(l.listType)) && record(in.read(l.cellWidth) && in.read(l.cellHeight)) &&
+           record(in.read(l.pathTop) && in.read(l.pathLeft) && in.read(l.showPath)) &&
+           record(in.read(l.navTop) && in.read(l.navLeft) && in.read(l.showNav)) &&
+           record(in.read(l.imageSpacing)) && record(in.read(l.listAlignment)) &&
+           record(in.read(l.logoTop) && in.read(l.logoLeft) && in.read(l.logoHeight) &&
+                  in.read(l.logoWidth) && in.read(l.showLogo));
 }
 
 std::string writeSkinLayout(const SkinLayout& l) {

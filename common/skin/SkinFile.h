@@ -54,9 +54,11 @@ struct SkinLayout {
     bool operator==(const SkinLayout&) const = default;
 };
 
-/// Reads skin.ini text into `layout`, value by value. Reading stops at the first value that is
-/// missing or does not convert; the values not read keep what they held. Returns true when all
-/// twenty records were read.
+/// Reads skin.ini text into `layout`, record by record; a picture's or label's position and the
+/// flag after it count as one record. Reading stops at the first value that is missing or does
+/// not convert, and that whole record and the ones after it keep what they held. The values are
+/// taken as written, however large: the browser bounds them where it places the elements.
+/// Returns true when all twenty records were read.
 bool readSkinLayout(std::string_view text, SkinLayout& layout);
 
 /// The twenty records as the skin editor writes them, CR LF after each.

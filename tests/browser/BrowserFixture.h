@@ -19,9 +19,25 @@
 #include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 namespace testing_support {
+
+/// A display without the exact mode asked for: a change lands on `taken` (the nearest mode the
+/// monitor has, or the mode it had when RandR is missing).
+class NearestModeDisplay : public testing_fakes::FakeDisplayMode {
+public:
+    explicit NearestModeDisplay(QSize taken) : taken_(taken) {}
+    void ChangeRes(float w, float h, float depth, float refresh) override {
+        FakeDisplayMode::ChangeRes(w, h, depth, refresh);
+        width = taken_.width();
+        height = taken_.height();
+    }
+
+private:
+    QSize taken_;
+};
 
 /// Path 1 holds games g01 to g12, path 3 holds g20 to g22, every other path is unused. The
 /// skin "plain" is a text list of one column. quarn.cfg opens path 1 on `savedIndex`.
@@ -92,7 +108,9 @@ protected:
                                    "\r\n0\r\n");
         zembra::Services services;
         services.makePlayer = testing_fakes::FakeMediaPlayer::factory(&players);
-        auto display = std::make_unique<testing_fakes::FakeDisplayMode>();
+        std::unique_ptr<testing_fakes::FakeDisplayMode> display =
+            modeTaken ? std::make_unique<NearestModeDisplay>(*modeTaken)
+                      : std::make_unique<testing_fakes::FakeDisplayMode>();
         this->display = display.get();
         services.display = std::move(display);
         services.joystick = std::make_unique<testing_fakes::FakeJoystick>();
@@ -130,6 +148,7 @@ protected:
     bool muted = false;
     bool scanFirst = true; ///< write the list files before starting, as a set-up cabinet has
     std::string ssDelay = "120";
+    std::optional<QSize> modeTaken; ///< the mode a change lands on, when not the one asked for
     std::vector<testing_fakes::FakeMediaPlayer*> players; ///< 0 the intro's, 1 the browser's
     testing_fakes::FakeDisplayMode* display = nullptr;
     testing_fakes::FakeLauncher* launcher = nullptr;

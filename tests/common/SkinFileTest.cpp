@@ -6,6 +6,8 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -65,31 +67,55 @@ TEST(SkinFile, WrittenAndReadBackKeepsEveryValue) {
     EXPECT_EQ(text.substr(text.find("100,6000")), "100,6000,600,1500\r\n#TRUE#\r\n");
 }
 
-TEST(SkinFile, AShortOrBadFileKeepsWhatWasNotRead) {
-    common::SkinLayout skin;
-    skin.showLogo = true;
-    skin.imageSpacing = 99;
-    EXPECT_FALSE(common::readSkinLayout("1,2,3,4\r\n#TRUE#\r\n5,6\r\n", skin));
-    EXPECT_EQ(skin.snap, (common::ElementRect{1, 2, 3, 4}));
-    EXPECT_TRUE(skin.showSnap);
-    EXPECT_EQ(skin.cabinet.top, 5);
-    EXPECT_EQ(skin.imageSpacing, 99);
-    EXPECT_TRUE(skin.showLogo);
-
-    common::SkinLayout flagged;
-    // A word where a flag belongs stops the reading there.
-    EXPECT_FALSE(common::readSkinLayout("1,2,3,4\r\nmaybe\r\n", flagged));
-    EXPECT_EQ(flagged.snap.width, 3);
-    EXPECT_FALSE(flagged.showSnap);
-
-    common::SkinLayout missing;
-    missing.listType = "snap";
-    testing_support::TempFolder folder;
-    EXPECT_FALSE(common::loadSkinLayout(folder / "skin.ini", missing));
-    EXPECT_EQ(missing.listType, "snap");
+/// kEditorSkin with line `line` (from 1) replaced, or cut before it when `value` is null.
+std::string editorSkinWith(int line, const char* value) {
+    std::string text = kEditorSkin;
+    std::size_t at = 0;
+    for (int i = 1; i < line; ++i) {
+        at = text.find("\r\n", at) + 2;
+    }
+    if (value == nullptr) {
+        return text.substr(0, at);
+    }
+    return text.substr(0, at) + value + text.substr(text.find("\r\n", at));
 }
 
-TEST(SchemeFile, OneRecordRoundTripsAndAShortOneKeepsTheRest) {
+TEST(SkinFile, ARecordIsStoredWholeOrNotAtAll) {
+    common::SkinLayout full;
+    ASSERT_TRUE(common::readSkinLayout(kEditorSkin, full));
+    common::SkinLayout earlier;
+    earlier.snap = earlier.listArea = {11, 12, 13, 14};
+    earlier.showSnap = true;
+    earlier.pathTop = earlier.logoTop = 17;
+    earlier.listType = "snap";
+    struct Row {
+        int line;
+        const char* value; ///< null: the file ends before the line
+        int recordsRead;   ///< of snap, list area, path label, logo
+    } const rows[] = {
+        {2, nullptr, 0},             // the snap's position without its flag
+        {2, "maybe", 0},             // a word where the snap's flag belongs
+        {1, "1,2,3,1e12", 0},        // a height too large for its integer
+        {9, "900,200,3800,1e12", 1}, // the list area's height
+        {14, "perhaps", 2},          // the path label's flag
+        {20, "yes", 3},              // the logo's flag
+        {21, nullptr, 4},            // the whole file
+    };
+    for (const Row& row : rows) {
+        common::SkinLayout skin = earlier;
+        EXPECT_EQ(common::readSkinLayout(editorSkinWith(row.line, row.value), skin),
+                  row.recordsRead == 4);
+        const auto& expect = [&](int record) { return row.recordsRead > record ? full : earlier; };
+        EXPECT_EQ(skin.snap, expect(0).snap) << row.line;
+        EXPECT_EQ(skin.showSnap, expect(0).showSnap) << row.line;
+        EXPECT_EQ(skin.listArea, expect(1).listArea) << row.line;
+        EXPECT_EQ(skin.pathTop, expect(2).pathTop) << row.line;
+        EXPECT_EQ(skin.showPath, expect(2).showPath) << row.line;
+        EXPECT_EQ(skin.logoTop, expect(3).logoTop) << row.line;
+    }
+}
+
+TEST(SchemeFile, OneRecordRoundTripsAndAShortOneChangesNothing) {
     common::Scheme scheme{"Arial Black", 14.25f, 0, 16777215, 255};
     const std::string text = common::writeScheme(scheme);
     EXPECT_EQ(text, "\"Arial Black\",14.25,0,16777215,255\r\n");
@@ -100,9 +126,12 @@ TEST(SchemeFile, OneRecordRoundTripsAndAShortOneKeepsTheRest) {
     ASSERT_TRUE(common::loadScheme(folder / "scheme.cfg", read));
     EXPECT_EQ(read, scheme);
 
-    common::Scheme partial{"Old", 8, 1, 2, 3};
-    EXPECT_FALSE(common::readScheme("\"Verdana\",12\r\n", partial));
-    EXPECT_EQ(partial, (common::Scheme{"Verdana", 12, 1, 2, 3}));
+    // A short or bad record keeps the scheme before it whole: no new font with old colours.
+    for (const char* bad : {"\"Verdana\",12\r\n", "\"Verdana\",12,0,1,99999999999\r\n", ""}) {
+        common::Scheme partial{"Old", 8, 1, 2, 3};
+        EXPECT_FALSE(common::readScheme(bad, partial));
+        EXPECT_EQ(partial, (common::Scheme{"Old", 8, 1, 2, 3})) << bad;
+    }
 }
 
 } // namespace

@@ -94,7 +94,7 @@ struct Gate {
     int fd = -1;
 };
 
-TEST_F(PictureTest, NamesReadBackAtOnceAndAFailureKeepsThePictureShownBefore) {
+TEST_F(PictureTest, NamesReadBackAtOnceByTheirFirstBytes) {
     // The first bytes decide, not the extension.
     for (const char* head : {"\x89PNG\r\n\x1a\n", "\xff\xd8\xff", "GIF87a", "GIF89a"})
         EXPECT_TRUE(PictureLoader::isShowable(file("picture.txt", head))) << head;
@@ -105,28 +105,51 @@ TEST_F(PictureTest, NamesReadBackAtOnceAndAFailureKeepsThePictureShownBefore) {
     const std::string pipe = folder_.text() + "/pipe.png";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(PictureLoader::isShowable(QString::fromStdString(pipe)));
+}
 
-    // The browser puts a fall-back up, then tries the game's own picture: one that cannot
-    // show leaves the fall-back, even while it is still being decoded.
+TEST_F(PictureTest, APictureThatCannotShowGivesWayToTheFallBackNeverToThePictureBefore) {
+    const QString red = file("logo.gif", kRedGif);
+    const QString blue = picture("fallback.png", {8, 8}, kBlue);
+    const QString damagedFallback =
+        file("damaged-fallback.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z'));
+    // Good first bytes over damaged data pass the name check, then fail to decode.
+    const QString damagedPng = file("damaged.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z'));
+    const QString damagedJpeg = file("damaged.jpg", "\xff\xd8\xff\xe0" + std::string(10, '\0'));
+    const QString notAPicture = file("text.png", "not a picture");
+    struct Row {
+        QString fallback;
+        QColor shown; ///< what the element shows once the bad picture has been tried
+    } const rows[] = {
+        {QString(), kBackground},       // no fall-back: the background alone
+        {blue, kBlue},                  // the skin's fall-back picture
+        {damagedFallback, kBackground}, // a fall-back that cannot show either
+    };
+    for (const Row& row : rows) {
+        for (const QString& bad : {path("missing.png"), notAPicture, damagedPng, damagedJpeg}) {
+            auto e = element({40, 40});
+            e->setFallback(row.fallback);
+            e->setFileName(red);
+            loader_.waitForIdle();
+            ASSERT_TRUE(near(pixel(*e, 20, 20), kRed));
+            e->setFileName(bad);
+            loader_.waitForIdle();
+            EXPECT_EQ(e->fileName(), "") << bad.toStdString();
+            EXPECT_TRUE(near(pixel(*e, 20, 20), row.shown))
+                << bad.toStdString() << " with fall-back " << row.fallback.toStdString();
+        }
+    }
+
+    // The browser puts the fall-back up by name, then tries the game's own picture: one that
+    // cannot show leaves the fall-back, even while it is still being decoded.
     auto e = element({40, 40});
-    e->setFileName(file("logo.gif", kRedGif));
+    e->setFallback(blue);
+    e->setFileName(blue);
     e->setFileName(path("missing.png"));
     EXPECT_EQ(e->fileName(), "");
     loader_.waitForIdle();
-    EXPECT_TRUE(near(pixel(*e, 20, 20), kRed));
+    EXPECT_TRUE(near(pixel(*e, 20, 20), kBlue));
 
-    // Good first bytes over damaged data pass the name check, then fail to decode.
-    for (const auto& [name, bytes] :
-         {std::pair{"damaged.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z')},
-          std::pair{"damaged.jpg", "\xff\xd8\xff\xe0" + std::string(10, '\0')}}) {
-        e->setFileName(file(name, bytes));
-        EXPECT_EQ(e->fileName(), path(name));
-        loader_.waitForIdle();
-        EXPECT_EQ(e->fileName(), "") << name;
-        EXPECT_TRUE(near(pixel(*e, 20, 20), kRed)) << name;
-    }
-
-    // Only an empty name takes the picture down, and no answer on its way puts one back.
+    // An empty name takes the picture down, and no answer on its way puts one back.
     e->setFileName(picture("green.png", {8, 8}, kGreen));
     e->setFileName("");
     loader_.waitForIdle();

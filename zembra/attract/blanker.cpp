@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <iostream>
+#include <string>
 
 namespace zembra {
 
@@ -51,13 +53,18 @@ bool blanker::load() {
             return false;
         }
         EmulatorConfig& c = state.config;
-        if (wantsModeChange(c, state.desktopWidth, state.desktopHeight)) {
+        std::string bounded;
+        if (wantsModeChange(c, state.desktopWidth, state.desktopHeight, &bounded)) {
             display.ChangeRes(c.runWidth, c.runHeight, c.runDepth, c.runRefresh);
+        }
+        if (!bounded.empty()) {
+            std::cerr << "zembra: " << bounded << std::endl;
         }
         state.displayDone = true;
     }
-    const int width = static_cast<int>(state.config.runWidth);
-    const int height = static_cast<int>(state.config.runHeight);
+    // The screen as the mode change left it: the nearest mode, or the old one without RandR.
+    const int width = display.desktopWidth();
+    const int height = display.desktopHeight();
     setGeometry(0, 0, std::max(width, 1), std::max(height, 1));
     // The pointer waits at the right edge, out of the way of the pictures.
     QCursor::setPos(std::max(width - 1, 0), 0);

@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/browser/ListLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace zembra {
+
+int fitCount(double length, double each) {
+    if (!(length > 0) || !(each > 0)) {
+        return 0; // also for what is not a number
+    }
+    return static_cast<int>(std::min(std::floor(length / each), double(kMaxListElements)));
+}
 
 TextListLayout textListLayout(const TwipRect& area, int columns, double labelHeight) {
     if (columns <= 0) {
@@ -12,8 +21,10 @@ TextListLayout textListLayout(const TwipRect& area, int columns, double labelHei
     TextListLayout layout;
     TwipRect label{area.left, area.top, area.width / columns, labelHeight};
     layout.labels.push_back(label);
-    const int rowsPerColumn = labelHeight > 0 ? static_cast<int>(area.height / labelHeight) : 0;
-    const int total = columns * rowsPerColumn;
+    const int rowsPerColumn =
+        labelHeight > 0 ? fitCount(area.height, std::max(labelHeight, kPixelTwips)) : 0;
+    const auto total = static_cast<int>(
+        std::min<std::int64_t>(std::int64_t(columns) * rowsPerColumn, kMaxListElements));
     for (int i = 1; i < total; ++i) {
         const TwipRect& previous = layout.labels.back();
         label = previous;
@@ -33,8 +44,10 @@ StripLayout stripLayout(const TwipRect& area, double cellWidth, double cellHeigh
     const TwipRect first{area.left, area.top, cellWidth, cellHeight};
     layout.cells.push_back(first);
     if (cellWidth > 0 && cellHeight > 0) {
-        const int total = static_cast<int>(std::floor(area.width / cellWidth)) *
-                          static_cast<int>(std::floor(area.height / cellHeight));
+        const auto total = static_cast<int>(std::min<std::int64_t>(
+            std::int64_t(fitCount(area.width, std::max(cellWidth, kPixelTwips))) *
+                fitCount(area.height, std::max(cellHeight, kPixelTwips)),
+            kMaxListElements));
         for (int i = 1; i < total; ++i) {
             const TwipRect& previous = layout.cells.back();
             TwipRect cell = previous;

@@ -5,6 +5,7 @@
 #include "common/text/NativePath.h"
 #include "common/ui/Units.h"
 #include "zembra/attract/blanker.h"
+#include "zembra/browser/SkinBounds.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/input/JoystickFile.h"
 #include "zembra/input/KeyFile.h"
@@ -16,6 +17,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace zembra {
@@ -107,7 +109,9 @@ void Main::createElements() {
         if (launchPending_ && newState == MediaPlayer::Stopped &&
             mpFX->fileName() == skinFile("com.mp3") && mpFX->playState() == 0) {
             launchPending_ = false;
-            app_.launchSelected();
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
         }
     });
 }
@@ -202,13 +206,13 @@ void Main::startUp() {
     SetTheme();
     formResize.ReInitialize();
     // quarn.ini was read again: a run size that did not change the display mode at start-up
-    // is the desktop's here too. Looking at the height alone gave a run width of 0 a window of
-    // no width at all, and a run width equal to the desktop's a window taller than the screen.
+    // is the desktop's here too, so the exit knows there is nothing to restore. The window
+    // itself takes the screen's size as the mode change left it.
     wantsModeChange(config, state_.desktopWidth, state_.desktopHeight);
     applyRunSize();
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
-    state_.skinLayout.imageSpacing = static_cast<std::int32_t>(
-        std::nearbyint(state_.skinLayout.imageSpacing * (common::pixelsToTwips(width()) / 7680.0)));
+    state_.skinLayout.imageSpacing =
+        scaledSpacing(state_.skinLayout.imageSpacing, common::pixelsToTwips(width()));
     SetListSize();
 
     const QString backgroundFile = skinFile("background.jpg");
@@ -224,7 +228,9 @@ void Main::startUp() {
     if (state_.settings.cfgPath >= 1 && state_.settings.cfgPath <= kExtrasPath) {
         state_.curPath = state_.settings.cfgPath;
         populateList();
-        if (state_.settings.cfgListIndex < state_.list1.count()) {
+        // An index saved from an empty list (-1) or from a longer one restores the path only.
+        if (state_.settings.cfgListIndex >= 0 &&
+            state_.settings.cfgListIndex < state_.list1.count()) {
             state_.list1.setIndex(state_.settings.cfgListIndex);
             state_.curPath = state_.settings.cfgPath;
         }
@@ -255,10 +261,17 @@ void Main::startUp() {
 }
 
 void Main::applyRunSize() {
-    const int w = static_cast<int>(std::lround(state_.config.runWidth));
-    const int h = static_cast<int>(std::lround(state_.config.runHeight));
+    // The screen as it is: the mode the display took may differ from the one asked for (the
+    // nearest mode the monitor has, or no change at all without RandR).
+    DisplayMode& display = *app_.services().display;
+    int w = display.desktopWidth();
+    int h = display.desktopHeight();
+    if (w <= 0 || h <= 0) {
+        w = static_cast<int>(std::lround(std::clamp(state_.config.runWidth, 0.0f, kMaxRunSize)));
+        h = static_cast<int>(std::lround(std::clamp(state_.config.runHeight, 0.0f, kMaxRunSize)));
+    }
     move(0, 0);
-    resize(std::max(w, 0), std::max(h, 0));
+    resize(w, h);
     // The resize event scales too; scaling from the recorded places twice changes nothing.
     formResize.ScaleControls();
 }

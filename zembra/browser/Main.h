@@ -116,6 +116,9 @@ public:
     void StartSaverNow();
     void exitSequence();
     void launchRequest();
+    /// Whether there is a game to start: a list that is ready and a selection in it. An empty
+    /// list (or the message it shows) starts nothing.
+    bool hasSelection() const;
     void pictureView(common::PictureElement* element);
 
     // Timer ticks.
@@ -205,6 +208,8 @@ private:
     bool launchPending_ = false; ///< a launch waits for the launch sound to end
     QImage backgroundImage_;
     QPoint rememberedPointer_;
+    /// Set by a double click: the release that ends it is not one more click.
+    bool afterDoubleClick_ = false;
 };
 
 } // namespace zembra

@@ -212,8 +212,16 @@ void Main::pictureView(common::PictureElement* element) {
     app_.showScreenSaver();
 }
 
+bool Main::hasSelection() const {
+    const ItemList& list = state_.list1;
+    return list.visible() && list.index() >= 0 && list.index() < list.count();
+}
+
 void Main::launchRequest() {
     timScr.stop();
+    if (!hasSelection()) {
+        return;
+    }
     if (state_.settings.muted) {
         app_.launchSelected();
         return;

@@ -48,6 +48,8 @@ void Main::cabRefresh() {
         state_.artFolder = picture.folder;
         state_.picFound = ShowFileSystemType(picture.tested);
         common::PictureElement* element = artElement(kind);
+        // A picture that exists but does not decode shows the skin's own, not the last game's.
+        element->setFallback(skinFile(info(kind).fallback));
         if (state_.picFound) {
             if (shown[k] && element->isHidden()) {
                 element->show();

@@ -6,6 +6,7 @@
 #include "zembra/browser/ListLayout.h"
 #include "zembra/browser/Main.h"
 #include "zembra/browser/Navigation.h"
+#include "zembra/browser/SkinBounds.h"
 #include "zembra/startup/Application.h"
 
 #include <QCursor>
@@ -39,7 +40,8 @@ Qt::Alignment alignmentOf(int listAlignment) {
 
 void Main::SetListSize() {
     const common::SkinLayout& skin = state_.skinLayout;
-    const int columns = skin.listColumns >= 1 ? static_cast<int>(skin.listColumns) : 1;
+    const int columns =
+        drawableColumns(skin.listColumns, common::pixelsToTwips(listArea->geometry().width()));
     if (isStripMode()) {
         DelList();
         SetListSize2();
@@ -160,6 +162,7 @@ void Main::shootScreens(const StringTable& arraytype, std::string_view pic) {
     lblPath->adjustSize();
     const QString fallback = skinFile(pic);
     for (common::PictureElement* cell : xlist) {
+        cell->setFallback(fallback);
         if (cell->fileName() != fallback) {
             cell->setFileName(fallback);
         }
@@ -323,8 +326,19 @@ void Main::mousePressEvent(QMouseEvent* event) {
 bool Main::labelClicked(QLabel* label, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const auto row = std::find(ll.begin(), ll.end(), label) - ll.begin();
+    const bool left = mouse->button() == Qt::LeftButton;
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (left) {
+            afterDoubleClick_ = true;
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
+            return true;
+        }
+        [[fallthrough]]; // a quick second press of another button is one more press
     case QEvent::MouseButtonPress:
+        afterDoubleClick_ = false;
         timScr.stop();
         rememberedPointer_ = QCursor::pos();
         if (mouse->button() == Qt::RightButton) {
@@ -337,7 +351,11 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
         timScr.start();
         timscroller.stop();
         timscroller2.stop();
-        if (label->text().isEmpty() || !label->rect().contains(mouse->pos())) {
+        // Only the left button clicks; the release that ends a double click has launched
+        // already and must not move the selection once more.
+        const bool click = left && !afterDoubleClick_;
+        afterDoubleClick_ = false;
+        if (!click || label->text().isEmpty() || !label->rect().contains(mouse->pos())) {
             return true;
         }
         const int k = static_cast<int>(row);
@@ -348,9 +366,6 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
         refreshMoved();
         return true;
     }
-    case QEvent::MouseButtonDblClick:
-        app_.launchSelected();
-        return true;
     default:
         return false;
     }
@@ -359,22 +374,36 @@ bool Main::labelClicked(QLabel* label, QEvent* event) {
 bool Main::cellEvent(common::PictureElement* cell, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const auto k = static_cast<int>(std::find(xlist.begin(), xlist.end(), cell) - xlist.begin());
+    const bool left = mouse->button() == Qt::LeftButton;
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (left) {
+            afterDoubleClick_ = true;
+            if (hasSelection()) {
+                app_.launchSelected();
+            }
+            return true;
+        }
+        [[fallthrough]];
     case QEvent::MouseButtonPress:
+        afterDoubleClick_ = false;
         if (mouse->button() == Qt::RightButton) {
             rememberedPointer_ = QCursor::pos();
             timscroller.isActive() ? timscroller.stop() : timscroller.start();
         }
         return true;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
+        const bool click = left && !afterDoubleClick_;
+        afterDoubleClick_ = false;
+        if (!click) {
+            return true;
+        }
         if (cell->rect().contains(mouse->pos()) && k != state_.midIndex) {
             state_.list1.setIndex(state_.list1.index() + (k - state_.midIndex));
         }
         refreshMoved();
         return true;
-    case QEvent::MouseButtonDblClick:
-        app_.launchSelected();
-        return true;
+    }
     default:
         return false;
     }

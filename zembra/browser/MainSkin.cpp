@@ -4,14 +4,31 @@
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/browser/Main.h"
+#include "zembra/browser/SkinBounds.h"
 #include "zembra/startup/Application.h"
 
 namespace zembra {
 
 namespace {
 
-void place(QWidget* element, const common::ElementRect& r) {
+/// Skin values are placed as the file says, within what the designed window can show: a
+/// rectangle of two thousand million twips would otherwise make an element (and the picture
+/// decoded for it) larger than any memory.
+TwipRect drawable(double left, double top, double width, double height) {
+    return drawableRect({left, top, width, height}, kDesignWidthTwips, kDesignHeightTwips);
+}
+
+void place(QWidget* element, const TwipRect& r) {
     element->setGeometry(common::twipsRect(r.left, r.top, r.width, r.height));
+}
+
+void place(QWidget* element, const common::ElementRect& r) {
+    place(element, drawable(r.left, r.top, r.width, r.height));
+}
+
+QPoint position(double left, double top) {
+    return {common::twipsToPixels(drawablePosition(left, kDesignWidthTwips)),
+            common::twipsToPixels(drawablePosition(top, kDesignHeightTwips))};
 }
 
 } // namespace
@@ -26,14 +43,14 @@ void Main::setRes() {
     place(xMarquee, skin.marquee);
     picf->move(xCabinet->pos() + QPoint(common::twipsToPixels(3), common::twipsToPixels(3)));
     place(listArea, skin.listArea);
-    xlist[0]->setGeometry(QRect(listArea->pos(), QSize(common::twipsToPixels(skin.cellWidth),
-                                                       common::twipsToPixels(skin.cellHeight))));
+    const TwipRect cell = drawable(0, 0, skin.cellWidth, skin.cellHeight);
+    xlist[0]->setGeometry(QRect(listArea->pos(), QSize(common::twipsToPixels(cell.width),
+                                                       common::twipsToPixels(cell.height))));
     lblPath->setText("1");
-    lblPath->move(common::twipsToPixels(skin.pathLeft), common::twipsToPixels(skin.pathTop));
-    lblNav[0]->move(common::twipsToPixels(skin.navLeft), common::twipsToPixels(skin.navTop));
+    lblPath->move(position(skin.pathLeft, skin.pathTop));
+    lblNav[0]->move(position(skin.navLeft, skin.navTop));
     MoveNav();
-    xlogo->setGeometry(
-        common::twipsRect(skin.logoLeft, skin.logoTop, skin.logoWidth, skin.logoHeight));
+    place(xlogo, drawable(skin.logoLeft, skin.logoTop, skin.logoWidth, skin.logoHeight));
     ll[0]->setText("Sgj");
     ll[0]->resize(ll[0]->width(), fontMetrics().height());
     ll[0]->hide();

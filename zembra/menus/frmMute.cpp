@@ -3,11 +3,13 @@
 
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
+#include "zembra/browser/HighlightPulse.h"
 #include "zembra/browser/Main.h"
 #include "zembra/menus/MenuGeometry.h"
 #include "zembra/platform/TintBehind.h"
 #include "zembra/startup/Application.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace zembra {
@@ -38,10 +40,35 @@ frmMute::frmMute(Application& app, QWidget* parent)
     timexit.setInterval(800);
     timtrans.setInterval(15);
     timtrans.setSingleShot(true);
+    timhigh.setInterval(150);
     connect(&timexit, &QTimer::timeout, this, &frmMute::onTimexit);
     connect(&timtrans, &QTimer::timeout, this, &frmMute::onTimtrans);
+    connect(&timhigh, &QTimer::timeout, this, &frmMute::onTimhigh);
     timexit.start();
     timtrans.start();
+    timhigh.start();
+}
+
+void frmMute::onTimhigh() {
+    // The label's own background stays see-through; only its text pulses.
+    lblMute->setAutoFillBackground(false);
+    if (const auto colour = pulseColour(flashStep_, app_.state().scheme.highColour)) {
+        common::setTextColour(lblMute, common::colourFromNumber(*colour));
+    }
+    flashStep_ = nextPulseStep(flashStep_);
+}
+
+bool frmMute::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        activated();
+    }
+    return QWidget::event(event);
+}
+
+void frmMute::activated() {
+    if (Main* browser = app_.browser()) {
+        browser->timWfExit.stop();
+    }
 }
 
 void frmMute::onTimtrans() {

@@ -10,8 +10,8 @@ namespace zembra {
 
 class Application;
 
-/// Stands where the settings menu would, tinted over the browser, and closes itself after
-/// 0.8 s, giving the browser the focus back.
+/// Stands where the settings menu would, tinted over the browser, flashes its label like the
+/// other screens of the menu, and closes itself after 0.8 s, giving the browser the focus back.
 class frmMute : public QWidget {
     Q_OBJECT
 
@@ -20,16 +20,24 @@ public:
 
     QTimer timexit;  ///< 800 ms: close
     QTimer timtrans; ///< 15 ms, once: the see-through tint
+    QTimer timhigh;  ///< 150 ms, from creation: flashes the label
     QLabel* lblMute;
 
     void onTimexit();
     void onTimtrans();
+    void onTimhigh();
+    /// Stops the browser's exit watch: this notice is the front-end's own window.
+    void activated();
+
+    int flashStep() const { return flashStep_; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Application& app_;
+    int flashStep_ = 0;
 };
 
 } // namespace zembra

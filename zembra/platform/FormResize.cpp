@@ -2,6 +2,7 @@
 #include "zembra/platform/FormResize.h"
 
 #include "common/ui/Units.h"
+#include "zembra/platform/Scaling.h"
 
 #include <QLabel>
 #include <QVariant>
@@ -57,8 +58,8 @@ void clsFormResize::ScaleControls() {
     if (form_->isMinimized() || scaleWidth_ <= 0 || scaleHeight_ <= 0) {
         return;
     }
-    const double heightRatio = twips(form_->height()) / double(scaleHeight_);
-    const double widthRatio = twips(form_->width()) / double(scaleWidth_);
+    const double heightRatio = scaleRatio(twips(form_->height()), scaleHeight_);
+    const double widthRatio = scaleRatio(twips(form_->width()), scaleWidth_);
     for (const Record& r : records_) {
         QWidget* control = r.control;
         if (control == nullptr) {
@@ -67,16 +68,16 @@ void clsFormResize::ScaleControls() {
         const Letters scale = lettersOf(control);
         QRect g = control->geometry();
         if (scale.top) {
-            g.moveTop(common::twipsToPixels(r.top * heightRatio));
+            g.moveTop(scaledPixels(r.top, heightRatio));
         }
         if (scale.height) {
-            g.setHeight(common::twipsToPixels(r.height * heightRatio));
+            g.setHeight(scaledPixels(r.height, heightRatio));
         }
         if (scale.left) {
-            g.moveLeft(common::twipsToPixels(r.left * widthRatio));
+            g.moveLeft(scaledPixels(r.left, widthRatio));
         }
         if (scale.width) {
-            g.setWidth(common::twipsToPixels(r.width * widthRatio));
+            g.setWidth(scaledPixels(r.width, widthRatio));
         }
         if (const auto* label = qobject_cast<QLabel*>(control)) {
             const int textHeight = label->fontMetrics().height();

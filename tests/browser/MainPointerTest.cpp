@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser's pointer and launch guards: clicks, double clicks, right-button drags, and an
+// empty list that never starts a game.
+#include "tests/browser/BrowserFixture.h"
+
+#include <QMouseEvent>
+
+using testing_support::BrowserTest;
+
+namespace {
+
+constexpr int kSelect = 13;
+
+void send(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
+    const QPointF at = QRectF(target->rect()).center();
+    QMouseEvent event(type, at, target->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+/// What a double click delivers: press, release, double click, release.
+void doubleClick(QWidget* target) {
+    send(target, QEvent::MouseButtonPress, Qt::LeftButton);
+    send(target, QEvent::MouseButtonRelease, Qt::LeftButton);
+    send(target, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    send(target, QEvent::MouseButtonRelease, Qt::LeftButton);
+}
+
+TEST_F(BrowserTest, ADoubleClickLaunchesOnceAndOnlyTheLeftButtonClicks) {
+    zembra::Main& browser = start();
+    const auto mid = static_cast<std::size_t>(state().midIndex);
+    // A right press toggles the drag, a quick second one too; neither moves nor launches.
+    QLabel* below = browser.ll.at(mid + 3);
+    for (const auto type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+        send(below, type, Qt::RightButton);
+    }
+    EXPECT_TRUE(browser.timscroller.isActive());
+    send(below, QEvent::MouseButtonRelease, Qt::RightButton);
+    EXPECT_EQ(state().list1.index(), 4);
+
+    doubleClick(browser.ll.at(mid + 2));
+    ASSERT_EQ(launcher->calls.size(), 1u);
+    EXPECT_NE(launcher->calls[0].commandLine.find("g07"), std::string::npos);
+    EXPECT_EQ(state().list1.index(), 6); // the trailing release moved nothing
+
+    writeSkin("\"snap\"", 1, "900,200,4800,1200", "1000,1000", 0);
+    app.reset();
+    players.clear();
+    zembra::Main& strip = start();
+    ASSERT_EQ(state().midIndex, 2);
+    send(strip.xlist.at(3), QEvent::MouseButtonRelease, Qt::RightButton);
+    EXPECT_EQ(state().list1.index(), 4);
+    doubleClick(strip.xlist.at(3));
+    EXPECT_NE(launcher->calls.at(0).commandLine.find("g06"), std::string::npos);
+    EXPECT_EQ(state().list1.index(), 5);
+}
+
+TEST_F(BrowserTest, AnEmptyListStartsNothingAndAnIndexSavedFromItRestoresThePathOnly) {
+    scanFirst = false; // no list files: the list shows "No Roms Found"
+    zembra::Main& browser = start();
+    ASSERT_EQ(state().list1.count(), 0);
+    browser.keyDown(kSelect, false);
+    doubleClick(browser.ll.at(static_cast<std::size_t>(state().midIndex))); // the message
+    state().joyActions[0] = "Select";
+    browser.shootinput(0);
+    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_FALSE(fx().fileName().endsWith("com.mp3"));
+
+    for (const int saved : {-1, 12}) {
+        savedIndex = saved;
+        savedPath = 3;
+        scanFirst = true;
+        app.reset();
+        players.clear();
+        zembra::Main& again = start();
+        EXPECT_EQ(state().curPath, 3) << saved;
+        EXPECT_EQ(row(again, state().midIndex), "Game 20") << saved;
+    }
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sound notice: it flashes its label like the menu's screens and stops the exit watch.
+#include "common/ui/Units.h"
+#include "tests/browser/BrowserFixture.h"
+#include "zembra/browser/HighlightPulse.h"
+#include "zembra/menus/frmMute.h"
+
+#include <QApplication>
+
+using testing_support::BrowserTest;
+
+namespace {
+
+TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
+    zembra::Main& browser = start();
+    browser.ToggleMute();
+    zembra::frmMute* notice = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        notice = notice != nullptr ? notice : qobject_cast<zembra::frmMute*>(window);
+    }
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->timhigh.isActive());
+
+    // One pulse of the highlight colour: seven colours, then an idle tick.
+    auto text = [&] { return notice->lblMute->palette().color(QPalette::WindowText); };
+    for (int tick = 0; tick < 8; ++tick) {
+        const QColor before = text();
+        notice->onTimhigh();
+        const auto colour = zembra::pulseColour(tick, state().scheme.highColour);
+        EXPECT_EQ(text(), colour ? common::colourFromNumber(*colour) : before) << tick;
+    }
+
+    browser.deactivated(); // the browser behind starts watching for an exit request
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(notice, &activate);
+    EXPECT_FALSE(browser.timWfExit.isActive());
+}
+
+} // namespace
