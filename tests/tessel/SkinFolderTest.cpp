@@ -88,8 +88,9 @@ TEST(SkinFolder, MissingOrShortFilesKeepEarlierValues) {
     EXPECT_FALSE(load.schemeFound);
     EXPECT_EQ(layout.snap, (common::ElementRect{10, 20, 30, 40}));
     EXPECT_TRUE(layout.showSnap);
-    EXPECT_EQ(layout.cabinet.top, 50);
-    EXPECT_EQ(layout.cabinet.left, 60);
+    // The cut-off cabinet record is not applied at all: the element stays where it was.
+    EXPECT_EQ(layout.cabinet.top, 0);
+    EXPECT_EQ(layout.cabinet.left, 999);
     EXPECT_TRUE(layout.showLogo);
     EXPECT_EQ(scheme.fontName, "Kept");
 }
