@@ -3,7 +3,8 @@
 # Starting games for real under a virtual display, with the stand-in emulator in place of the
 # emulators: a configurable path waits for its emulator, the fixed Impact emulator is driven by
 # injected keys and closed by the Exit key, and after each game the browser has the keyboard
-# again. A game name full of shell syntax reaches the emulator as plain arguments.
+# again. A game name full of shell syntax and blanks reaches the emulator as one plain argument,
+# from an emulator folder whose name holds a blank.
 # Usage: launch_e2e.sh PATH_TO_ZEMBRA PATH_TO_STANDIN
 set -euo pipefail
 zembra=$1
@@ -15,18 +16,19 @@ source "$here/lib.sh"
 cab=$work/cab
 make_cabinet "$cab"
 
-# Path 1 starts emu/mame.exe with options; Impact gets one game. Exit is on E, so that the
-# exit watch has to inject Escape itself. The odd game comes first in the list.
+# Path 1 starts "my emu/mame.exe" with options, one of them quoted; Impact gets one game. Exit
+# is on E, so that the exit watch has to inject Escape itself. The odd game comes first in the
+# list.
 odd='it'"'"'s;$(touch pwned)'
 printf '%s,"Odd one"\r\nsfex,"Street Fighter EX"\r\n' "$odd" | cat - "$cab/gamelist.lst" > "$work/list"
 mv "$work/list" "$cab/gamelist.lst"
 : > "$cab/roms/$odd.zip"
-mkdir -p "$cab/emu" "$cab/impact/roms"
+mkdir -p "$cab/my emu" "$cab/impact/roms"
 : > "$cab/impact/roms/sfex.zip"
-ln -s "$standin" "$cab/emu/mame.exe"
+ln -s "$standin" "$cab/my emu/mame.exe"
 ln -s "$standin" "$cab/impact/impactemu.exe"
-sed -i -e "s|^Exec=stand-in|Exe =mame.exe|" -e "0,/^Opts=/s|^Opts=.*|Opts=-skip_gameinfo -speed 2\r|" \
-    -e "s|^EmuFolder=$cab/|EmuFolder=$cab/emu/|" -e "s|^ImpactDir=|ImpactDir=$cab/impact/|" \
+sed -i -e "s|^Exec=stand-in|Exe =mame.exe|" -e "0,/^Opts=/s|^Opts=.*|Opts=-skip_gameinfo -cfg \"my cfg\" -speed 2\r|" \
+    -e "s|^EmuFolder=$cab/|EmuFolder=$cab/my emu/|" -e "s|^ImpactDir=|ImpactDir=$cab/impact/|" \
     "$cab/quarn.ini"
 printf '38,40,34,33,116,9,39,37,13,69,83,77,73\r\n' > "$cab/zbkeys.cfg"
 "$zembra" --home "$cab" --rescan > /dev/null
@@ -77,13 +79,14 @@ expect() { # what, expected, actual
     fi
 }
 first=$(sed -n '1,/^--- impact$/p' "$work/record")
-expect "the configurable path's start" "program $cab/emu/mame.exe
-arg it's;\$(touch
-arg pwned)
+expect "the configurable path's start" "program $cab/my emu/mame.exe
+arg it's;\$(touch pwned)
 arg -skip_gameinfo
+arg -cfg
+arg my cfg
 arg -speed
 arg 2
-folder $cab/emu
+folder $cab/my emu
 focus
 down Escape
 end escape" "$(grep -v '^up ' <<< "$first" | sed '/^--- impact$/d')"

@@ -22,40 +22,62 @@ void standIn(testing_support::TempFolder& folder, const std::string& name) {
 
 TEST(Launcher, ArgumentsArriveAsDataInTheWorkingFolderAndABlockingStartWaits) {
     testing_support::TempFolder folder;
-    standIn(folder, "emu/stand-in");
+    standIn(folder, "my emu/stand in");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
     const auto launcher = zembra::makeLauncher();
-    const std::string emu = folder.text() + "\\emu\\";
+    const std::string emu = folder.text() + "\\my emu\\";
     const auto result =
-        launcher->start(emu + "stand-in \"pac; rm -rf x\" $(boom) 'q' \"a b\" ", emu, true);
+        launcher->start(emu + "stand in",
+                        {"pac; rm -rf x", "$(boom)", "'q'", "sp ace", "\"quoted\"", ""}, emu, true);
     ASSERT_TRUE(result.started) << result.error;
-    EXPECT_EQ(folder.read("record"),
-              (folder / "emu").string() + "\npac; rm -rf x\n$(boom)\n'q'\na b\n");
+    EXPECT_EQ(folder.read("record"), (folder / "my emu").string() +
+                                         "\npac; rm -rf x\n$(boom)\n'q'\nsp ace\n\"quoted\"\n\n");
     EXPECT_FALSE(folder.exists("x"));
 }
 
 TEST(Launcher, WindowsExecutablesThatCannotRunThemselvesGoThroughWine) {
     testing_support::TempFolder folder;
-    folder.touch("mame.exe");
-    standIn(folder, "native.exe");
-    const std::string base = folder.text() + "/";
-    EXPECT_EQ(zembra::launchArguments(base + "mame.exe pacman -nowindow", "wine"),
-              (std::vector<std::string>{"wine", base + "mame.exe", "pacman", "-nowindow"}));
-    EXPECT_EQ(zembra::launchArguments(base + "native.exe x", "wine"),
-              (std::vector<std::string>{base + "native.exe", "x"}));
+    folder.touch("my emu/mame.exe");
+    standIn(folder, "my emu/native.exe");
+    const std::string base = folder.text() + "/my emu/";
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(zembra::launchArguments(base + "mame.exe", {"sp ace", "-nowindow"}, "wine"),
+              (Args{"wine", base + "mame.exe", "sp ace", "-nowindow"}));
+    EXPECT_EQ(zembra::launchArguments(base + "native.exe", {"x"}, "wine"),
+              (Args{base + "native.exe", "x"}));
+    EXPECT_EQ(zembra::launchArguments("", {"x"}, "wine"), Args{});
+}
+
+// The child changes its folder before it starts the program, so a program named relative to
+// Zembra's own folder is made absolute first; a bare name is left for the PATH.
+TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderNotTheChildsFolder) {
+    testing_support::TempFolder folder;
+    standIn(folder, "emu/stand-in");
+    ::setenv("RECORD", (folder / "record").c_str(), 1);
+    const auto before = fs::current_path();
+    fs::current_path(folder.path());
+    const auto launcher = zembra::makeLauncher();
+    const auto result = launcher->start("emu\\stand-in", {"g"}, "emu\\", true);
+    EXPECT_EQ(zembra::launchArguments("emu\\stand-in", {}, "wine"),
+              std::vector<std::string>{(folder / "emu/stand-in").string()});
+    EXPECT_EQ(zembra::launchArguments("sh", {}, "wine"), std::vector<std::string>{"sh"});
+    fs::current_path(before);
+    ASSERT_TRUE(result.started) << result.error;
+    EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
 }
 
 TEST(Launcher, AProgramThatCannotStartIsReportedNotTakenForAStart) {
     testing_support::TempFolder folder;
     const auto launcher = zembra::makeLauncher();
-    auto result = launcher->start(folder.text() + "/missing-emulator game", folder.text(), true);
+    auto result =
+        launcher->start(folder.text() + "/missing-emulator", {"game"}, folder.text(), true);
     EXPECT_FALSE(result.started);
     EXPECT_NE(result.error.find("missing-emulator"), std::string::npos);
-    result = launcher->start("", folder.text(), true);
+    result = launcher->start("", {}, folder.text(), true);
     EXPECT_FALSE(result.started);
     standIn(folder, "emu");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
-    result = launcher->start(folder.text() + "/emu", folder.text() + "/no-such-folder/", true);
+    result = launcher->start(folder.text() + "/emu", {}, folder.text() + "/no-such-folder/", true);
     EXPECT_FALSE(result.started);
 }
 
@@ -68,7 +90,7 @@ TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     fs::permissions(folder / "emu", fs::perms::owner_all);
     const auto launcher = zembra::makeLauncher();
     EXPECT_FALSE(launcher->running()); // nothing started yet
-    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), false).started);
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), false).started);
     EXPECT_TRUE(launcher->running());
     folder.touch("stop");
     bool ended = false;
@@ -80,6 +102,6 @@ TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     }
     EXPECT_TRUE(ended);
     // A blocking start leaves nothing to follow.
-    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), true).started);
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), true).started);
     EXPECT_FALSE(launcher->running());
 }

@@ -31,7 +31,8 @@ TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     zembra::Main& browser = start();
     browser.keyDown(13, false);
     ASSERT_EQ(launcher->calls.size(), 1u);
-    EXPECT_EQ(launcher->calls[0].commandLine, "mame.exe g05 ");
+    EXPECT_EQ(launcher->calls[0].program, "mame.exe");
+    EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"g05"});
     EXPECT_TRUE(launcher->calls[0].wait);
     EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
     EXPECT_FALSE(browser.timkey.isActive());
@@ -45,7 +46,8 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
     select(22, "ga2");
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
-    EXPECT_EQ(launcher->calls[0].commandLine, "/m/modeler.exe");
+    EXPECT_EQ(launcher->calls[0].program, "/m/modeler.exe");
+    EXPECT_TRUE(launcher->calls[0].arguments.empty());
     EXPECT_FALSE(launcher->calls[0].wait);
     EXPECT_TRUE(browser.timkey.isActive() && browser.timLock.isActive());
     EXPECT_FALSE(browser.isEnabled());
@@ -79,7 +81,8 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     state().config.daphneDir = "/d/";
     select(26, "lair");
     browser.runEmu();
-    EXPECT_EQ(launcher->calls[0].commandLine, "/d/daphne.exe lair ");
+    EXPECT_EQ(launcher->calls[0].program, "/d/daphne.exe");
+    EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"lair"});
     EXPECT_EQ(browser.exitJoyMask, 4u);
 
     holdTheWatch(browser);
@@ -107,7 +110,7 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].what, "open");
-    EXPECT_EQ(launcher->calls[0].commandLine, "/vp/tables\\Genie.vpt");
+    EXPECT_EQ(launcher->calls[0].program, "/vp/tables\\Genie.vpt");
     EXPECT_FALSE(browser.timkey.isActive());
     browser.onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());

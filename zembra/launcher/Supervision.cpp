@@ -31,10 +31,11 @@ void Main::runEmu() {
         return;
     }
     Launcher& launcher = *app_.services().launcher;
-    const Launcher::Result result = launch.mode == Launch::Mode::Play
-                                        ? launcher.open(launch.commandLine, launch.workingFolder)
-                                        : launcher.start(launch.commandLine, launch.workingFolder,
-                                                         launch.mode == Launch::Mode::Blocking);
+    const Launcher::Result result =
+        launch.mode == Launch::Mode::Play
+            ? launcher.open(launch.program, launch.workingFolder)
+            : launcher.start(launch.program, launch.arguments, launch.workingFolder,
+                             launch.mode == Launch::Mode::Blocking);
     if (!result.started) {
         failed(result.error);
     } else if (launch.mode == Launch::Mode::Blocking) {

@@ -2,12 +2,12 @@
 // The launcher on Linux: posix_spawn with an argument vector, so a game name holding ";",
 // "$(...)", quotes or blanks reaches the emulator as data.
 #include "common/text/NativePath.h"
-#include "zembra/launcher/EmulatorCommand.h"
 #include "zembra/platform/Launcher.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,9 +35,9 @@ public:
 
     ~PosixLauncher() override { reap(); }
 
-    Result start(const std::string& commandLine, const std::string& workingFolder,
-                 bool wait) override {
-        return spawn(launchArguments(commandLine, wine_), workingFolder, wait);
+    Result start(const std::string& program, const std::vector<std::string>& arguments,
+                 const std::string& workingFolder, bool wait) override {
+        return spawn(launchArguments(program, arguments, wine_), workingFolder, wait);
     }
 
     Result open(const std::string& file, const std::string& folder) override {
@@ -100,16 +100,23 @@ private:
 
 } // namespace
 
-std::vector<std::string> launchArguments(const std::string& commandLine, const std::string& wine) {
-    std::vector<std::string> args = splitWindowsCommandLine(commandLine);
-    if (args.empty()) {
-        return args;
+std::vector<std::string> launchArguments(const std::string& program,
+                                         const std::vector<std::string>& arguments,
+                                         const std::string& wine) {
+    if (program.empty()) {
+        return {};
     }
-    args.front() = common::nativePathText(args.front());
+    std::vector<std::string> args{common::nativePathText(program)};
+    std::string& file = args.front();
+    if (file.find('/') != std::string::npos && file.front() != '/') {
+        std::error_code ignored;
+        file = std::filesystem::absolute(file, ignored).string();
+    }
     // A Windows emulator on a Linux cabinet: wine runs what cannot run by itself.
-    if (endsWithExe(args.front()) && ::access(args.front().c_str(), X_OK) != 0) {
+    if (endsWithExe(file) && ::access(file.c_str(), X_OK) != 0) {
         args.insert(args.begin(), wine);
     }
+    args.insert(args.end(), arguments.begin(), arguments.end());
     return args;
 }
 
