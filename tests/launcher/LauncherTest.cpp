@@ -66,19 +66,64 @@ TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderNotTheChildsFolder) {
     EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
 }
 
-TEST(Launcher, AProgramThatCannotStartIsReportedNotTakenForAStart) {
+// A failure names what is missing, the program or its folder, and what to do about it.
+TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
     testing_support::TempFolder folder;
-    const auto launcher = zembra::makeLauncher();
-    auto result =
-        launcher->start(folder.text() + "/missing-emulator", {"game"}, folder.text(), true);
-    EXPECT_FALSE(result.started);
-    EXPECT_NE(result.error.find("missing-emulator"), std::string::npos);
-    result = launcher->start("", {}, folder.text(), true);
-    EXPECT_FALSE(result.started);
-    standIn(folder, "emu");
-    ::setenv("RECORD", (folder / "record").c_str(), 1);
-    result = launcher->start(folder.text() + "/emu", {}, folder.text() + "/no-such-folder/", true);
-    EXPECT_FALSE(result.started);
+    const std::string base = folder.text() + "/";
+    folder.touch("not-executable");
+    folder.touch("game.exe"); // a Windows program: it needs wine
+    folder.write("script", "#!/no/such/interpreter\n");
+    fs::permissions(folder / "script", fs::perms::owner_all);
+    const auto launcher = zembra::makeLauncher("zembra-no-such-wine", "zembra-no-such-opener");
+    struct Row {
+        const char* what;
+        zembra::Launcher::Result result;
+        std::vector<std::string> says;
+        std::string mustNotSay;
+    } rows[] = {
+        {"a missing program",
+         launcher->start(base + "missing-emulator", {"game"}, base, true),
+         {"cannot find the program " + base + "missing-emulator", "quarn.ini"},
+         "folder " + base},
+        {"a missing folder",
+         launcher->start(base + "emu/mame", {}, base + "emu/", true),
+         {"cannot start " + base + "emu/mame", "its folder " + base + "emu/ does not exist"},
+         "cannot find"},
+        {"a program not on the PATH",
+         launcher->start("zembra-no-such-emulator", {}, "", true),
+         {"zembra-no-such-emulator on the PATH", "install it"},
+         "does not exist"},
+        {"a missing opener",
+         launcher->open(base + "Genie.vpt", base),
+         {"cannot find the program zembra-no-such-opener", "ZEMBRA_OPENER"},
+         "folder"},
+        {"a table folder that is missing",
+         launcher->open(base + "tables/Genie.vpt", base + "tables/"),
+         {"cannot open " + base + "tables/Genie.vpt", "does not exist"},
+         "ZEMBRA_OPENER"},
+        {"a missing wine",
+         launcher->start(base + "game.exe", {}, base, true),
+         {"cannot find wine", base + "game.exe", "install wine"},
+         "folder"},
+        {"a file that is not executable",
+         launcher->start(base + "not-executable", {}, base, true),
+         {"not executable"},
+         "cannot find"},
+        {"a script whose interpreter is missing",
+         launcher->start(base + "script", {}, base, true),
+         {"interpreter"},
+         "cannot find the program"},
+        {"nothing to start", launcher->start("", {}, base, true), {"no program"}, "folder"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_FALSE(row.result.started) << row.what;
+        for (const std::string& words : row.says) {
+            EXPECT_NE(row.result.error.find(words), std::string::npos)
+                << row.what << ": " << row.result.error;
+        }
+        EXPECT_EQ(row.result.error.find(row.mustNotSay), std::string::npos)
+            << row.what << ": " << row.result.error;
+    }
 }
 
 } // namespace

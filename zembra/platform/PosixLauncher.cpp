@@ -28,6 +28,45 @@ bool endsWithExe(const std::string& program) {
     return tail == ".exe";
 }
 
+bool isFolder(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
+}
+
+/// What a start is for, so that a failure can say what to do about it.
+enum class Role { Emulator, Opener };
+
+/// Why `args` could not be started, naming the program that is missing rather than the folder
+/// it was to start in, and what the owner can do about it.
+std::string failureText(int error, const std::vector<std::string>& args, bool throughWine,
+                        Role role) {
+    const std::string& program = args.front();
+    if (error == ENOENT) {
+        if (throughWine) {
+            return "cannot find wine, which runs the Windows program " + args[1] + ": install wine";
+        }
+        if (role == Role::Opener) {
+            return "cannot find the program " + program +
+                   ", which opens the tables: install it, or set ZEMBRA_OPENER to the program "
+                   "that plays them";
+        }
+        if (program.find('/') == std::string::npos) {
+            return "cannot find the program " + program +
+                   " on the PATH: install it, or give its folder in quarn.ini or extra.lst";
+        }
+        if (::access(program.c_str(), F_OK) == 0) {
+            return "cannot start " + program +
+                   ": the interpreter its first line names cannot be found";
+        }
+        return "cannot find the program " + program +
+               ": install it there, or correct its folder and name in quarn.ini or extra.lst";
+    }
+    if (error == EACCES) {
+        return "cannot start " + program + ": it is not executable (permission denied)";
+    }
+    return "cannot start " + program + ": " + std::strerror(error);
+}
+
 class PosixLauncher final : public Launcher {
 public:
     PosixLauncher(std::string wine, std::string opener)
@@ -37,11 +76,13 @@ public:
 
     Result start(const std::string& program, const std::vector<std::string>& arguments,
                  const std::string& workingFolder, bool wait) override {
-        return spawn(launchArguments(program, arguments, wine_), workingFolder, wait);
+        const std::vector<std::string> args = launchArguments(program, arguments, wine_);
+        const bool throughWine = args.size() > arguments.size() + 1;
+        return spawn(args, workingFolder, wait, throughWine, Role::Emulator);
     }
 
     Result open(const std::string& file, const std::string& folder) override {
-        return spawn({opener_, common::nativePathText(file)}, folder, false);
+        return spawn({opener_, common::nativePathText(file)}, folder, false, false, Role::Opener);
     }
 
     bool running() override {
@@ -50,11 +91,20 @@ public:
     }
 
 private:
-    Result spawn(const std::vector<std::string>& args, const std::string& folder, bool wait) {
+    Result spawn(const std::vector<std::string>& args, const std::string& folder, bool wait,
+                 bool throughWine, Role role) {
         reap();
         watched_ = 0;
         if (args.empty() || args.front().empty()) {
             return {false, "there is no program to start"};
+        }
+        const std::string native = common::nativePathText(folder);
+        // Told apart before the start: a child that cannot enter its folder reports the same
+        // "no such file" as a program that is missing.
+        if (!native.empty() && !isFolder(native)) {
+            const std::string& what = role == Role::Opener || throughWine ? args[1] : args[0];
+            return {false, (role == Role::Opener ? "cannot open " : "cannot start ") + what +
+                               ": its folder " + native + " does not exist"};
         }
         std::vector<char*> argv;
         for (const std::string& arg : args) {
@@ -63,7 +113,6 @@ private:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        const std::string native = common::nativePathText(folder);
         if (!native.empty()) {
             posix_spawn_file_actions_addchdir_np(&actions, native.c_str());
         }
@@ -71,9 +120,7 @@ private:
         const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         if (error != 0) {
-            return {false, "cannot start " + args.front() +
-                               (native.empty() ? "" : " in " + native) + ": " +
-                               std::strerror(error)};
+            return {false, failureText(error, args, throughWine, role)};
         }
         if (wait) {
             int status = 0;
