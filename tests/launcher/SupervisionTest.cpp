@@ -116,29 +116,73 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
 
-TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheFocusBack) {
+TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBackOnceItIsFree) {
+    zembra::Main& browser = start();
+    state().config.daphneDir = "/d/";
+    select(26, "lair");
+    browser.runEmu();
+    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
+    QWidget emulator; // stands for the emulator's window, which has the keyboard
+    emulator.show();
+    emulator.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(browser.isActiveWindow());
+    struct Step {
+        const char* what;
+        bool running;
+        std::uintptr_t keyboard; ///< 0: nobody's, 1: the intro window's (ours), else foreign
+        bool takenBack;
+    } steps[] = {
+        {"running, before its window is up", true, 0, false},
+        {"running in front", true, 4242, false},
+        {"ended, its window not yet gone", false, 4242, false},
+        {"ended, the keyboard back with one of ours", false, 1, true},
+    };
+    for (const Step& step : steps) {
+        launcher->alive = step.running;
+        keys->focus = step.keyboard == 1 ? app->intro().winId() : step.keyboard;
+        browser.onEmulatorEndWatch();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
+        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+    }
+    EXPECT_TRUE(browser.isActiveWindow());
+    EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
+}
+
+// A desktop's opener hands the table to a player and ends at once. Its end must not take the
+// keyboard from the player's window; the browser takes it back once that window is gone.
+TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilItsWindowCloses) {
     zembra::Main& browser = start();
     state().config.vpDir = "/vp/";
     select(24, "Genie");
     browser.runEmu();
-    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
-    browser.onEmulatorEndWatch();
-    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
-    EXPECT_TRUE(keys->keyboardTakenBy.empty());
-    // The player's window takes the keyboard, and the exit watch hands over to the closing
-    // keys on this path; the player's end is still noticed.
+    launcher->alive = false; // the opener is done before the first tick
     QWidget player;
-    player.show();
-    player.activateWindow();
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(browser.isActiveWindow());
-    browser.timWfExit.stop();
-    launcher->alive = false;
-    browser.onEmulatorEndWatch();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(browser.emulatorEndWatch.isActive());
+    struct Step {
+        const char* what;
+        std::uintptr_t keyboard;
+        bool takenBack;
+    } steps[] = {
+        {"the player's window is not up yet", 0, false},
+        {"the player's window has the keyboard", 4242, false},
+        {"still playing", 4242, false},
+        {"the player's window is gone", 0, true},
+    };
+    for (const Step& step : steps) {
+        if (step.keyboard != 0 && !player.isVisible()) {
+            player.show();
+            player.activateWindow();
+            QCoreApplication::processEvents();
+            browser.timWfExit.stop(); // the closing keys of this path are not under test here
+        }
+        keys->focus = step.keyboard;
+        browser.onEmulatorEndWatch();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
+        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+    }
     EXPECT_TRUE(browser.isActiveWindow());
-    EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
 }
 
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {

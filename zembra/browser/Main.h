@@ -56,8 +56,8 @@ public:
     QTimer timLock;       ///< 5 s: the end of the start-up lock
     QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
     QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
-    /// 100 ms: whether the emulator started without waiting still runs; when it has ended the
-    /// browser takes the keyboard back, as a window manager would.
+    /// 100 ms: whether the game started without waiting is over; then the browser takes the
+    /// keyboard back, as a window manager would, but never from another program's window.
     QTimer emulatorEndWatch;
 
     // Elements.
@@ -199,7 +199,9 @@ private:
     /// before the first tick still moves once.
     QTimer* heldMove_ = nullptr;
     bool heldMoveTicked_ = false;
-    bool launchPending_ = false; ///< a launch waits for the launch sound to end
+    bool launchPending_ = false;       ///< a launch waits for the launch sound to end
+    bool watchingOpener_ = false;      ///< the end watch follows a table's opener, not its player
+    bool foreignKeyboardSeen_ = false; ///< another program's window had the keyboard since
     QImage backgroundImage_;
     QPoint rememberedPointer_;
 };

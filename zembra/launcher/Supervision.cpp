@@ -7,8 +7,10 @@
 #include "zembra/launcher/EmulatorCommand.h"
 #include "zembra/startup/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 namespace zembra {
 
@@ -44,6 +46,8 @@ void Main::runEmu() {
         if (launch.mode != Launch::Mode::Play) {
             timkey.start();
         }
+        watchingOpener_ = launch.mode == Launch::Mode::Play;
+        foreignKeyboardSeen_ = false;
         emulatorEndWatch.start();
         timWfExit.start();
         timLock.start();
@@ -62,7 +66,25 @@ void Main::takeKeyboardBack() {
 }
 
 void Main::onEmulatorEndWatch() {
+    // The keyboard is never taken from another program's window: the game may still run
+    // there, whatever became of the process that was started.
+    const std::uintptr_t holder = app_.services().keys->keyboardWindow();
+    if (holder != 0) {
+        const QWidgetList ours = QApplication::topLevelWidgets();
+        const bool foreign = std::none_of(ours.begin(), ours.end(), [holder](QWidget* window) {
+            return window->internalWinId() == holder;
+        });
+        if (foreign) {
+            foreignKeyboardSeen_ = true;
+            return;
+        }
+    }
     if (app_.services().launcher->running()) {
+        return;
+    }
+    // A desktop's opener hands the table to a player and ends at once: its end says nothing.
+    // The table is over once the player's window has had the keyboard and lost it.
+    if (watchingOpener_ && !foreignKeyboardSeen_) {
         return;
     }
     emulatorEndWatch.stop();
