@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games from the browser: blocking and supervised starts, the keys sent after
-// start-up, the lock, the exit watch by key and by joystick, and a start that fails.
+// start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
+// of the program when the machine refuses to power off.
 #include "tests/browser/BrowserFixture.h"
 #include "zembra/launcher/KeySequences.h"
 
@@ -195,6 +196,42 @@ TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
     EXPECT_FALSE(browser.timLock.isActive());
     EXPECT_TRUE(browser.isEnabled());
+}
+
+// The message box waits in an event loop of its own, where every timer still runs: nothing may
+// come up over it, and the program ends only once the owner has dismissed it.
+TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThenEnds) {
+    values.powerOffOnExit = "YES";
+    muted = true;
+    zembra::Main& browser = start();
+    power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
+    std::vector<std::string> events;
+    QObject::connect(app.get(), &zembra::Application::browserLoaded,
+                     [&](zembra::Main*) { events.push_back("browser loaded"); });
+    QObject::connect(app.get(), &zembra::Application::finished,
+                     [&](int status) { events.push_back("end " + std::to_string(status)); });
+    app->showMessage = [&](const QString& message) {
+        events.push_back("message: " + message.toStdString());
+        // What would tick while the box is up: the intro's hand-over, and the old browser's
+        // exit watch and joystick poll.
+        zembra::blanker& intro = app->intro();
+        EXPECT_FALSE(intro.timexit.isActive());
+        EXPECT_FALSE(browser.timWfExit.isActive());
+        EXPECT_FALSE(browser.timjoy.isActive());
+        intro.onTimexit(); // a tick that was already due
+        if (app->browser() != nullptr && app->browser()->isVisible()) {
+            events.push_back("browser shown");
+        }
+        events.push_back("dismissed");
+    };
+    browser.keyDown(27, false); // Exit
+    browser.keyUp();
+    browser.onTimfx();
+    EXPECT_EQ(events, (std::vector<std::string>{"message: ShutdownSystem failed: Access denied",
+                                                "dismissed", "end 1"}));
+    EXPECT_EQ(power->requests, std::vector{zembra::Power::Action::PowerOff});
+    app->fatal("a second reason"); // the first message is the one the owner sees
+    EXPECT_EQ(events.size(), 3u);
 }
 
 } // namespace

@@ -148,6 +148,9 @@ public:
     void onEmulatorEndWatch();
     /// The browser in front with the keyboard again after a game.
     void takeKeyboardBack();
+    /// The program is ending: every timer stops and the window takes no input, so nothing of
+    /// the browser acts while the last message waits for the owner.
+    void standDown();
     /// A short message over the browser, such as a program that could not be started.
     QLabel* notice;
     /// Performs the action bound to joystick input `index` (0 to 15).

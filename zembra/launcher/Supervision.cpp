@@ -65,6 +65,18 @@ void Main::takeKeyboardBack() {
     app_.services().keys->takeKeyboard(winId());
 }
 
+void Main::standDown() {
+    for (QTimer* timer : {&Timer1,       &timUp,        &timdown, &timleft,      &timright,
+                          &timPp,        &timNp,        &timjoy,  &timhigh,      &timscroller,
+                          &timscroller2, &timtorefresh, &timScr,  &timRefreshit, &timfx,
+                          &timWfExit,    &timkey,       &timLock, &timescape,    &emulatorEndWatch,
+                          &timfullscreen}) {
+        timer->stop();
+    }
+    launchPending_ = false;
+    setEnabled(false);
+}
+
 void Main::onEmulatorEndWatch() {
     // The keyboard is never taken from another program's window: the game may still run
     // there, whatever became of the process that was started.
