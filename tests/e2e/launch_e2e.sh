@@ -4,7 +4,9 @@
 # emulators: a configurable path waits for its emulator, the fixed Impact emulator is driven by
 # injected keys and closed by the Exit key, and after each game the browser has the keyboard
 # again. A game name full of shell syntax and blanks reaches the emulator as one plain argument,
-# from an emulator folder whose name holds a blank.
+# from an emulator folder whose name holds a blank. A second run opens a Visual Pinball table
+# through an opener that, like a desktop's, hands the table on and returns: the table keeps the
+# keyboard while it runs, and the browser has it again once the table has closed.
 # Usage: launch_e2e.sh PATH_TO_ZEMBRA PATH_TO_STANDIN
 set -euo pipefail
 zembra=$1
@@ -20,21 +22,36 @@ make_cabinet "$cab"
 # is on E, so that the exit watch has to inject Escape itself. The odd game comes first in the
 # list.
 odd='it'"'"'s;$(touch pwned)'
-printf '%s,"Odd one"\r\nsfex,"Street Fighter EX"\r\n' "$odd" | cat - "$cab/gamelist.lst" > "$work/list"
+printf '%s,"Odd one"\r\nsfex,"Street Fighter EX"\r\nGenie,"Genie"\r\n' "$odd" |
+    cat - "$cab/gamelist.lst" > "$work/list"
 mv "$work/list" "$cab/gamelist.lst"
 : > "$cab/roms/$odd.zip"
-mkdir -p "$cab/my emu" "$cab/impact/roms"
+mkdir -p "$cab/my emu" "$cab/impact/roms" "$cab/vp/tables"
 : > "$cab/impact/roms/sfex.zip"
+: > "$cab/vp/tables/Genie.vpt"
 ln -s "$standin" "$cab/my emu/mame.exe"
 ln -s "$standin" "$cab/impact/impactemu.exe"
 sed -i -e "s|^Exec=stand-in|Exe =mame.exe|" -e "0,/^Opts=/s|^Opts=.*|Opts=-skip_gameinfo -cfg \"my cfg\" -speed 2\r|" \
     -e "s|^EmuFolder=$cab/|EmuFolder=$cab/my emu/|" -e "s|^ImpactDir=|ImpactDir=$cab/impact/|" \
+    -e "s|^VPinballDir=|VPinballDir=$cab/vp/|" \
     "$cab/quarn.ini"
 printf '38,40,34,33,116,9,39,37,13,69,83,77,73\r\n' > "$cab/zbkeys.cfg"
 "$zembra" --home "$cab" --rescan > /dev/null
 
+# The table opener starts the player on its own and returns once the player's window is up.
+cat > "$work/opener" << END
+#!/bin/sh
+ZEMBRA_STANDIN_RECORD="$work/table" "$standin" "\$@" &
+for tries in \$(seq 1 200); do
+    grep -qx focus "$work/table" 2> /dev/null && break
+    sleep 0.05
+done
+echo done > "$work/opener-done"
+END
+chmod +x "$work/opener"
+
 export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
-export ZEMBRA_STANDIN_RECORD=$work/record
+export ZEMBRA_STANDIN_RECORD=$work/record ZEMBRA_OPENER=$work/opener ZEMBRA_E2E_WORK=$work
 bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     set -euo pipefail
     source "$ZEMBRA_E2E_LIB"
@@ -69,7 +86,35 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         sleep 1
     done
     wait_for_exit "$pid"
-' || { echo "FAIL: the run did not end cleanly"; cat "$cab/run.log"; cat "$work/record" 2>/dev/null; exit 1; }
+
+    # The second run starts on Impact'"'"'s path, saved at the exit; the next path is the table.
+    start_zembra "$ZEMBRA_E2E_CAB/run2.log" --home "$ZEMBRA_E2E_CAB"
+    pid=$zembra_pid
+    wait_for_browser
+    xdotool key Right
+    sleep 0.5
+    xdotool key Return
+    wait_for_line "$ZEMBRA_E2E_WORK/opener-done" done
+    # The opener has ended with the table in front; ten ticks of the end watch later the
+    # table still has the keyboard.
+    sleep 1
+    [ "$(xdotool getwindowfocus getwindowname)" = "Zembra stand-in emulator" ] ||
+        { echo "the table lost the keyboard when its opener ended" >&2; exit 1; }
+    xdotool keydown e
+    wait_for_line "$ZEMBRA_E2E_WORK/table" "end escape"
+    xdotool keyup e
+    wait_for_browser
+    for tries in $(seq 1 15); do
+        kill -0 "$pid" 2>/dev/null || break
+        xdotool key e
+        sleep 1
+    done
+    wait_for_exit "$pid"
+' || {
+    echo "FAIL: the run did not end cleanly"
+    cat "$cab/run.log" "$cab/run2.log" "$work/record" "$work/table" 2> /dev/null
+    exit 1
+}
 
 status=0
 expect() { # what, expected, actual
@@ -101,6 +146,10 @@ up Enter
 down E
 down Escape
 end escape" "$(grep -E '^(down|up|end) ' <<< "$impact")"
+
+expect "the table's start" "program $standin
+arg $cab/vp/tables/Genie.vpt
+folder $cab/vp/tables" "$(sed -n 1,3p "$work/table")"
 
 if find "$work" -name pwned | grep -q .; then
     echo "FAIL: a shell ran the game name"
