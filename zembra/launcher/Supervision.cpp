@@ -18,8 +18,12 @@ void Main::runEmu() {
     const Launch launch = runEmuCommand(state_, state_.list1.index());
     timScr.stop();
     timfx.stop();
-    auto failed = [this](const std::string& why) {
+    auto failed = [this, &launch](const std::string& why) {
         qWarning("zembra: %s", why.c_str());
+        if (!launch.commandLine.empty()) {
+            qWarning("zembra: the command line in the configuration: %s",
+                     launch.commandLine.c_str());
+        }
         notice->setText(QString::fromStdString(why));
         notice->adjustSize();
         notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
