@@ -32,6 +32,9 @@ public:
         return fail ? Result{false, "cannot open " + file} : Result{true, {}};
     }
     bool running() override { return alive; }
+    std::string openFailure() override { return alive ? std::string() : openFailed; }
+
+    std::string openFailed; ///< what openFailure() says once the program has ended
 };
 
 } // namespace testing_fakes

@@ -128,6 +128,50 @@ TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
 
 } // namespace
 
+namespace {
+
+/// Waits (up to ten seconds) until the program last started without waiting has ended.
+bool ended(zembra::Launcher& launcher) {
+    for (int tries = 0; tries < 1000; ++tries) {
+        if (!launcher.running()) {
+            return true;
+        }
+        ::usleep(10000);
+    }
+    return false;
+}
+
+} // namespace
+
+// Only an opener that fails is reported: a table's player may end as it likes.
+TEST(Launcher, AnOpenerThatEndsInFailureSaysWhichFileItCouldNotOpen) {
+    testing_support::TempFolder folder;
+    folder.touch("tables/Genie.vpt");
+    folder.write("failing-opener", "#!/bin/sh\nexit 3\n");
+    folder.write("opener", "#!/bin/sh\nexit 0\n");
+    fs::permissions(folder / "failing-opener", fs::perms::owner_all);
+    fs::permissions(folder / "opener", fs::perms::owner_all);
+    const std::string table = folder.text() + "/tables/Genie.vpt";
+    const auto failing = zembra::makeLauncher("wine", folder.text() + "/failing-opener");
+    ASSERT_TRUE(failing->open(table, folder.text() + "/tables/").started);
+    ASSERT_TRUE(ended(*failing));
+    const std::string why = failing->openFailure();
+    EXPECT_NE(why.find("failing-opener could not open " + table + " (exit status 3)"),
+              std::string::npos)
+        << why;
+    EXPECT_NE(why.find("ZEMBRA_OPENER"), std::string::npos) << why;
+    // A start after it is not an open: nothing to report.
+    ASSERT_TRUE(
+        failing->start(folder.text() + "/failing-opener", {}, folder.text(), false).started);
+    ASSERT_TRUE(ended(*failing));
+    EXPECT_EQ(failing->openFailure(), "");
+
+    const auto fine = zembra::makeLauncher("wine", folder.text() + "/opener");
+    ASSERT_TRUE(fine->open(table, folder.text()).started);
+    ASSERT_TRUE(ended(*fine));
+    EXPECT_EQ(fine->openFailure(), "");
+}
+
 TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     testing_support::TempFolder folder;
     // The program ends when the file "stop" appears.
@@ -138,14 +182,7 @@ TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), false).started);
     EXPECT_TRUE(launcher->running());
     folder.touch("stop");
-    bool ended = false;
-    for (int tries = 0; tries < 1000 && !ended; ++tries) {
-        ended = !launcher->running();
-        if (!ended) {
-            ::usleep(10000);
-        }
-    }
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(ended(*launcher));
     // A blocking start leaves nothing to follow.
     ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), true).started);
     EXPECT_FALSE(launcher->running());

@@ -186,6 +186,26 @@ TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilIt
     EXPECT_TRUE(browser.isActiveWindow());
 }
 
+// An opener that finds no player for the table ends with a failure and no window ever comes:
+// the browser says so instead of waiting for a table that will not start.
+TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
+    zembra::Main& browser = start();
+    state().config.vpDir = "/vp/";
+    select(24, "Genie");
+    browser.runEmu();
+    launcher->openFailed = "the program xdg-open could not open /vp/tables/Genie.vpt";
+    browser.onEmulatorEndWatch(); // still running: nothing to say yet
+    EXPECT_TRUE(browser.notice->isHidden());
+    launcher->alive = false;
+    browser.onEmulatorEndWatch();
+    EXPECT_FALSE(browser.notice->isHidden());
+    EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
+    EXPECT_FALSE(browser.emulatorEndWatch.isActive());
+    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_TRUE(browser.isEnabled());
+}
+
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     zembra::Main& browser = start();
     launcher->fail = true;

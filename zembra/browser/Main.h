@@ -148,6 +148,8 @@ public:
     void onEmulatorEndWatch();
     /// The browser in front with the keyboard again after a game.
     void takeKeyboardBack();
+    /// Shows for a few seconds why a game could not be started, and logs it.
+    void launchFailed(const std::string& why);
     /// The program is ending: every timer stops and the window takes no input, so nothing of
     /// the browser acts while the last message waits for the owner.
     void standDown();

@@ -19,18 +19,11 @@ void Main::runEmu() {
     timScr.stop();
     timfx.stop();
     auto failed = [this, &launch](const std::string& why) {
-        qWarning("zembra: %s", why.c_str());
+        launchFailed(why);
         if (!launch.commandLine.empty()) {
             qWarning("zembra: the command line in the configuration: %s",
                      launch.commandLine.c_str());
         }
-        notice->setText(QString::fromStdString(why));
-        notice->adjustSize();
-        notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
-        notice->show();
-        notice->raise();
-        QTimer::singleShot(4000, notice, &QWidget::hide);
-        timScr.start();
     };
     if (launch.refused) {
         failed(*launch.refused);
@@ -60,6 +53,17 @@ void Main::runEmu() {
     if (launch.checkExitButton) {
         exitJoyMask = checkExitbut(state_.joyActions, exitJoyMask);
     }
+}
+
+void Main::launchFailed(const std::string& why) {
+    qWarning("zembra: %s", why.c_str());
+    notice->setText(QString::fromStdString(why));
+    notice->adjustSize();
+    notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
+    notice->show();
+    notice->raise();
+    QTimer::singleShot(4000, notice, &QWidget::hide);
+    timScr.start();
 }
 
 void Main::takeKeyboardBack() {
@@ -101,6 +105,14 @@ void Main::onEmulatorEndWatch() {
     // A desktop's opener hands the table to a player and ends at once: its end says nothing.
     // The table is over once the player's window has had the keyboard and lost it.
     if (watchingOpener_ && !foreignKeyboardSeen_) {
+        const std::string why = app_.services().launcher->openFailure();
+        if (!why.empty()) {
+            // No table is coming: the supervision ends here and the browser says why.
+            emulatorEndWatch.stop();
+            timWfExit.stop();
+            onTimLock();
+            launchFailed(why);
+        }
         return;
     }
     emulatorEndWatch.stop();

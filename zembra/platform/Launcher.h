@@ -29,6 +29,10 @@ public:
 
     /// Whether the program last started without waiting (by start() or open()) still runs.
     virtual bool running() = 0;
+
+    /// When the last open() has ended in failure (the opener found no program for the file),
+    /// why, in words; empty while it runs, after a success and after start().
+    virtual std::string openFailure() = 0;
 };
 
 /// What start() hands to the system for `program` and `arguments`: the program native, and

@@ -82,7 +82,12 @@ public:
     }
 
     Result open(const std::string& file, const std::string& folder) override {
-        return spawn({opener_, common::nativePathText(file)}, folder, false, false, Role::Opener);
+        const std::string native = common::nativePathText(file);
+        Result result = spawn({opener_, native}, folder, false, false, Role::Opener);
+        if (result.started) {
+            opened_ = native;
+        }
+        return result;
     }
 
     bool running() override {
@@ -90,11 +95,23 @@ public:
         return std::find(children_.begin(), children_.end(), watched_) != children_.end();
     }
 
+    std::string openFailure() override {
+        if (opened_.empty() || running() || watchedStatus_ == 0) {
+            return {};
+        }
+        return "the program " + opener_ + " could not open " + opened_ + " (exit status " +
+               std::to_string(watchedStatus_) +
+               "): make a table player the desktop's choice for such files, or set ZEMBRA_OPENER "
+               "to the program that plays them";
+    }
+
 private:
     Result spawn(const std::vector<std::string>& args, const std::string& folder, bool wait,
                  bool throughWine, Role role) {
         reap();
         watched_ = 0;
+        watchedStatus_ = 0;
+        opened_.clear();
         if (args.empty() || args.front().empty()) {
             return {false, "there is no program to start"};
         }
@@ -135,14 +152,26 @@ private:
 
     /// Programs left running are collected once they end, so none lingers as a zombie.
     void reap() {
-        std::erase_if(children_,
-                      [](pid_t child) { return ::waitpid(child, nullptr, WNOHANG) != 0; });
+        std::erase_if(children_, [this](pid_t child) {
+            int status = 0;
+            if (::waitpid(child, &status, WNOHANG) == 0) {
+                return false;
+            }
+            if (child == watched_) {
+                watchedStatus_ = WIFEXITED(status)     ? WEXITSTATUS(status)
+                                 : WIFSIGNALED(status) ? 128 + WTERMSIG(status)
+                                                       : 0;
+            }
+            return true;
+        });
     }
 
     std::string wine_;
     std::string opener_;
     std::vector<pid_t> children_;
-    pid_t watched_ = 0; ///< the program last started without waiting, 0 for none
+    pid_t watched_ = 0;     ///< the program last started without waiting, 0 for none
+    int watchedStatus_ = 0; ///< its exit status once it has ended
+    std::string opened_;    ///< the file of the last open() that started
 };
 
 } // namespace
