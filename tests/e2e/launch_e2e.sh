@@ -58,6 +58,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     record=$ZEMBRA_STANDIN_RECORD
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
+    echo "waiting for the browser after the first start" >&2
     wait_for_browser
 
     # The first game on path 1: the browser waits while the emulator runs.
@@ -66,6 +67,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     [ "$(xdotool getwindowfocus getwindowname)" = "Zembra stand-in emulator" ]
     xdotool key Escape
     wait_for_line "$record" "end escape"
+    echo "waiting for the browser after the game on path 1" >&2
     wait_for_browser
     echo "--- impact" >> "$record"
 
@@ -77,6 +79,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     xdotool keydown e
     wait_for_line "$record" "end escape"
     xdotool keyup e
+    echo "waiting for the browser after Impact" >&2
     wait_for_browser
 
     # The browser ignores keys until the five seconds of the start-up lock are over.
@@ -90,6 +93,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     # The second run starts on Impact'"'"'s path, saved at the exit; the next path is the table.
     start_zembra "$ZEMBRA_E2E_CAB/run2.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
+    echo "waiting for the browser after the second start" >&2
     wait_for_browser
     xdotool key Right
     sleep 0.5
@@ -103,6 +107,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     xdotool keydown e
     wait_for_line "$ZEMBRA_E2E_WORK/table" "end escape"
     xdotool keyup e
+    echo "waiting for the browser after the table" >&2
     wait_for_browser
     for tries in $(seq 1 15); do
         kill -0 "$pid" 2>/dev/null || break
