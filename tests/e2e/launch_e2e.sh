@@ -62,30 +62,30 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_browser
 
     # The first game on path 1: the browser waits while the emulator runs.
-    xdotool key Return
+    xdo key Return
     wait_for_line "$record" focus
-    [ "$(xdotool getwindowfocus getwindowname)" = "Zembra stand-in emulator" ]
-    xdotool key Escape
+    [ "$(xdo getwindowfocus getwindowname)" = "Zembra stand-in emulator" ]
+    xdo key Escape
     wait_for_line "$record" "end escape"
     echo "waiting for the browser after the game on path 1" >&2
     wait_for_browser
     echo "--- impact" >> "$record"
 
     # Impact: next path, select; the keys arrive by themselves, the Exit key closes it.
-    xdotool key Right
+    xdo key Right
     sleep 0.5
-    xdotool key Return
+    xdo key Return
     wait_for_line "$record" "up Enter"
-    xdotool keydown e
+    xdo keydown e
     wait_for_line "$record" "end escape"
-    xdotool keyup e
+    xdo keyup e
     echo "waiting for the browser after Impact" >&2
     wait_for_browser
 
     # The browser ignores keys until the five seconds of the start-up lock are over.
     for tries in $(seq 1 15); do
         kill -0 "$pid" 2>/dev/null || break
-        xdotool key e
+        xdo key e
         sleep 1
     done
     wait_for_exit "$pid"
@@ -95,23 +95,23 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     pid=$zembra_pid
     echo "waiting for the browser after the second start" >&2
     wait_for_browser
-    xdotool key Right
+    xdo key Right
     sleep 0.5
-    xdotool key Return
+    xdo key Return
     wait_for_line "$ZEMBRA_E2E_WORK/opener-done" done
     # The opener has ended with the table in front; ten ticks of the end watch later the
     # table still has the keyboard.
     sleep 1
-    [ "$(xdotool getwindowfocus getwindowname)" = "Zembra stand-in emulator" ] ||
+    [ "$(xdo getwindowfocus getwindowname)" = "Zembra stand-in emulator" ] ||
         { echo "the table lost the keyboard when its opener ended" >&2; exit 1; }
-    xdotool keydown e
+    xdo keydown e
     wait_for_line "$ZEMBRA_E2E_WORK/table" "end escape"
-    xdotool keyup e
+    xdo keyup e
     echo "waiting for the browser after the table" >&2
     wait_for_browser
     for tries in $(seq 1 15); do
         kill -0 "$pid" 2>/dev/null || break
-        xdotool key e
+        xdo key e
         sleep 1
     done
     wait_for_exit "$pid"
