@@ -97,3 +97,23 @@ wait_for_line() {
     echo "\"$line\" never appeared in $file" >&2
     return 1
 }
+
+# xdo ARG...: xdotool, tried again when the X server refuses its connection for a moment (Xvfb
+# does so now and then to a client that connects just as another one leaves). Nothing was sent
+# then, so trying again sends each key once.
+xdo() {
+    local attempt output status err
+    err=$(mktemp)
+    for attempt in 1 2 3 4 5; do
+        status=0
+        output=$(xdotool "$@" 2> "$err") || status=$?
+        if [ $status -eq 0 ] || ! grep -q "Can't open display" "$err"; then
+            break
+        fi
+        sleep 0.2
+    done
+    cat "$err" >&2
+    rm -f "$err"
+    [ -z "$output" ] || printf '%s\n' "$output"
+    return $status
+}

@@ -16,9 +16,14 @@ public:
 
     void send(const zembra::KeySequence& sequence) override { sent.push_back(sequence); }
     bool isDown(int virtualKey) override { return held.count(virtualKey) != 0; }
-    void takeKeyboard(std::uintptr_t window) override { keyboardTakenBy.push_back(window); }
+    void takeKeyboard(std::uintptr_t window) override {
+        keyboardTakenBy.push_back(window);
+        focus = window;
+    }
+    std::uintptr_t keyboardWindow() override { return focus; }
 
     std::vector<std::uintptr_t> keyboardTakenBy; ///< windows given the keyboard, in order
+    std::uintptr_t focus = 0;                    ///< the window that has the keyboard, 0 for none
 };
 
 } // namespace testing_fakes

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the selected game starts: command lines and folders of every path kind, and the
-// arguments a command line splits into.
+// What the selected game starts: programs, arguments and folders of every path kind, and the
+// arguments an options text splits into.
 #include "zembra/launcher/EmulatorCommand.h"
 
 #include <gtest/gtest.h>
@@ -59,43 +59,129 @@ protected:
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
 };
 
-TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsCommandLine) {
+TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndCommandLine) {
+    using Args = std::vector<std::string>;
+    constexpr auto kBlocking = Launch::Mode::Blocking;
+    constexpr auto kSupervised = Launch::Mode::Supervised;
     struct Row {
         int path;
         int index;
+        const char* program;
+        Args arguments;
         const char* commandLine;
         const char* folder;
         Launch::Mode mode;
         bool injectKeys;
         const char* exe;
     } rows[] = {
-        {1, 0, "C:\\mame\\mame.exe pacman -nowindow", "C:\\mame\\", Launch::Mode::Blocking, false,
+        {1,
+         0,
+         "C:\\mame\\mame.exe",
+         {"pacman", "-nowindow"},
+         "C:\\mame\\mame.exe pacman -nowindow",
+         "C:\\mame\\",
+         kBlocking,
+         false,
          "mame.exe"},
         // The full-name switch puts the ROM folder before the name.
-        {2, 0, "D:\\emu\\neo.exe D:\\neo\\mslug ", "D:\\emu\\", Launch::Mode::Blocking, false,
+        {2,
+         0,
+         "D:\\emu\\neo.exe",
+         {"D:\\neo\\mslug"},
+         "D:\\emu\\neo.exe D:\\neo\\mslug ",
+         "D:\\emu\\",
+         kBlocking,
+         false,
          "neo.exe"},
-        // Nothing selected: row 0, an empty name between two blanks.
-        {1, -1, "C:\\mame\\mame.exe  -nowindow", "C:\\mame\\", Launch::Mode::Blocking, false,
+        // Nothing selected: row 0, an empty name, which gives the emulator no argument.
+        {1,
+         -1,
+         "C:\\mame\\mame.exe",
+         {"-nowindow"},
+         "C:\\mame\\mame.exe  -nowindow",
+         "C:\\mame\\",
+         kBlocking,
+         false,
          "mame.exe"},
-        {21, 0, "C:\\impact\\impactemu.exe", "C:\\impact\\", Launch::Mode::Supervised, true,
+        {21,
+         0,
+         "C:\\impact\\impactemu.exe",
+         {},
+         "C:\\impact\\impactemu.exe",
+         "C:\\impact\\",
+         kSupervised,
+         true,
          "impactemu.exe"},
-        {22, 0, "C:\\modeler\\modeler.exe", "C:\\modeler\\", Launch::Mode::Supervised, true,
+        {22,
+         0,
+         "C:\\modeler\\modeler.exe",
+         {},
+         "C:\\modeler\\modeler.exe",
+         "C:\\modeler\\",
+         kSupervised,
+         true,
          "modeler.exe"},
-        {23, 0, "C:\\ki2\\u64emu2.exe", "C:\\ki2\\", Launch::Mode::Supervised, true, "u64emu2.exe"},
-        {24, 0, "C:\\vp\\tables\\Genie.vpt", "C:\\vp\\tables\\", Launch::Mode::Play, false,
+        {23,
+         0,
+         "C:\\ki2\\u64emu2.exe",
+         {},
+         "C:\\ki2\\u64emu2.exe",
+         "C:\\ki2\\",
+         kSupervised,
+         true,
+         "u64emu2.exe"},
+        {24,
+         0,
+         "C:\\vp\\tables\\Genie.vpt",
+         {},
+         "C:\\vp\\tables\\Genie.vpt",
+         "C:\\vp\\tables\\",
+         Launch::Mode::Play,
+         false,
          "vpinball.exe"},
         // S11 Emu gets the game's number; a game without one is passed by name.
-        {25, 0, "C:\\s11\\s11emu-oldplugins.exe 5 -fs", "C:\\s11\\", Launch::Mode::Supervised,
-         false, "s11emu-oldplugins.exe"},
-        {25, 1, "C:\\s11\\s11emu-oldplugins.exe unknown -fs", "C:\\s11\\", Launch::Mode::Supervised,
-         false, "s11emu-oldplugins.exe"},
-        {26, 0, "C:\\daphne\\daphne.exe lair vldp -fullscreen", "C:\\daphne\\",
-         Launch::Mode::Supervised, false, "daphne.exe"},
-        {27, 0, "D:\\doom\\doom.exe -warp 1", "D:\\doom\\", Launch::Mode::Blocking, false, ""},
+        {25,
+         0,
+         "C:\\s11\\s11emu-oldplugins.exe",
+         {"5", "-fs"},
+         "C:\\s11\\s11emu-oldplugins.exe 5 -fs",
+         "C:\\s11\\",
+         kSupervised,
+         false,
+         "s11emu-oldplugins.exe"},
+        {25,
+         1,
+         "C:\\s11\\s11emu-oldplugins.exe",
+         {"unknown", "-fs"},
+         "C:\\s11\\s11emu-oldplugins.exe unknown -fs",
+         "C:\\s11\\",
+         kSupervised,
+         false,
+         "s11emu-oldplugins.exe"},
+        {26,
+         0,
+         "C:\\daphne\\daphne.exe",
+         {"lair", "vldp", "-fullscreen"},
+         "C:\\daphne\\daphne.exe lair vldp -fullscreen",
+         "C:\\daphne\\",
+         kSupervised,
+         false,
+         "daphne.exe"},
+        {27,
+         0,
+         "D:\\doom\\doom.exe",
+         {"-warp", "1"},
+         "D:\\doom\\doom.exe -warp 1",
+         "D:\\doom\\",
+         kBlocking,
+         false,
+         ""},
     };
     for (const auto& row : rows) {
         state->emuExe.clear();
         const Launch l = launch(row.path, row.index);
+        EXPECT_EQ(l.program, row.program) << row.path;
+        EXPECT_EQ(l.arguments, row.arguments) << row.path;
         EXPECT_EQ(l.commandLine, row.commandLine) << row.path;
         EXPECT_EQ(l.workingFolder, row.folder) << row.path;
         EXPECT_EQ(l.mode, row.mode) << row.path;
@@ -106,14 +192,83 @@ TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsCommandLine) {
     }
 }
 
+// Blanks belong to the part they are in: a folder "my emu" is not cut after "my", a set name
+// "sp ace" reaches the emulator as one argument, only the options text is split.
+TEST_F(EmulatorCommandTest, BlanksInFoldersAndNamesStayInTheirPart) {
+    auto& c = state->config;
+    c.pathEmuDir[1] = "/cab/my emu/";
+    c.pathOptions[1] = "-cfg \"my cfg\" -x";
+    game(1, "sp ace");
+    c.daphneDir = "/cab/laser disc/";
+    c.daphneArgs = "vldp -framefile \"/cab/laser disc/lair.txt\"";
+    game(26, "dragon's lair");
+    auto& extras = state->tables.pathGames[27];
+    extras.set(1, 1, "run game.sh");
+    extras.set(1, 3, "/cab/my extras/");
+    extras.set(1, 4, "");
+    using Args = std::vector<std::string>;
+    struct Row {
+        int path;
+        const char* program;
+        Args arguments;
+        const char* folder;
+    } rows[] = {
+        {1, "/cab/my emu/mame.exe", {"sp ace", "-cfg", "my cfg", "-x"}, "/cab/my emu/"},
+        {26,
+         "/cab/laser disc/daphne.exe",
+         {"dragon's lair", "vldp", "-framefile", "/cab/laser disc/lair.txt"},
+         "/cab/laser disc/"},
+        {27, "/cab/my extras/run game.sh", {}, "/cab/my extras/"},
+    };
+    for (const auto& row : rows) {
+        const Launch l = launch(row.path);
+        EXPECT_EQ(l.program, row.program) << row.path;
+        EXPECT_EQ(l.arguments, row.arguments) << row.path;
+        EXPECT_EQ(l.workingFolder, row.folder) << row.path;
+    }
+}
+
+// A relative folder is taken under the program folder once, for the program and its working
+// folder alike; rooted folders, drives and "no folder" (the PATH) are left as they are.
+TEST_F(EmulatorCommandTest, RelativeFoldersLieUnderTheProgramFolder) {
+    state->programFolder = "/home/cab";
+    auto& c = state->config;
+    struct Row {
+        const char* emuDir;
+        const char* exe;
+        const char* program;
+        const char* folder;
+    } rows[] = {
+        {"emu\\", "mame.exe", "/home/cab\\emu\\mame.exe", "/home/cab\\emu\\"},
+        {"my emu/", "mame", "/home/cab\\my emu/mame", "/home/cab\\my emu/"},
+        {"/opt/mame/", "mame", "/opt/mame/mame", "/opt/mame/"},
+        {"\\opt\\mame\\", "mame", "\\opt\\mame\\mame", "\\opt\\mame\\"},
+        {"C:\\mame\\", "mame.exe", "C:\\mame\\mame.exe", "C:\\mame\\"},
+        {"", "mame", "mame", ""},
+        {"", "bin\\mame", "/home/cab\\bin\\mame", ""},
+    };
+    for (const auto& row : rows) {
+        c.pathEmuDir[1] = row.emuDir;
+        c.pathExe[1] = row.exe;
+        const Launch l = launch(1);
+        EXPECT_EQ(l.program, row.program) << row.emuDir << row.exe;
+        EXPECT_EQ(l.workingFolder, row.folder) << row.emuDir << row.exe;
+    }
+    c.vpDir = "vp\\";
+    const Launch table = launch(24);
+    EXPECT_EQ(table.program, "/home/cab\\vp\\tables\\Genie.vpt");
+    EXPECT_EQ(table.workingFolder, "/home/cab\\vp\\tables\\");
+    EXPECT_EQ(zembra::launchFolder("/home/cab/", "emu/"), "/home/cab/emu/");
+}
+
 TEST_F(EmulatorCommandTest, BuildsAreChosenBySwitchesAndExactNames) {
     state->config.impactNt = true;
-    EXPECT_EQ(launch(21).commandLine, "C:\\impact\\nt_impactemu.exe");
+    EXPECT_EQ(launch(21).program, "C:\\impact\\nt_impactemu.exe");
     state->config.s11NewPlugins = true;
-    EXPECT_EQ(launch(25).commandLine, "C:\\s11\\s11emu-newplugins.exe 5 -fs");
+    EXPECT_EQ(launch(25).program, "C:\\s11\\s11emu-newplugins.exe");
     EXPECT_EQ(state->gameName, "5");
     game(23, "ki");
-    EXPECT_EQ(launch(23).commandLine, "C:\\ki\\u64emu.exe");
+    EXPECT_EQ(launch(23).program, "C:\\ki\\u64emu.exe");
     // "KI" is not "ki": no executable of its own; the last one is not reused for it.
     state->emuExe = "something.exe";
     const Launch other = launch(23, 1);

@@ -6,6 +6,9 @@
 #include <X11/keysym.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <unistd.h>
+// After the test framework: Xlib's macros (None) collide with its names.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -36,6 +39,40 @@ TEST(KeyInjector, KeysGoDownAndUpOnTheDisplayAndClearingReleasesThem) {
     EXPECT_FALSE(keys->isDown(zembra::kVkControl));
     EXPECT_FALSE(keys->isDown(zembra::kVkQ));
     EXPECT_FALSE(keys->isDown(zembra::kVkEnter));
+}
+
+// The end watch asks who has the keyboard: a window of ours, another program's, or nobody once
+// the window that had it has closed on a session without a window manager.
+TEST(KeyInjector, TellsWhichWindowHasTheKeyboardAndNobodyOnceItCloses) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "needs an X display (ctest runs it under xvfb-run)";
+    }
+    // Another program's connection. Xvfb now and then refuses a client that connects just as
+    // another leaves, as the previous test's injector did.
+    Display* other = nullptr;
+    for (int tries = 0; tries < 20 && other == nullptr; ++tries) {
+        other = XOpenDisplay(nullptr);
+        if (other == nullptr) {
+            ::usleep(100000);
+        }
+    }
+    ASSERT_NE(other, nullptr);
+    const Window window =
+        XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 50, 50, 0, 0, 0);
+    XSelectInput(other, window, StructureNotifyMask);
+    XMapWindow(other, window);
+    XEvent event;
+    do {
+        XWindowEvent(other, window, StructureNotifyMask, &event);
+    } while (event.type != MapNotify);
+
+    const auto keys = zembra::makeKeyInjector();
+    keys->takeKeyboard(window);
+    EXPECT_EQ(keys->keyboardWindow(), window);
+    XDestroyWindow(other, window);
+    XSync(other, False);
+    EXPECT_EQ(keys->keyboardWindow(), 0u);
+    XCloseDisplay(other);
 }
 
 } // namespace

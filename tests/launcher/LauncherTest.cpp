@@ -22,44 +22,155 @@ void standIn(testing_support::TempFolder& folder, const std::string& name) {
 
 TEST(Launcher, ArgumentsArriveAsDataInTheWorkingFolderAndABlockingStartWaits) {
     testing_support::TempFolder folder;
-    standIn(folder, "emu/stand-in");
+    standIn(folder, "my emu/stand in");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
     const auto launcher = zembra::makeLauncher();
-    const std::string emu = folder.text() + "\\emu\\";
+    const std::string emu = folder.text() + "\\my emu\\";
     const auto result =
-        launcher->start(emu + "stand-in \"pac; rm -rf x\" $(boom) 'q' \"a b\" ", emu, true);
+        launcher->start(emu + "stand in",
+                        {"pac; rm -rf x", "$(boom)", "'q'", "sp ace", "\"quoted\"", ""}, emu, true);
     ASSERT_TRUE(result.started) << result.error;
-    EXPECT_EQ(folder.read("record"),
-              (folder / "emu").string() + "\npac; rm -rf x\n$(boom)\n'q'\na b\n");
+    EXPECT_EQ(folder.read("record"), (folder / "my emu").string() +
+                                         "\npac; rm -rf x\n$(boom)\n'q'\nsp ace\n\"quoted\"\n\n");
     EXPECT_FALSE(folder.exists("x"));
 }
 
 TEST(Launcher, WindowsExecutablesThatCannotRunThemselvesGoThroughWine) {
     testing_support::TempFolder folder;
-    folder.touch("mame.exe");
-    standIn(folder, "native.exe");
-    const std::string base = folder.text() + "/";
-    EXPECT_EQ(zembra::launchArguments(base + "mame.exe pacman -nowindow", "wine"),
-              (std::vector<std::string>{"wine", base + "mame.exe", "pacman", "-nowindow"}));
-    EXPECT_EQ(zembra::launchArguments(base + "native.exe x", "wine"),
-              (std::vector<std::string>{base + "native.exe", "x"}));
+    folder.touch("my emu/mame.exe");
+    standIn(folder, "my emu/native.exe");
+    const std::string base = folder.text() + "/my emu/";
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(zembra::launchArguments(base + "mame.exe", {"sp ace", "-nowindow"}, "wine"),
+              (Args{"wine", base + "mame.exe", "sp ace", "-nowindow"}));
+    EXPECT_EQ(zembra::launchArguments(base + "native.exe", {"x"}, "wine"),
+              (Args{base + "native.exe", "x"}));
+    EXPECT_EQ(zembra::launchArguments("", {"x"}, "wine"), Args{});
 }
 
-TEST(Launcher, AProgramThatCannotStartIsReportedNotTakenForAStart) {
+// The child changes its folder before it starts the program, so a program named relative to
+// Zembra's own folder is made absolute first; a bare name is left for the PATH.
+TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderNotTheChildsFolder) {
     testing_support::TempFolder folder;
-    const auto launcher = zembra::makeLauncher();
-    auto result = launcher->start(folder.text() + "/missing-emulator game", folder.text(), true);
-    EXPECT_FALSE(result.started);
-    EXPECT_NE(result.error.find("missing-emulator"), std::string::npos);
-    result = launcher->start("", folder.text(), true);
-    EXPECT_FALSE(result.started);
-    standIn(folder, "emu");
+    standIn(folder, "emu/stand-in");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
-    result = launcher->start(folder.text() + "/emu", folder.text() + "/no-such-folder/", true);
-    EXPECT_FALSE(result.started);
+    const auto before = fs::current_path();
+    fs::current_path(folder.path());
+    const auto launcher = zembra::makeLauncher();
+    const auto result = launcher->start("emu\\stand-in", {"g"}, "emu\\", true);
+    EXPECT_EQ(zembra::launchArguments("emu\\stand-in", {}, "wine"),
+              std::vector<std::string>{(folder / "emu/stand-in").string()});
+    EXPECT_EQ(zembra::launchArguments("sh", {}, "wine"), std::vector<std::string>{"sh"});
+    fs::current_path(before);
+    ASSERT_TRUE(result.started) << result.error;
+    EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
+}
+
+// A failure names what is missing, the program or its folder, and what to do about it.
+TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
+    testing_support::TempFolder folder;
+    const std::string base = folder.text() + "/";
+    folder.touch("not-executable");
+    folder.touch("game.exe"); // a Windows program: it needs wine
+    folder.write("script", "#!/no/such/interpreter\n");
+    fs::permissions(folder / "script", fs::perms::owner_all);
+    const auto launcher = zembra::makeLauncher("zembra-no-such-wine", "zembra-no-such-opener");
+    struct Row {
+        const char* what;
+        zembra::Launcher::Result result;
+        std::vector<std::string> says;
+        std::string mustNotSay;
+    } rows[] = {
+        {"a missing program",
+         launcher->start(base + "missing-emulator", {"game"}, base, true),
+         {"cannot find the program " + base + "missing-emulator", "quarn.ini"},
+         "folder " + base},
+        {"a missing folder",
+         launcher->start(base + "emu/mame", {}, base + "emu/", true),
+         {"cannot start " + base + "emu/mame", "its folder " + base + "emu/ does not exist"},
+         "cannot find"},
+        {"a program not on the PATH",
+         launcher->start("zembra-no-such-emulator", {}, "", true),
+         {"zembra-no-such-emulator on the PATH", "install it"},
+         "does not exist"},
+        {"a missing opener",
+         launcher->open(base + "Genie.vpt", base),
+         {"cannot find the program zembra-no-such-opener", "ZEMBRA_OPENER"},
+         "folder"},
+        {"a table folder that is missing",
+         launcher->open(base + "tables/Genie.vpt", base + "tables/"),
+         {"cannot open " + base + "tables/Genie.vpt", "does not exist"},
+         "ZEMBRA_OPENER"},
+        {"a missing wine",
+         launcher->start(base + "game.exe", {}, base, true),
+         {"cannot find wine", base + "game.exe", "install wine"},
+         "folder"},
+        {"a file that is not executable",
+         launcher->start(base + "not-executable", {}, base, true),
+         {"not executable"},
+         "cannot find"},
+        {"a script whose interpreter is missing",
+         launcher->start(base + "script", {}, base, true),
+         {"interpreter"},
+         "cannot find the program"},
+        {"nothing to start", launcher->start("", {}, base, true), {"no program"}, "folder"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_FALSE(row.result.started) << row.what;
+        for (const std::string& words : row.says) {
+            EXPECT_NE(row.result.error.find(words), std::string::npos)
+                << row.what << ": " << row.result.error;
+        }
+        EXPECT_EQ(row.result.error.find(row.mustNotSay), std::string::npos)
+            << row.what << ": " << row.result.error;
+    }
 }
 
 } // namespace
+
+namespace {
+
+/// Waits (up to ten seconds) until the program last started without waiting has ended.
+bool ended(zembra::Launcher& launcher) {
+    for (int tries = 0; tries < 1000; ++tries) {
+        if (!launcher.running()) {
+            return true;
+        }
+        ::usleep(10000);
+    }
+    return false;
+}
+
+} // namespace
+
+// Only an opener that fails is reported: a table's player may end as it likes.
+TEST(Launcher, AnOpenerThatEndsInFailureSaysWhichFileItCouldNotOpen) {
+    testing_support::TempFolder folder;
+    folder.touch("tables/Genie.vpt");
+    folder.write("failing-opener", "#!/bin/sh\nexit 3\n");
+    folder.write("opener", "#!/bin/sh\nexit 0\n");
+    fs::permissions(folder / "failing-opener", fs::perms::owner_all);
+    fs::permissions(folder / "opener", fs::perms::owner_all);
+    const std::string table = folder.text() + "/tables/Genie.vpt";
+    const auto failing = zembra::makeLauncher("wine", folder.text() + "/failing-opener");
+    ASSERT_TRUE(failing->open(table, folder.text() + "/tables/").started);
+    ASSERT_TRUE(ended(*failing));
+    const std::string why = failing->openFailure();
+    EXPECT_NE(why.find("failing-opener could not open " + table + " (exit status 3)"),
+              std::string::npos)
+        << why;
+    EXPECT_NE(why.find("ZEMBRA_OPENER"), std::string::npos) << why;
+    // A start after it is not an open: nothing to report.
+    ASSERT_TRUE(
+        failing->start(folder.text() + "/failing-opener", {}, folder.text(), false).started);
+    ASSERT_TRUE(ended(*failing));
+    EXPECT_EQ(failing->openFailure(), "");
+
+    const auto fine = zembra::makeLauncher("wine", folder.text() + "/opener");
+    ASSERT_TRUE(fine->open(table, folder.text()).started);
+    ASSERT_TRUE(ended(*fine));
+    EXPECT_EQ(fine->openFailure(), "");
+}
 
 TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     testing_support::TempFolder folder;
@@ -68,18 +179,11 @@ TEST(Launcher, FollowsTheProgramStartedWithoutWaitingUntilItEnds) {
     fs::permissions(folder / "emu", fs::perms::owner_all);
     const auto launcher = zembra::makeLauncher();
     EXPECT_FALSE(launcher->running()); // nothing started yet
-    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), false).started);
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), false).started);
     EXPECT_TRUE(launcher->running());
     folder.touch("stop");
-    bool ended = false;
-    for (int tries = 0; tries < 1000 && !ended; ++tries) {
-        ended = !launcher->running();
-        if (!ended) {
-            ::usleep(10000);
-        }
-    }
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(ended(*launcher));
     // A blocking start leaves nothing to follow.
-    ASSERT_TRUE(launcher->start(folder.text() + "/emu", folder.text(), true).started);
+    ASSERT_TRUE(launcher->start(folder.text() + "/emu", {}, folder.text(), true).started);
     EXPECT_FALSE(launcher->running());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games from the browser: blocking and supervised starts, the keys sent after
-// start-up, the lock, the exit watch by key and by joystick, and a start that fails.
+// start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
+// of the program when the machine refuses to power off.
 #include "tests/browser/BrowserFixture.h"
 #include "zembra/launcher/KeySequences.h"
 
@@ -31,7 +32,8 @@ TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     zembra::Main& browser = start();
     browser.keyDown(13, false);
     ASSERT_EQ(launcher->calls.size(), 1u);
-    EXPECT_EQ(launcher->calls[0].commandLine, "mame.exe g05 ");
+    EXPECT_EQ(launcher->calls[0].program, "mame.exe");
+    EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"g05"});
     EXPECT_TRUE(launcher->calls[0].wait);
     EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
     EXPECT_FALSE(browser.timkey.isActive());
@@ -45,7 +47,8 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
     select(22, "ga2");
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
-    EXPECT_EQ(launcher->calls[0].commandLine, "/m/modeler.exe");
+    EXPECT_EQ(launcher->calls[0].program, "/m/modeler.exe");
+    EXPECT_TRUE(launcher->calls[0].arguments.empty());
     EXPECT_FALSE(launcher->calls[0].wait);
     EXPECT_TRUE(browser.timkey.isActive() && browser.timLock.isActive());
     EXPECT_FALSE(browser.isEnabled());
@@ -79,7 +82,8 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     state().config.daphneDir = "/d/";
     select(26, "lair");
     browser.runEmu();
-    EXPECT_EQ(launcher->calls[0].commandLine, "/d/daphne.exe lair ");
+    EXPECT_EQ(launcher->calls[0].program, "/d/daphne.exe");
+    EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"lair"});
     EXPECT_EQ(browser.exitJoyMask, 4u);
 
     holdTheWatch(browser);
@@ -107,35 +111,99 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].what, "open");
-    EXPECT_EQ(launcher->calls[0].commandLine, "/vp/tables\\Genie.vpt");
+    EXPECT_EQ(launcher->calls[0].program, "/vp/tables\\Genie.vpt");
     EXPECT_FALSE(browser.timkey.isActive());
     browser.onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
 
-TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheFocusBack) {
+TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBackOnceItIsFree) {
+    zembra::Main& browser = start();
+    state().config.daphneDir = "/d/";
+    select(26, "lair");
+    browser.runEmu();
+    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
+    QWidget emulator; // stands for the emulator's window, which has the keyboard
+    emulator.show();
+    emulator.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(browser.isActiveWindow());
+    struct Step {
+        const char* what;
+        bool running;
+        std::uintptr_t keyboard; ///< 0: nobody's, 1: the intro window's (ours), else foreign
+        bool takenBack;
+    } steps[] = {
+        {"running, before its window is up", true, 0, false},
+        {"running in front", true, 4242, false},
+        {"ended, its window not yet gone", false, 4242, false},
+        {"ended, the keyboard back with one of ours", false, 1, true},
+    };
+    for (const Step& step : steps) {
+        launcher->alive = step.running;
+        keys->focus = step.keyboard == 1 ? app->intro().winId() : step.keyboard;
+        browser.onEmulatorEndWatch();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
+        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+    }
+    EXPECT_TRUE(browser.isActiveWindow());
+    EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
+}
+
+// A desktop's opener hands the table to a player and ends at once. Its end must not take the
+// keyboard from the player's window; the browser takes it back once that window is gone.
+TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilItsWindowCloses) {
     zembra::Main& browser = start();
     state().config.vpDir = "/vp/";
     select(24, "Genie");
     browser.runEmu();
-    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
-    browser.onEmulatorEndWatch();
-    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
-    EXPECT_TRUE(keys->keyboardTakenBy.empty());
-    // The player's window takes the keyboard, and the exit watch hands over to the closing
-    // keys on this path; the player's end is still noticed.
+    launcher->alive = false; // the opener is done before the first tick
     QWidget player;
-    player.show();
-    player.activateWindow();
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(browser.isActiveWindow());
-    browser.timWfExit.stop();
+    struct Step {
+        const char* what;
+        std::uintptr_t keyboard;
+        bool takenBack;
+    } steps[] = {
+        {"the player's window is not up yet", 0, false},
+        {"the player's window has the keyboard", 4242, false},
+        {"still playing", 4242, false},
+        {"the player's window is gone", 0, true},
+    };
+    for (const Step& step : steps) {
+        if (step.keyboard != 0 && !player.isVisible()) {
+            player.show();
+            player.activateWindow();
+            QCoreApplication::processEvents();
+            browser.timWfExit.stop(); // the closing keys of this path are not under test here
+        }
+        keys->focus = step.keyboard;
+        browser.onEmulatorEndWatch();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
+        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+    }
+    EXPECT_TRUE(browser.isActiveWindow());
+}
+
+// An opener that finds no player for the table ends with a failure and no window ever comes:
+// the browser says so instead of waiting for a table that will not start.
+TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
+    zembra::Main& browser = start();
+    state().config.vpDir = "/vp/";
+    select(24, "Genie");
+    browser.runEmu();
+    launcher->openFailed = "the program xdg-open could not open /vp/tables/Genie.vpt";
+    browser.onEmulatorEndWatch(); // still running: nothing to say yet
+    EXPECT_TRUE(browser.notice->isHidden());
     launcher->alive = false;
     browser.onEmulatorEndWatch();
-    QCoreApplication::processEvents();
+    EXPECT_FALSE(browser.notice->isHidden());
+    EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
     EXPECT_FALSE(browser.emulatorEndWatch.isActive());
-    EXPECT_TRUE(browser.isActiveWindow());
-    EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
+    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_TRUE(browser.isEnabled());
 }
 
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
@@ -148,6 +216,42 @@ TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
     EXPECT_FALSE(browser.timLock.isActive());
     EXPECT_TRUE(browser.isEnabled());
+}
+
+// The message box waits in an event loop of its own, where every timer still runs: nothing may
+// come up over it, and the program ends only once the owner has dismissed it.
+TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThenEnds) {
+    values.powerOffOnExit = "YES";
+    muted = true;
+    zembra::Main& browser = start();
+    power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
+    std::vector<std::string> events;
+    QObject::connect(app.get(), &zembra::Application::browserLoaded,
+                     [&](zembra::Main*) { events.push_back("browser loaded"); });
+    QObject::connect(app.get(), &zembra::Application::finished,
+                     [&](int status) { events.push_back("end " + std::to_string(status)); });
+    app->showMessage = [&](const QString& message) {
+        events.push_back("message: " + message.toStdString());
+        // What would tick while the box is up: the intro's hand-over, and the old browser's
+        // exit watch and joystick poll.
+        zembra::blanker& intro = app->intro();
+        EXPECT_FALSE(intro.timexit.isActive());
+        EXPECT_FALSE(browser.timWfExit.isActive());
+        EXPECT_FALSE(browser.timjoy.isActive());
+        intro.onTimexit(); // a tick that was already due
+        if (app->browser() != nullptr && app->browser()->isVisible()) {
+            events.push_back("browser shown");
+        }
+        events.push_back("dismissed");
+    };
+    browser.keyDown(27, false); // Exit
+    browser.keyUp();
+    browser.onTimfx();
+    EXPECT_EQ(events, (std::vector<std::string>{"message: ShutdownSystem failed: Access denied",
+                                                "dismissed", "end 1"}));
+    EXPECT_EQ(power->requests, std::vector{zembra::Power::Action::PowerOff});
+    app->fatal("a second reason"); // the first message is the one the owner sees
+    EXPECT_EQ(events.size(), 3u);
 }
 
 } // namespace

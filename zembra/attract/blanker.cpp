@@ -137,6 +137,10 @@ void blanker::mousePressEvent(QMouseEvent*) {
 }
 
 void blanker::onTimexit() {
+    if (app_.ending()) {
+        timexit.stop(); // the program is ending: no browser comes up over its last message
+        return;
+    }
     Main& browser = app_.loadBrowser();
     browser.show();
     background& backdrop = app_.backdrop();

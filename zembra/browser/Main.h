@@ -56,8 +56,8 @@ public:
     QTimer timLock;       ///< 5 s: the end of the start-up lock
     QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
     QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
-    /// 100 ms: whether the emulator started without waiting still runs; when it has ended the
-    /// browser takes the keyboard back, as a window manager would.
+    /// 100 ms: whether the game started without waiting is over; then the browser takes the
+    /// keyboard back, as a window manager would, but never from another program's window.
     QTimer emulatorEndWatch;
 
     // Elements.
@@ -151,6 +151,11 @@ public:
     void onEmulatorEndWatch();
     /// The browser in front with the keyboard again after a game.
     void takeKeyboardBack();
+    /// Shows for a few seconds why a game could not be started, and logs it.
+    void launchFailed(const std::string& why);
+    /// The program is ending: every timer stops and the window takes no input, so nothing of
+    /// the browser acts while the last message waits for the owner.
+    void standDown();
     /// A short message over the browser, such as a program that could not be started.
     QLabel* notice;
     /// Shows what a rescan or a save could not do, one line each, over the browser for a
@@ -205,7 +210,9 @@ private:
     /// before the first tick still moves once.
     QTimer* heldMove_ = nullptr;
     bool heldMoveTicked_ = false;
-    bool launchPending_ = false; ///< a launch waits for the launch sound to end
+    bool launchPending_ = false;       ///< a launch waits for the launch sound to end
+    bool watchingOpener_ = false;      ///< the end watch follows a table's opener, not its player
+    bool foreignKeyboardSeen_ = false; ///< another program's window had the keyboard since
     QImage backgroundImage_;
     QPoint rememberedPointer_;
     /// Set by a double click: the release that ends it is not one more click.

@@ -11,12 +11,39 @@ const std::string& cell(const StringTable& table, int row, int column) {
     return row >= 0 && row <= table.lastRow() ? table.at(row, column) : kNone;
 }
 
-Launch supervised(std::string commandLine, std::string folder, bool injectKeys) {
+/// Starts at the root, or at a drive as a cabinet moved from Windows may still say ("C:\mame\"):
+/// such a folder is left as written, so a message names it as the owner wrote it.
+bool rooted(const std::string& path) {
+    const bool drive = path.size() >= 2 && path[1] == ':' &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return drive || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
+}
+
+/// Folder and executable become the program, whole; the game is one argument (none when there
+/// is no game, as the blanks around an empty name gave none); the options are split as Windows
+/// programs split their command line. `commandLine` keeps the text the parts spell.
+Launch command(const std::string& programFolder, Launch::Mode mode, const std::string& folder,
+               const std::string& exe, const std::string* game, const std::string* options) {
     Launch launch;
-    launch.mode = Launch::Mode::Supervised;
-    launch.commandLine = std::move(commandLine);
-    launch.workingFolder = std::move(folder);
-    launch.injectKeys = injectKeys;
+    launch.mode = mode;
+    launch.commandLine = folder + exe;
+    launch.workingFolder = launchFolder(programFolder, folder);
+    launch.program = launch.workingFolder + exe;
+    if (folder.empty() && exe.find_first_of("/\\") != std::string::npos) {
+        launch.program = launchFolder(programFolder, exe); // "bin\mame" with no folder
+    }
+    if (game != nullptr) {
+        launch.commandLine += " " + *game;
+        if (!game->empty()) {
+            launch.arguments.push_back(*game);
+        }
+    }
+    if (options != nullptr) {
+        launch.commandLine += " " + *options;
+        for (std::string& option : splitWindowsCommandLine(*options)) {
+            launch.arguments.push_back(std::move(option));
+        }
+    }
     return launch;
 }
 
@@ -76,50 +103,64 @@ Launch runEmuCommand(ProgramState& state, int listIndex) {
         }
     }
 
+    const std::string& home = state.programFolder;
+    constexpr auto kSupervised = Launch::Mode::Supervised;
     if (path == kExtrasPath) {
         const StringTable& extras = state.tables.pathGames[kExtrasPath];
-        Launch launch;
-        launch.workingFolder = cell(extras, row, 3);
-        launch.commandLine =
-            launch.workingFolder + cell(extras, row, 1) + " " + cell(extras, row, 4);
+        Launch launch = command(home, Launch::Mode::Blocking, cell(extras, row, 3),
+                                cell(extras, row, 1), nullptr, &cell(extras, row, 4));
         launch.checkExitButton = false;
         return launch;
     }
     if (emuExe == "s11emu-newplugins.exe" || emuExe == "s11emu-oldplugins.exe") {
         gameName = getS11Game(gameName);
-        return supervised(c.s11Dir + emuExe + " " + gameName + " " + c.s11Args, c.s11Dir, false);
+        return command(home, kSupervised, c.s11Dir, emuExe, &gameName, &c.s11Args);
     }
     if (emuExe == "daphne.exe") {
-        return supervised(c.daphneDir + emuExe + " " + gameName + " " + c.daphneArgs, c.daphneDir,
-                          false);
+        return command(home, kSupervised, c.daphneDir, emuExe, &gameName, &c.daphneArgs);
     }
+    const auto keyed = [&](const std::string& folder) {
+        Launch launch = command(home, kSupervised, folder, emuExe, nullptr, nullptr);
+        launch.injectKeys = true;
+        return launch;
+    };
     if (emuExe == "impactemu.exe" || emuExe == "nt_impactemu.exe") {
-        return supervised(c.impactDir + emuExe, c.impactDir, true);
+        return keyed(c.impactDir);
     }
     if (emuExe == "vpinball.exe") {
-        Launch launch = supervised(gameName, c.vpDir + "tables\\", false);
+        Launch launch;
         launch.mode = Launch::Mode::Play;
+        launch.commandLine = gameName;
+        launch.workingFolder = launchFolder(home, c.vpDir + "tables\\");
+        launch.program = launchFolder(home, gameName);
         return launch;
     }
     if (emuExe == "modeler.exe") {
-        return supervised(c.modelerDir + emuExe, c.modelerDir, true);
+        return keyed(c.modelerDir);
     }
     if (emuExe == "u64emu.exe") {
-        return supervised(c.kiDir + emuExe, c.kiDir, true);
+        return keyed(c.kiDir);
     }
     if (emuExe == "u64emu2.exe") {
-        return supervised(c.ki2Dir + emuExe, c.ki2Dir, true);
+        return keyed(c.ki2Dir);
     }
-    Launch launch;
     if (path < 1 || path > 20) {
         // Only the configurable paths have an emulator of their own for any other name: an
         // Ultra 64 entry that is neither "ki" nor "ki2" has nothing to start.
+        Launch launch;
         launch.refused = "no emulator is set for \"" + gameName + "\" on this path";
         return launch;
     }
-    launch.workingFolder = c.pathEmuDir[path];
-    launch.commandLine = c.pathEmuDir[path] + emuExe + " " + gameName + " " + c.pathOptions[path];
-    return launch;
+    return command(home, Launch::Mode::Blocking, c.pathEmuDir[path], emuExe, &gameName,
+                   &c.pathOptions[path]);
+}
+
+std::string launchFolder(const std::string& programFolder, const std::string& folder) {
+    if (folder.empty() || programFolder.empty() || rooted(folder)) {
+        return folder;
+    }
+    const char last = programFolder.back();
+    return programFolder + (last == '/' || last == '\\' ? "" : "\\") + folder;
 }
 
 std::vector<std::string> splitWindowsCommandLine(std::string_view line) {

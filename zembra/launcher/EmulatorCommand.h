@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What starting the selected game means: the command line, its folder and how it is watched.
+// What starting the selected game means: the program, its arguments, its folder and how it is
+// watched.
 #pragma once
 
 #include "zembra/startup/ProgramState.h"
@@ -19,9 +20,18 @@ struct Launch {
     };
 
     Mode mode = Mode::Blocking;
-    std::string commandLine;   ///< exactly as built, blanks included; the file for Play
-    std::string workingFolder; ///< program form, ending in a backslash
-    bool injectKeys = false;   ///< Impact, Modeler and Ultra 64 get keys after start-up
+    /// The folder and the executable, whole, blanks and all; for Play the file to open. A
+    /// relative folder is already taken as one under the program folder.
+    std::string program;
+    /// What follows the program: the game as one argument, then the options text split as
+    /// Windows programs split their command line.
+    std::vector<std::string> arguments;
+    std::string workingFolder; ///< program form, ending in a backslash; resolved like `program`
+    /// The command line as the configuration spells it (folder, executable, blank, game, blank,
+    /// options), for messages and the log. Never split again: a blank in a folder or a game
+    /// would cut it in the wrong place.
+    std::string commandLine;
+    bool injectKeys = false; ///< Impact, Modeler and Ultra 64 get keys after start-up
     bool checkExitButton = true;
 
     /// Why nothing can be started for this selection, when that is so.
@@ -32,6 +42,11 @@ struct Launch {
 /// in `state` (gameName, emuExe) until the next launch, because the supervision reads them.
 /// `listIndex` is the item list's selection (-1 for none: row 0, which holds no game).
 Launch runEmuCommand(ProgramState& state, int listIndex);
+
+/// A configured folder as the launch uses it: one that starts neither at the root nor at a drive
+/// ("emu\", "my emu/") lies under `programFolder`; an empty one stays empty (the program is then
+/// looked for on the PATH and started in Zembra's own folder).
+std::string launchFolder(const std::string& programFolder, const std::string& folder);
 
 /// S11 Emu takes a game number for the games it knows; any other name is passed as it is.
 std::string getS11Game(const std::string& gameName);

@@ -7,8 +7,10 @@
 #include "zembra/launcher/EmulatorCommand.h"
 #include "zembra/startup/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 namespace zembra {
 
@@ -16,25 +18,23 @@ void Main::runEmu() {
     const Launch launch = runEmuCommand(state_, state_.list1.index());
     timScr.stop();
     timfx.stop();
-    auto failed = [this](const std::string& why) {
-        qWarning("zembra: %s", why.c_str());
-        notice->setText(QString::fromStdString(why));
-        notice->adjustSize();
-        notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
-        notice->show();
-        notice->raise();
-        QTimer::singleShot(4000, notice, &QWidget::hide);
-        timScr.start();
+    auto failed = [this, &launch](const std::string& why) {
+        launchFailed(why);
+        if (!launch.commandLine.empty()) {
+            qWarning("zembra: the command line in the configuration: %s",
+                     launch.commandLine.c_str());
+        }
     };
     if (launch.refused) {
         failed(*launch.refused);
         return;
     }
     Launcher& launcher = *app_.services().launcher;
-    const Launcher::Result result = launch.mode == Launch::Mode::Play
-                                        ? launcher.open(launch.commandLine, launch.workingFolder)
-                                        : launcher.start(launch.commandLine, launch.workingFolder,
-                                                         launch.mode == Launch::Mode::Blocking);
+    const Launcher::Result result =
+        launch.mode == Launch::Mode::Play
+            ? launcher.open(launch.program, launch.workingFolder)
+            : launcher.start(launch.program, launch.arguments, launch.workingFolder,
+                             launch.mode == Launch::Mode::Blocking);
     if (!result.started) {
         failed(result.error);
     } else if (launch.mode == Launch::Mode::Blocking) {
@@ -43,6 +43,8 @@ void Main::runEmu() {
         if (launch.mode != Launch::Mode::Play) {
             timkey.start();
         }
+        watchingOpener_ = launch.mode == Launch::Mode::Play;
+        foreignKeyboardSeen_ = false;
         emulatorEndWatch.start();
         timWfExit.start();
         timLock.start();
@@ -53,6 +55,17 @@ void Main::runEmu() {
     }
 }
 
+void Main::launchFailed(const std::string& why) {
+    qWarning("zembra: %s", why.c_str());
+    notice->setText(QString::fromStdString(why));
+    notice->adjustSize();
+    notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
+    notice->show();
+    notice->raise();
+    QTimer::singleShot(4000, notice, &QWidget::hide);
+    timScr.start();
+}
+
 void Main::takeKeyboardBack() {
     raise();
     activateWindow();
@@ -60,8 +73,46 @@ void Main::takeKeyboardBack() {
     app_.services().keys->takeKeyboard(winId());
 }
 
+void Main::standDown() {
+    for (QTimer* timer : {&Timer1,       &timUp,        &timdown, &timleft,      &timright,
+                          &timPp,        &timNp,        &timjoy,  &timhigh,      &timscroller,
+                          &timscroller2, &timtorefresh, &timScr,  &timRefreshit, &timfx,
+                          &timWfExit,    &timkey,       &timLock, &timescape,    &emulatorEndWatch,
+                          &timfullscreen}) {
+        timer->stop();
+    }
+    launchPending_ = false;
+    setEnabled(false);
+}
+
 void Main::onEmulatorEndWatch() {
+    // The keyboard is never taken from another program's window: the game may still run
+    // there, whatever became of the process that was started.
+    const std::uintptr_t holder = app_.services().keys->keyboardWindow();
+    if (holder != 0) {
+        const QWidgetList ours = QApplication::topLevelWidgets();
+        const bool foreign = std::none_of(ours.begin(), ours.end(), [holder](QWidget* window) {
+            return window->internalWinId() == holder;
+        });
+        if (foreign) {
+            foreignKeyboardSeen_ = true;
+            return;
+        }
+    }
     if (app_.services().launcher->running()) {
+        return;
+    }
+    // A desktop's opener hands the table to a player and ends at once: its end says nothing.
+    // The table is over once the player's window has had the keyboard and lost it.
+    if (watchingOpener_ && !foreignKeyboardSeen_) {
+        const std::string why = app_.services().launcher->openFailure();
+        if (!why.empty()) {
+            // No table is coming: the supervision ends here and the browser says why.
+            emulatorEndWatch.stop();
+            timWfExit.stop();
+            onTimLock();
+            launchFailed(why);
+        }
         return;
     }
     emulatorEndWatch.stop();

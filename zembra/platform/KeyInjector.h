@@ -23,6 +23,10 @@ public:
     /// Gives the keyboard to the native window `window` at once (the browser, when an emulator
     /// has ended and no window manager hands it back).
     virtual void takeKeyboard(std::uintptr_t window) = 0;
+
+    /// The native window that has the keyboard now; 0 when none has (it went back to the
+    /// root, as on a session without a window manager when the window that had it closes).
+    virtual std::uintptr_t keyboardWindow() = 0;
 };
 
 /// The X keysym of a Windows virtual-key code; 0 for a code without one.

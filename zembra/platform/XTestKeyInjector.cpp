@@ -80,6 +80,19 @@ public:
         XSync(display_, False);
     }
 
+    std::uintptr_t keyboardWindow() override {
+        if (display_ == nullptr) {
+            return 0;
+        }
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(display_, &focus, &revert);
+        if (focus == None || focus == PointerRoot || focus == DefaultRootWindow(display_)) {
+            return 0;
+        }
+        return static_cast<std::uintptr_t>(focus);
+    }
+
 private:
     KeyCode keycode(int virtualKey) {
         const KeySym keysym = keysymForVirtualKey(virtualKey);

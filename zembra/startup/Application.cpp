@@ -19,6 +19,12 @@ Application::Application(std::string programFolder, Services services)
     : state_(std::make_unique<ProgramState>()), services_(std::move(services)) {
     state_->programFolder = std::move(programFolder);
     state_->themesRoot = state_->programFolder + "\\zbthemes";
+    showMessage = [](const QString& message) {
+        const QString platform = QGuiApplication::platformName();
+        if (platform != "offscreen" && platform != "minimal") {
+            QMessageBox::critical(nullptr, "Zembra", message);
+        }
+    };
 }
 
 Application::~Application() {
@@ -108,10 +114,21 @@ void Application::quit(int status) {
 
 void Application::fatal(const QString& message, int status) {
     std::cerr << "zembra: " << message.toStdString() << std::endl;
-    const QString platform = QGuiApplication::platformName();
-    if (platform != "offscreen" && platform != "minimal") {
-        QMessageBox::critical(nullptr, "Zembra", message);
+    if (ending_) {
+        return; // the first reason is on screen already
     }
+    ending_ = true;
+    // The message box waits in an event loop of its own, where every timer still runs. When
+    // the browser has just been taken down (a refused power-off at exit), the intro's hand-over
+    // would show a fresh browser over the box two seconds later, and the old browser's exit
+    // watch would answer a held Exit key with an Escape into the box.
+    if (intro_) {
+        intro_->timexit.stop();
+    }
+    if (browser_ != nullptr) {
+        browser_->standDown();
+    }
+    showMessage(message);
     quit(status);
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -67,8 +68,15 @@ public:
     /// Ends the program with `status` once control returns to the event loop.
     void quit(int status);
     /// Something the program cannot go on without failed (quarn.ini cannot be used, the
-    /// machine cannot be switched off): the reason is shown and the program ends with `status`.
+    /// machine cannot be switched off): the reason is shown and, once the owner has dismissed
+    /// it, the program ends with `status`. Nothing comes up over the message meanwhile.
     void fatal(const QString& message, int status = 2);
+    /// True from the first fatal error on: no window is brought up any more.
+    bool ending() const { return ending_; }
+
+    /// Shows a message the owner must dismiss and returns once it is dismissed; a message box
+    /// on a real display, nothing on the offscreen one. Tests put a recorder here.
+    std::function<void(const QString&)> showMessage;
 
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
@@ -88,6 +96,7 @@ private:
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
     bool quitting_ = false;
+    bool ending_ = false;
 };
 
 } // namespace zembra
