@@ -18,9 +18,9 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
     wait_for_browser
-    xdotool key --delay 120 Down Down Down Up
-    xdotool key --delay 120 Next
-    xdotool key Escape
+    xdo key --delay 120 Down Down Down Up
+    xdo key --delay 120 Next
+    xdo key Escape
     wait_for_exit "$pid"
 ' || { echo "FAIL: the run did not end cleanly"; cat "$work/cab/run.log"; exit 1; }
 

@@ -28,7 +28,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         start_zembra "$ZEMBRA_E2E_CAB/$run.log" --home "$ZEMBRA_E2E_CAB"
         pid=$zembra_pid
         wait_for_browser
-        xdotool key Escape
+        xdo key Escape
         wait_for_exit "$pid"
         printf "38,40,34,33,116,9,39,37,13,,83,77,73\r\n" > "$ZEMBRA_E2E_CAB/zbkeys.cfg"
     done

@@ -27,6 +27,6 @@ if ! wait_for_browser; then
     cat "$work/run.log"
     exit 1
 fi
-xdotool key Escape
+xdo key Escape
 wait_for_exit "$pid" || { echo "FAIL: Zembra did not end"; cat "$work/run.log"; exit 1; }
 echo "late display end to end: ok"

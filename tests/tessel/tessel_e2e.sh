@@ -16,9 +16,10 @@ trap 'rm -rf "$work"' EXIT
 if "$tessel" one two 2> /dev/null; then echo "FAIL: two folders accepted"; exit 1; fi
 
 cp -r "$demo" "$work/skin"
-export TESSEL_E2E_BIN=$tessel TESSEL_E2E_SKIN=$work/skin
+export TESSEL_E2E_BIN=$tessel TESSEL_E2E_SKIN=$work/skin TESSEL_E2E_LIB=$here/../e2e/lib.sh
 bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     set -euo pipefail
+    source "$TESSEL_E2E_LIB" # xdo: xdotool, tried again when the server refuses it a moment
     # wait_for_focus NAME: waits until the window called NAME is shown and has the keyboard,
     # giving it the keyboard when nothing else does (there is no window manager here).
     wait_for_focus() {
@@ -37,19 +38,19 @@ bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     "$TESSEL_E2E_BIN" "$TESSEL_E2E_SKIN" > "$TESSEL_E2E_SKIN/run.log" 2>&1 &
     pid=$!
     wait_for_focus "ZB Tessel 3.0"
-    xdotool key alt+a
+    xdo key alt+a
     wait_for_focus "Advanced Edit"
-    xdotool key ctrl+a
-    xdotool type --delay 60 1234
-    xdotool key ctrl+s
+    xdo key ctrl+a
+    xdo type --delay 60 1234
+    xdo key ctrl+s
     for tries in $(seq 1 100); do
         head -n 7 "$TESSEL_E2E_SKIN/skin.ini" | tail -n 1 | grep -q "^1234," && break
         sleep 0.1
     done
     wait_for_focus "ZB Tessel 3.0"
-    xdotool key alt+f
+    xdo key alt+f
     sleep 0.3
-    xdotool key e
+    xdo key e
     for tries in $(seq 1 100); do
         kill -0 "$pid" 2> /dev/null || break
         sleep 0.1
