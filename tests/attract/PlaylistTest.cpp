@@ -56,14 +56,6 @@ TEST(Playlist, KeepsAtMostEightThousandSongsAndStopsLookingThen) {
     EXPECT_EQ(probe.asked.size(), static_cast<std::size_t>(zembra::kMaxSongs));
 }
 
-TEST(Playlist, AnEmptyOrCommentOnlyPlaylistHasNoSongs) {
-    FakeFileProbe probe;
-    for (const std::string text : {"", "\r\n\r\n", "#EXTM3U\n# nothing here,at all\n", " , ,\n"}) {
-        EXPECT_EQ(zembra::readPlaylist(text, kFolder, probe).songCount(), 0) << text;
-    }
-    EXPECT_TRUE(probe.asked.empty());
-}
-
 TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
     testing_support::TempFolder cab;
     cab.touch("music/Caf\xC3\xA9.mp3");
