@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Regenerates the demo's media in demo/cabinet/: both skins, the intro video and the path logos.
+# Regenerates the demo's media in demo/cabinet/: both skins, the intro video, the path logos and
+# the jukebox's songs with their playlist.
 #
-#   demo/make-media.sh
+#   demo/make-media.sh [skins] [intro] [logos] [songs]    (all of them when none is named)
 #
 # Needs ImageMagick 6 (convert), ffmpeg with libmp3lame, mp2 and mpeg1video, and the DejaVu
 # fonts. Every picture and sound is drawn or synthesised here; nothing is downloaded. The
@@ -371,8 +372,103 @@ make_logos() {
     logo extras.gif 'EXTRAS' '#e0e0e0' '#8a8aa0' 38
 }
 
-make_neon
-make_filmstrip
-make_intro
-make_logos
+# --- The jukebox: four short songs and default.m3u ------------------------------------------------
+
+# Appends a 128-byte ID3v1 tag to file $1: "TAG", then title $2, artist $3 and album $4 in 30
+# bytes each, padded with NULs, the year $5 in 4, an empty comment and genre 255 (none).
+id3v1() {
+    local LC_ALL=C file="$1" field before
+    before=$(stat -c %s -- "$file")
+    {
+        printf 'TAG'
+        for field in "$2" "$3" "$4"; do
+            ((${#field} <= 30)) || die "an ID3v1 field holds at most 30 bytes: $field"
+            printf '%s' "$field"
+            head -c $((30 - ${#field})) /dev/zero
+        done
+        printf '%-4.4s' "$5"
+        head -c 30 /dev/zero
+        printf '\377'
+    } >>"$file"
+    (($(stat -c %s -- "$file") == before + 128)) || die "the tag of $file is not 128 bytes"
+}
+
+# A tune for expression $3 (of t) lasting $2 seconds, into file $1; the codec follows the
+# extension (.mp3 or .ogg). No other tag is written: the ID3v1 tag is added by hand.
+song() {
+    local codec=(-c:a libmp3lame -b:a 48k -id3v2_version 0 -write_id3v1 0)
+    [[ $1 == *.ogg ]] && codec=(-c:a libvorbis -q:a 2)
+    ffmpeg -nostdin -loglevel error -y -f lavfi -i "aevalsrc='$3':s=22050:d=$2" \
+        -af "afade=t=in:d=0.05,afade=t=out:st=$(awk -v d="$2" 'BEGIN { print d - 0.6 }'):d=0.6" \
+        -ac 1 -ar 22050 "${codec[@]}" -map_metadata -1 -fflags +bitexact "$1"
+}
+
+# A bell-like note as bell() makes it, safe at any start: before its start $2 the exponentials
+# see 0 instead of a negative time, which would overflow them to infinity.
+note() {
+    local since="max(0,t-$2)"
+    echo "$4*gte(t,$2)*sin(2*PI*$1*$since)*exp(-$3*$since)*(1-exp(-400*$since))"
+}
+
+# Bell notes of frequencies $3... one beat of $1 seconds apart, each decaying at rate $2, as an
+# expression of t; a frequency of 0 is a rest.
+melody() {
+    local beat="$1" decay="$2" expr="" k=0 f
+    shift 2
+    for f in "$@"; do
+        if ((f > 0)); then
+            local at
+            at=$(awk -v k=$k -v b="$beat" 'BEGIN { print k * b }')
+            expr+="$(note "$f" "$at" "$decay" 0.22)+$(note $((f * 2)) "$at" $((decay * 2)) 0.04)+"
+        fi
+        k=$((k + 1))
+    done
+    echo "${expr}0"
+}
+
+make_songs() {
+    local music="$cabinet/music"
+    mkdir -p -- "$music"
+    rm -f -- "$music"/*.mp3 "$music"/*.ogg
+    song "$music/insert-coin-waltz.mp3" 5 \
+        "$(melody 0.33 4 392 523 659 523 587 698 587 494 523 659 784 0 659 523)+$(melody 1.0 2 131 175 196 131 0)"
+    id3v1 "$music/insert-coin-waltz.mp3" "Insert Coin Waltz" "The Attract Loop" "Zembra Demo Tapes" 2026
+    song "$music/high-score-sunset.mp3" 5 \
+        "$(melody 0.25 5 659 587 523 440 523 587 659 784 880 784 659 587 523 0 440 0 523 0 440)+$(melody 1.0 2 110 147 131 110 0)"
+    id3v1 "$music/high-score-sunset.mp3" "High Score Sunset" "Pixel Harbour" "Zembra Demo Tapes" 2026
+    song "$music/last-credit-lullaby.mp3" 6 \
+        "$(melody 0.5 3 330 392 440 392 330 294 262 294 330 0 262)+$(melody 1.5 1 82 98 110 82)"
+    id3v1 "$music/last-credit-lullaby.mp3" "Last Credit Lullaby" "Night Shift" "Coin-Op Evenings" 2026
+    # The one song without a tag: the jukebox shows its file name instead.
+    song "$music/cabinet-hum.ogg" 4 \
+        "$(melody 0.2 6 523 0 523 659 0 659 784 0 784 659 0 523 0 0 392 0 523 0 0 0)+0.08*sin(2*PI*55*t)"
+
+    # The playlist, as a Windows editor would have saved it: CR LF, backslashes, m3u comments.
+    {
+        record "#EXTM3U"
+        record "#EXTINF:5,The Attract Loop - Insert Coin Waltz"
+        record 'music\insert-coin-waltz.mp3'
+        record "#EXTINF:5,Pixel Harbour - High Score Sunset"
+        record 'music\high-score-sunset.mp3'
+        record "#EXTINF:6,Night Shift - Last Credit Lullaby"
+        record 'music\last-credit-lullaby.mp3'
+        record "#EXTINF:4,Cabinet Hum"
+        record 'music\cabinet-hum.ogg'
+    } >"$cabinet/default.m3u"
+}
+
+parts=("$@")
+((${#parts[@]} > 0)) || parts=(skins intro logos songs)
+for part in "${parts[@]}"; do
+    case "$part" in
+    skins)
+        make_neon
+        make_filmstrip
+        ;;
+    intro) make_intro ;;
+    logos) make_logos ;;
+    songs) make_songs ;;
+    *) die "unknown part $part (skins, intro, logos, songs)" ;;
+    esac
+done
 printf 'make-media: done in %s\n' "$cabinet"

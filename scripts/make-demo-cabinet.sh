@@ -10,6 +10,8 @@
 #   absolute TARGET_DIR with a trailing "/", and the .in suffix is dropped;
 # - copies the skins demo/cabinet/zbthemes/<skin>/ into TARGET_DIR/zbthemes/<skin>/, with the
 #   intro video and the path logos;
+# - copies the jukebox's songs demo/cabinet/music/* into TARGET_DIR/music/ (default.m3u, copied
+#   with the other files, names them);
 # - creates the ROM folders and one empty file for every name in the manifests demo/roms/*.txt;
 # - creates the emulator, artwork and extras folders;
 # - when the environment variable ZEMBRA_ARTGEN names the built artwork generator
@@ -144,6 +146,13 @@ for skin in "$demo"/cabinet/zbthemes/*/; do
         [[ -f $source ]] || continue
         install_file "$source" "$target/zbthemes/$skin_name/$(basename -- "$source")" copy
     done
+done
+
+# The jukebox's songs, which default.m3u names under music/.
+mkdir -p -- "$target/music"
+for source in "$demo"/cabinet/music/*; do
+    [[ -f $source ]] || continue
+    install_file "$source" "$target/music/$(basename -- "$source")" copy
 done
 
 for manifest in "$demo"/roms/*.txt; do

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// default.m3u: fields split at commas, comments and missing songs passed over, a bounded list.
+#include "zembra/attract/Playlist.h"
+
+#include "tests/fakes/FakeFileProbe.h"
+#include "tests/support/TempFolder.h"
+#include "zembra/catalogue/FileProbe.h"
+
+#include <gtest/gtest.h>
+
+using testing_fakes::FakeFileProbe;
+using zembra::Playlist;
+
+namespace {
+
+const std::string kFolder = "/cab";
+
+TEST(Playlist, FieldsAreSplitAtCommasAndOnlyExistingSongsKept) {
+    FakeFileProbe probe;
+    probe.files = {"/cab\\a.mp3",   "/cab\\b.ogg",        "/songs/c.flac",
+                   "/cab\\q,d.mp3", "/cab\\music\\e.mp3", "/cab\\Artist - Song"};
+    const std::string text = "#EXTM3U\r\n"
+                             "#EXTINF:12,Artist - Song\r\n"
+                             "a.mp3,b.ogg , missing.mp3\r\n"
+                             "\r\n"
+                             "   /songs/c.flac\n"
+                             "\"q,d.mp3\"\r"
+                             "D:\\x.mp3,music\\e.mp3";
+    const Playlist list = zembra::readPlaylist(text, kFolder, probe);
+    EXPECT_EQ(list.songs, (std::vector<std::string>{"/cab\\a.mp3", "/cab\\b.ogg", "/songs/c.flac",
+                                                    "/cab\\q,d.mp3", "/cab\\music\\e.mp3"}));
+    // A comment line is passed over whole: its title is never taken for a file, and a drive
+    // letter is never looked for under the program folder.
+    EXPECT_EQ(probe.asked, (std::vector<std::string>{
+                               "/cab\\a.mp3", "/cab\\b.ogg", "/cab\\missing.mp3", "/songs/c.flac",
+                               "/cab\\q,d.mp3", "D:\\x.mp3", "/cab\\music\\e.mp3"}));
+    EXPECT_EQ(list.entry(1), "/cab\\a.mp3");
+    EXPECT_EQ(list.entry(5), "/cab\\music\\e.mp3");
+    EXPECT_EQ(list.entry(0), "");
+    EXPECT_EQ(list.entry(6), "");
+    EXPECT_EQ(list.entry(-1), "");
+}
+
+TEST(Playlist, KeepsAtMostEightThousandSongsAndStopsLookingThen) {
+    FakeFileProbe probe;
+    std::string text;
+    for (int n = 1; n <= zembra::kMaxSongs + 5; ++n) {
+        const std::string name = "s" + std::to_string(n) + ".mp3";
+        probe.files.insert(kFolder + "\\" + name);
+        // Two songs to a line, so the limit falls in the middle of one.
+        text += name + (n % 2 == 0 ? "\n" : ",");
+    }
+    const Playlist list = zembra::readPlaylist(text, kFolder, probe);
+    ASSERT_EQ(list.songCount(), zembra::kMaxSongs);
+    EXPECT_EQ(list.entry(zembra::kMaxSongs), "/cab\\s8000.mp3");
+    EXPECT_EQ(probe.asked.size(), static_cast<std::size_t>(zembra::kMaxSongs));
+}
+
+TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
+    testing_support::TempFolder cab;
+    cab.touch("music/Caf\xC3\xA9.mp3");
+    cab.touch("music/two.mp3");
+    // Written by a Windows editor: é as the single byte of Windows-1252.
+    cab.write("default.m3u", "#EXTM3U\r\nmusic\\Caf\xE9.mp3\r\nmusic\\gone.mp3,music\\two.mp3\r\n");
+    zembra::PerNameProbe probe;
+    const Playlist list = zembra::setarray(cab.text(), probe);
+    EXPECT_EQ(list.songs, (std::vector<std::string>{cab.text() + "\\music\\Caf\xC3\xA9.mp3",
+                                                    cab.text() + "\\music\\two.mp3"}));
+
+    testing_support::TempFolder empty;
+    EXPECT_EQ(zembra::setarray(empty.text(), probe).songCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The screensaver's rotation: the picture a pick names, and a tick that always ends.
+#include "zembra/attract/Rotation.h"
+
+#include "tests/fakes/FakeFileProbe.h"
+#include "tests/fakes/FakeRandom.h"
+#include "zembra/catalogue/GameTables.h"
+#include "zembra/startup/EmulatorConfig.h"
+
+#include <gtest/gtest.h>
+
+using testing_fakes::FakeFileProbe;
+using testing_fakes::FakeRandom;
+using zembra::RotationPick;
+
+namespace {
+
+// The numbers that draw a pick: the kind, path and row, each just below the whole number.
+std::vector<double> draws(int kind, int path, int row) {
+    return {(kind - 0.2) / 4.0, (path - 0.2) / zembra::kRotationPaths,
+            (row - 0.2) / zembra::kRotationRows};
+}
+
+struct Cabinet {
+    Cabinet() {
+        config.pathArtDir[1] = "/cab\\art\\mame\\";
+        config.pathArtDir[3] = "/cab\\art\\classics\\";
+        config.pathArtDir[21] = "/cab\\emu\\impact\\";
+        tables.masterList.set(1, 1, "pacman");
+        tables.masterList.set(2, 1, "galaga");
+        tables.masterList.set(3, 1, "../../etc/passwd");
+        tables.masterList.set(3300, 1, "lastone");
+    }
+    zembra::EmulatorConfig config;
+    zembra::GameTables tables;
+};
+
+TEST(Rotation, APickNamesItsPathsFolderTheKindAndTheGame) {
+    const Cabinet cab;
+    struct Row {
+        RotationPick pick;
+        std::string picture;
+    };
+    const std::vector<Row> rows = {
+        {{1, 1, 1}, "/cab\\art\\mame\\marquees\\pacman.png"},
+        {{3, 3, 1}, "/cab\\art\\classics\\cabinets\\pacman.png"},
+        {{4, 21, 3300}, "/cab\\emu\\impact\\snap\\lastone.png"},
+        {{0, 1, 1}, ""},    // kind 0 shows nothing
+        {{1, 0, 1}, ""},    // path 0 has no folder: never looked for in the current folder
+        {{1, 2, 1}, ""},    // a path the cabinet gives no art folder
+        {{1, 1, 0}, ""},    // row 0 holds no game
+        {{1, 1, 3}, ""},    // a set name that would leave the folder
+        {{1, 1, 6000}, ""}, // past the table
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(zembra::pickedPicture(row.pick, cab.config, cab.tables.masterList), row.picture)
+            << row.pick.artKind << " " << row.pick.path << " " << row.pick.row;
+    }
+}
+
+TEST(Rotation, ATickShowsTheFirstNewExistingPicture) {
+    const Cabinet cab;
+    FakeFileProbe probe;
+    probe.files = {"/cab\\art\\mame\\snap\\pacman.png", "/cab\\art\\mame\\snap\\galaga.png"};
+    std::vector<double> numbers;
+    for (const auto& pick : {draws(0, 1, 1),    // kind 0: nothing
+                             draws(4, 1, 1),    // the picture on the screen already
+                             draws(1, 1, 1),    // missing
+                             draws(4, 1, 2)}) { // new and there
+        numbers.insert(numbers.end(), pick.begin(), pick.end());
+    }
+    FakeRandom random(numbers);
+    const auto step = zembra::rotateArtwork(cab.tables.masterList, cab.config,
+                                            "/cab\\art\\mame\\snap\\pacman.png", probe, random);
+    EXPECT_EQ(step.picture, "/cab\\art\\mame\\snap\\galaga.png");
+    EXPECT_EQ(step.tries, 4);
+    EXPECT_EQ(step.artKind, 4);
+    EXPECT_EQ(step.nextTickMs, zembra::kRotationShownMs);
+    // Neither the empty pick nor the picture on the screen costs a look at the disk.
+    EXPECT_EQ(probe.asked, (std::vector<std::string>{"/cab\\art\\mame\\marquees\\pacman.png",
+                                                     "/cab\\art\\mame\\snap\\galaga.png"}));
+}
+
+TEST(Rotation, ACabinetWithoutArtworkGivesUpForTheTick) {
+    const Cabinet cab;
+    FakeFileProbe probe;
+    zembra::ClockSeededRandom random(7);
+    const auto step =
+        zembra::rotateArtwork(cab.tables.masterList, cab.config, "", probe, random, 40);
+    EXPECT_EQ(step.picture, "");
+    EXPECT_EQ(step.tries, 40);
+    EXPECT_EQ(step.nextTickMs, zembra::kRotationRetryMs);
+    EXPECT_LE(probe.asked.size(), 40u);
+
+    // Only the picture on the screen exists: it is never shown again as a new one.
+    FakeFileProbe one;
+    one.files = {"/cab\\art\\mame\\snap\\pacman.png"};
+    FakeRandom same(draws(4, 1, 1));
+    const auto again = zembra::rotateArtwork(cab.tables.masterList, cab.config,
+                                             "/cab\\art\\mame\\snap\\pacman.png", one, same);
+    EXPECT_EQ(again.picture, "");
+    EXPECT_EQ(again.tries, zembra::kRotationTries);
+}
+
+} // namespace
