@@ -2,6 +2,8 @@
 // The information window's rules: its mode, the game it looks up and the text it shows.
 #include "zembra/info/InfoLookup.h"
 
+#include "zembra/info/InfoKeys.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,6 +108,39 @@ TEST(InfoLookup, FirstEntryOfANameWinsAndALoneNameLineStartsOne) {
     EXPECT_EQ(lookUpEntry("robby\nText\n$end\n", "robby"), "\r\nText");
     // An empty entry ends at once.
     EXPECT_EQ(lookUpEntry("$info=a\n$end\n$info=b\nb text\n$end\n", "a"), "");
+}
+
+TEST(InfoLookup, KeysScrollWithinTheTextSwitchOrClose) {
+    using zembra::InfoCommand;
+    zembra::KeyBindings keys;
+    keys.keyUp = 38;
+    keys.keyDown = 40;
+    keys.keyNextPage = 34; // keyPrevPage unbound
+    keys.keyExit = 27;
+    struct Row {
+        int key;
+        InfoCommand command;
+    };
+    for (const Row& row : {Row{38, InfoCommand::ScrollUp}, Row{40, InfoCommand::ScrollDown},
+                           Row{34, InfoCommand::SwitchFile}, Row{27, InfoCommand::Close},
+                           Row{0, InfoCommand::Close}, Row{65, InfoCommand::Close}}) {
+        EXPECT_EQ(zembra::infoKeyCommand(row.key, keys), row.command) << row.key;
+    }
+
+    // A 2500-twip text in a 3000-twip window: Down stops once the text's top is at or above
+    // minus its height, Up once the top is at or below the window's bottom.
+    struct Scroll {
+        InfoCommand command;
+        int top;
+        int after;
+    };
+    for (const Scroll& row :
+         {Scroll{InfoCommand::ScrollDown, 0, -1000}, Scroll{InfoCommand::ScrollDown, -2000, -3000},
+          Scroll{InfoCommand::ScrollDown, -2500, -2500}, Scroll{InfoCommand::ScrollUp, 0, 1000},
+          Scroll{InfoCommand::ScrollUp, 2999, 3999}, Scroll{InfoCommand::ScrollUp, 3000, 3000},
+          Scroll{InfoCommand::Close, 0, 0}}) {
+        EXPECT_EQ(zembra::scrollInfo(row.command, row.top, 2500, 3000), row.after) << row.top;
+    }
 }
 
 } // namespace
