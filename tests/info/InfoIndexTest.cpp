@@ -100,6 +100,14 @@ TEST(InfoIndex, PiecesOfALargeFileJoinAtAnyLineEnd) {
             << name;
     }
     EXPECT_EQ(fromFile->entryText("g10"), "\r\n" + std::string(10, 'x'));
+
+    // A line of several megabytes is passed over; what follows it is still found.
+    const std::string after = "$info=after\r\nfound\r\n$end\r\n";
+    folder.write("mameinfo.dat", "$" + std::string(5u << 20, 'y') + "\r\n" + after);
+    const auto overlong = InfoIndex::build(folder / "mameinfo.dat");
+    ASSERT_TRUE(overlong);
+    EXPECT_EQ(overlong->find("after")->begin, (5u << 20) + 3);
+    EXPECT_EQ(overlong->entryText("after"), "\r\nfound");
 }
 
 TEST(InfoIndex, KeptOnlyWhileTheFileIsUnchanged) {

@@ -19,6 +19,10 @@ namespace {
 // Reading a file in pieces this large keeps the build's memory small whatever the file's size.
 constexpr std::size_t kChunkBytes = 1 << 20;
 
+// A line this long is no part of an information file (a wrong file, perhaps): it is passed over
+// rather than gathered in memory.
+constexpr std::size_t kMaxLineBytes = 4 << 20;
+
 // No entry of these files comes near this; a file whose last entry never ends is not read whole
 // into the window's label.
 constexpr std::uint64_t kMaxEntryBytes = 1 << 20;
@@ -163,6 +167,7 @@ std::optional<InfoIndex> InfoIndex::build(const std::filesystem::path& file, std
     Builder builder(index);
     std::string pending; // the start of a line whose end is in the next piece
     std::uint64_t pendingStart = 0;
+    bool skipping = false; // inside an overlong line, until its end
     std::string piece(kChunkBytes, '\0');
     for (;;) {
         const ssize_t got = ::read(fd, piece.data(), piece.size());
@@ -175,11 +180,23 @@ std::optional<InfoIndex> InfoIndex::build(const std::filesystem::path& file, std
         }
         const bool last = got == 0;
         pending.append(piece.data(), static_cast<std::size_t>(got));
+        if (skipping) {
+            const std::size_t lineEnd = pending.find_first_of("\r\n");
+            const std::size_t dropped = lineEnd == std::string::npos ? pending.size() : lineEnd + 1;
+            pending.erase(0, dropped);
+            pendingStart += dropped;
+            skipping = lineEnd == std::string::npos;
+        }
         const std::size_t pos = builder.lines(pending, pendingStart, last);
         pending.erase(0, pos);
         pendingStart += pos;
         if (last) {
             break;
+        }
+        if (pending.size() > kMaxLineBytes) {
+            pendingStart += pending.size();
+            pending.clear();
+            skipping = true;
         }
     }
     index.size_ = pendingStart + pending.size();
