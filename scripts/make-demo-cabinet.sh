@@ -8,6 +8,8 @@
 #
 # - copies demo/cabinet/* into TARGET_DIR; in the *.in files every @CABINET@ becomes the
 #   absolute TARGET_DIR with a trailing "/", and the .in suffix is dropped;
+# - copies the game information files demo/cabinet/emu/mame/*.dat (mameinfo.dat, history.dat)
+#   into TARGET_DIR/emu/mame/, the MAME folder of quarn.ini.in;
 # - copies the skins demo/cabinet/zbthemes/<skin>/ into TARGET_DIR/zbthemes/<skin>/, with the
 #   intro video and the path logos;
 # - copies the jukebox's songs demo/cabinet/music/* into TARGET_DIR/music/ (default.m3u, copied
@@ -136,6 +138,13 @@ for source in "$demo"/cabinet/*; do
     zbkeys.cfg | quarn.cfg) [[ -e $target/$name ]] || install_file "$source" "$target/$name" copy ;;
     *) install_file "$source" "$target/$name" copy ;;
     esac
+done
+
+# The game information files, in the MAME folder that quarn.ini.in names (MameDir), where the
+# information window reads them; refreshed on each run.
+mkdir -p -- "$target/emu/mame"
+for source in "$demo"/cabinet/emu/mame/*.dat; do
+    install_file "$source" "$target/emu/mame/$(basename -- "$source")" copy
 done
 
 # The skins: every file of every skin folder, refreshed on each run.

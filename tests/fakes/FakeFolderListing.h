@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A folder listing that gives the entries the test sets, in the test's order.
+#pragma once
+
+#include "zembra/menus/FolderListing.h"
+
+#include <map>
+
+namespace testing_fakes {
+
+class FakeFolderListing : public zembra::FolderListing {
+public:
+    std::optional<std::vector<zembra::FolderEntry>>
+    entries(const std::filesystem::path& folder) const override {
+        asked.push_back(folder);
+        const auto found = folders.find(folder);
+        if (found == folders.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
+    /// What each folder lists; a folder not here cannot be listed.
+    std::map<std::filesystem::path, std::vector<zembra::FolderEntry>> folders;
+    mutable std::vector<std::filesystem::path> asked;
+};
+
+} // namespace testing_fakes

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The information window's rules: its mode, the game it looks up and the text it shows.
+#include "zembra/info/InfoLookup.h"
+
+#include "zembra/info/InfoKeys.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zembra::lookUpEntry;
+
+TEST(InfoLookup, ModeStartsAsInfoAndEitherPageKeyTogglesIt) {
+    std::string mode;
+    mode = zembra::infoModeOnLoad(mode);
+    EXPECT_EQ(mode, "info");
+    mode = zembra::switchInfoMode(mode);
+    EXPECT_EQ(mode, "history");
+    // Kept across a reopening, and a second press returns to the first file.
+    EXPECT_EQ(zembra::infoModeOnLoad(mode), "history");
+    EXPECT_EQ(zembra::switchInfoMode(mode), "info");
+
+    EXPECT_EQ(zembra::infoFilePath("/cab/emu/mame/", "info"), "/cab/emu/mame/mameinfo.dat");
+    EXPECT_EQ(zembra::infoFilePath("/cab/emu/mame/", "history"), "/cab/emu/mame/history.dat");
+}
+
+TEST(InfoLookup, ConfigurablePathsUseTheSetNameOthersNull) {
+    zembra::GameTables tables;
+    tables.pathGames[1].set(1, 1, "pacman");
+    tables.pathGames[1].set(2, 1, "galaga");
+    tables.pathGames[20].set(1, 1, "dkong");
+    tables.pathGames[zembra::kImpact].set(1, 1, "tekken");
+    tables.pathGames[zembra::kExtrasPath].set(1, 1, "jukebox.exe");
+
+    struct Row {
+        int path;
+        int index;
+        const char* key;
+    };
+    for (const Row& row :
+         {Row{1, 1, "galaga"}, Row{1, 0, "pacman"}, Row{20, 0, "dkong"},
+          Row{zembra::kImpact, 0, "null"}, Row{zembra::kExtrasPath, 0, "null"}, Row{1, 2, "null"},
+          Row{1, -1, "null"}, Row{1, 4000, "null"}, Row{0, 0, "null"}}) {
+        EXPECT_EQ(zembra::infoGameKey(tables, row.path, row.index), row.key)
+            << "path " << row.path << " index " << row.index;
+    }
+}
+
+constexpr std::string_view kFile = "# a comment before the first entry\r\n"
+                                   "# and another, with a comma\r\n"
+                                   "\r\n"
+                                   "$info=pacman,puckman,\r\n"
+                                   "$mame\r\n"
+                                   "Pac-Man by Namco.\r\n"
+                                   "\r\n"
+                                   "# a note inside the entry\r\n"
+                                   "  Indented line\r\n"
+                                   "$end\r\n"
+                                   "$info=galaga\r\n"
+                                   "$bio\r\n"
+                                   "Players: 2, Buttons: 1,\"Cocktail\"\r\n"
+                                   "$end\r\n"
+                                   "$info=xevious\n"
+                                   "$info=xeviousa\n"
+                                   "Shared text\n"
+                                   "$end\n"
+                                   "$info= digdug \n"
+                                   "Dig Dug text\n"
+                                   "$end\n"
+                                   "$info=lastone\n"
+                                   "Text without an end\n"
+                                   "more";
+
+TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
+    struct Row {
+        const char* key;
+        const char* text;
+    };
+    const Row rows[] = {
+        // Every shown line is preceded by CR LF, so a blank first line starts with two.
+        {"pacman", "\r\nPac-Man by Namco.\r\n\r\nIndented line"},
+        {"puckman", "\r\nPac-Man by Namco.\r\n\r\nIndented line"},
+        // A line with commas shows one piece per line, quotes removed.
+        {"galaga", "\r\nPlayers: 2\r\nButtons: 1\r\nCocktail"},
+        // Names on several "$info=" lines before one text.
+        {"xevious", "\r\nShared text"},
+        {"xeviousa", "\r\nShared text"},
+        // The name after the seventh character is trimmed.
+        {"digdug", "\r\nDig Dug text"},
+        // The file ends before "$end": what was read is shown.
+        {"lastone", "\r\nText without an end\r\nmore"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(lookUpEntry(kFile, row.key), row.text) << row.key;
+    }
+}
+
+TEST(InfoLookup, NamesThatAreNotAnEntryAreNotFound) {
+    for (const char* key : {"null", "Pacman", "pacma", "mspacman", "", "info=pacman"}) {
+        EXPECT_EQ(lookUpEntry(kFile, key), std::nullopt) << key;
+    }
+    EXPECT_EQ(lookUpEntry("", "pacman"), std::nullopt);
+    EXPECT_EQ(lookUpEntry("# only comments\n#\n", "pacman"), std::nullopt);
+}
+
+TEST(InfoLookup, FirstEntryOfANameWinsAndALoneNameLineStartsOne) {
+    EXPECT_EQ(lookUpEntry("$info=a\nfirst\n$end\n$info=a\nsecond\n$end\n", "a"), "\r\nfirst");
+    EXPECT_EQ(lookUpEntry("robby\nText\n$end\n", "robby"), "\r\nText");
+    // An empty entry ends at once.
+    EXPECT_EQ(lookUpEntry("$info=a\n$end\n$info=b\nb text\n$end\n", "a"), "");
+}
+
+TEST(InfoLookup, KeysScrollWithinTheTextSwitchOrClose) {
+    using zembra::InfoCommand;
+    zembra::KeyBindings keys;
+    keys.keyUp = 38;
+    keys.keyDown = 40;
+    keys.keyNextPage = 34; // keyPrevPage unbound
+    keys.keyExit = 27;
+    struct Row {
+        int key;
+        InfoCommand command;
+    };
+    for (const Row& row : {Row{38, InfoCommand::ScrollUp}, Row{40, InfoCommand::ScrollDown},
+                           Row{34, InfoCommand::SwitchFile}, Row{27, InfoCommand::Close},
+                           Row{0, InfoCommand::Close}, Row{65, InfoCommand::Close}}) {
+        EXPECT_EQ(zembra::infoKeyCommand(row.key, keys), row.command) << row.key;
+    }
+
+    // A 2500-twip text in a 3000-twip window: Down stops once the text's top is at or above
+    // minus its height, Up once the top is at or below the window's bottom.
+    struct Scroll {
+        InfoCommand command;
+        int top;
+        int after;
+    };
+    for (const Scroll& row :
+         {Scroll{InfoCommand::ScrollDown, 0, -1000}, Scroll{InfoCommand::ScrollDown, -2000, -3000},
+          Scroll{InfoCommand::ScrollDown, -2500, -2500}, Scroll{InfoCommand::ScrollUp, 0, 1000},
+          Scroll{InfoCommand::ScrollUp, 2999, 3999}, Scroll{InfoCommand::ScrollUp, 3000, 3000},
+          Scroll{InfoCommand::Close, 0, 0}}) {
+        EXPECT_EQ(zembra::scrollInfo(row.command, row.top, 2500, 3000), row.after) << row.top;
+    }
+}
+
+} // namespace

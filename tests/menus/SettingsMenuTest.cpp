@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings menu's moves, its keys and joystick words, its blink and its layout.
+#include "zembra/menus/SettingsMenu.h"
+
+#include "zembra/menus/Flasher.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zembra::MenuCommand;
+using zembra::MenuEntry;
+
+TEST(SettingsMenu, UpAndDownWrapAndSelectOpensTheEntry) {
+    // Down from the top walks every entry once and wraps; Up walks back.
+    int pos = 1;
+    std::vector<MenuEntry> visited;
+    for (int i = 0; i < 6; ++i) {
+        visited.push_back(zembra::nextMenu(pos));
+        pos = zembra::menuDown(pos);
+    }
+    EXPECT_EQ(visited,
+              (std::vector{MenuEntry::FontSize, MenuEntry::RedefineKeys, MenuEntry::ScreenSaver,
+                           MenuEntry::Skins, MenuEntry::Exit, MenuEntry::FontSize}));
+    EXPECT_EQ(zembra::menuUp(1), 5);
+    EXPECT_EQ(zembra::menuUp(5), 4);
+    EXPECT_EQ(zembra::menuDown(5), 1);
+    EXPECT_EQ(zembra::nextMenu(0), MenuEntry::Exit);
+    EXPECT_EQ(zembra::kMenuItems[1].caption, "ReDefine Keys");
+    EXPECT_EQ(zembra::kMenuItems[3].caption, "Skins");
+}
+
+TEST(SettingsMenu, KeysActInExitUpDownSelectOrderAndUnboundMatchesNothing) {
+    zembra::KeyBindings keys;
+    keys.keyUp = 38;
+    keys.keyDown = 40;
+    keys.keySelect = 13;
+    keys.keyExit = 27;
+    keys.keyConfig = 9; // not a menu key
+    struct Row {
+        int key;
+        std::optional<MenuCommand> command;
+    };
+    for (const Row& row : {Row{38, MenuCommand::Up}, Row{40, MenuCommand::Down},
+                           Row{13, MenuCommand::Select}, Row{27, MenuCommand::Exit},
+                           Row{9, std::nullopt}, Row{0, std::nullopt}, Row{65, std::nullopt}}) {
+        EXPECT_EQ(zembra::menuKeyCommand(row.key, keys), row.command) << row.key;
+    }
+    // One key bound to everything: Exit is tested first.
+    zembra::KeyBindings same;
+    for (auto* binding : same.inFileOrder()) {
+        *binding = 32;
+    }
+    EXPECT_EQ(zembra::menuKeyCommand(32, same), MenuCommand::Exit);
+    // Unbound actions do not match a key that reads as 0.
+    EXPECT_EQ(zembra::menuKeyCommand(0, zembra::KeyBindings{}), std::nullopt);
+}
+
+TEST(SettingsMenu, OnlyFourJoystickWordsAct) {
+    struct Row {
+        const char* word;
+        std::optional<MenuCommand> command;
+    };
+    for (const Row& row :
+         {Row{"UP", MenuCommand::Up}, Row{"down", MenuCommand::Down},
+          Row{"Select", MenuCommand::Select}, Row{"EXIT", MenuCommand::Exit},
+          Row{"CONFIG", std::nullopt}, Row{"LEFTPAGE", std::nullopt}, Row{"", std::nullopt},
+          Row{" UP", std::nullopt}, Row{"SCREENSAVER", std::nullopt}}) {
+        EXPECT_EQ(zembra::menuJoystickCommand(row.word), row.command) << row.word;
+    }
+}
+
+TEST(SettingsMenu, FlasherPulsesTheWholeColourNumberOverEightTicks) {
+    // 0x0000FF is odd in its low bits: halves go to the even neighbour (255 / 8 = 31.875 -> 32,
+    // 255 / 2 = 127.5 -> 128). 0x010203 shows the factors spilling across channels.
+    struct Row {
+        std::int32_t colour;
+        std::array<std::optional<std::int32_t>, 8> ticks;
+    };
+    const Row rows[] = {
+        {0xFF, {32, 64, 128, 255, 255, 128, 64, std::nullopt}},
+        {0x010203, {8256, 16513, 33026, 0x010203, 0x010203, 33026, 16513, std::nullopt}},
+        {5, {1, 1, 2, 5, 5, 2, 1, std::nullopt}},
+    };
+    for (const Row& row : rows) {
+        zembra::Flasher flasher;
+        for (int cycle = 0; cycle < 2; ++cycle) {
+            for (std::size_t i = 0; i < row.ticks.size(); ++i) {
+                EXPECT_EQ(flasher.tick(row.colour), row.ticks[i]) << row.colour << " tick " << i;
+            }
+            EXPECT_EQ(flasher.flashStep(), 0);
+        }
+    }
+}
+
+TEST(SettingsMenu, LayoutLeavesEqualGapsAndCentresOnTheBrowser) {
+    const auto layout = zembra::menuLayout(400, 8640);
+    EXPECT_DOUBLE_EQ(layout.gap, 60);
+    EXPECT_EQ(layout.tops, (std::array<double, 5>{60, 520, 980, 1440, 1900}));
+    EXPECT_DOUBLE_EQ(layout.height, 2360);
+    EXPECT_DOUBLE_EQ(layout.top, (8640 - 2360) / 2.0);
+}
+
+} // namespace

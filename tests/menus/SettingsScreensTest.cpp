@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The font-size, screensaver and skin screens: their values, limits, lists and what Select saves.
+#include "zembra/menus/SettingsScreens.h"
+
+#include "tests/fakes/FakeFolderListing.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zembra::NumberScreen;
+
+// Applies "u"/"d" steps and returns every label shown, the first included.
+std::vector<std::string> walk(NumberScreen screen, std::string_view steps) {
+    std::vector<std::string> shown{screen.label()};
+    for (const char step : steps) {
+        step == 'u' ? screen.up() : screen.down();
+        shown.push_back(screen.label());
+    }
+    return shown;
+}
+
+using Labels = std::vector<std::string>;
+
+TEST(SettingsScreens, NumbersStepWithinTheirLimitsWithALeadingBlank) {
+    // The font screen's first value alone has no blank.
+    EXPECT_EQ(walk(zembra::fontScreen(0), "dud"), (Labels{"0", "0", " 1", " 0"}));
+    EXPECT_EQ(walk(zembra::fontScreen(12), "uu"), (Labels{"12", " 13", " 14"}));
+    EXPECT_EQ(walk(zembra::fontScreen(32767), "ud"), (Labels{"32767", "32767", " 32766"}));
+    EXPECT_EQ(walk(zembra::screenSaverScreen(-1), "duu"), (Labels{"-1", "-1", " 0", " 1"}));
+    EXPECT_EQ(walk(zembra::screenSaverScreen(120), "d"), (Labels{" 120", " 119"}));
+    // A fraction steps by one but never past the lowest value.
+    EXPECT_EQ(walk(zembra::screenSaverScreen(-0.5), "dd"), (Labels{"-0.5", "-1", "-1"}));
+    EXPECT_EQ(walk(NumberScreen("abc", 0, 10), "u"), (Labels{"abc", " 1"}));
+}
+
+struct Cabinet {
+    testing_support::TempFolder folder;
+    zembra::UserSettings settings;
+    zembra::CfgPlace place;
+
+    Cabinet() {
+        place = {folder.text(), 4, 2};
+        settings.skinDir = "\\neon\\";
+        settings.ssDelay = settings.ssCountdown = 120;
+    }
+    zembra::UserSettings saved() const {
+        zembra::UserSettings read;
+        zembra::openCfg(folder.text(), read);
+        return read;
+    }
+};
+
+TEST(SettingsScreens, SelectSavesTheSettingAndTheSelection) {
+    Cabinet cabinet;
+    NumberScreen font = zembra::fontScreen(0);
+    font.up();
+    font.up();
+    ASSERT_TRUE(zembra::selectFontSize(font, cabinet.settings, cabinet.place));
+    EXPECT_EQ(cabinet.saved().userFontSize, 2);
+    EXPECT_EQ(cabinet.saved().cfgListIndex, 4);
+    EXPECT_EQ(cabinet.saved().cfgPath, 2);
+
+    NumberScreen delay = zembra::screenSaverScreen(cabinet.settings.ssDelay);
+    for (int i = 0; i < 125; ++i) {
+        delay.down();
+    }
+    cabinet.settings.ssCountdown = 7; // partly run down
+    ASSERT_TRUE(zembra::selectScreenSaverDelay(delay, cabinet.settings, cabinet.place));
+    EXPECT_EQ(cabinet.settings.ssCountdown, -1);
+    EXPECT_EQ(cabinet.saved().ssDelay, -1);
+    EXPECT_EQ(cabinet.saved().userFontSize, 2);
+
+    // A program folder that cannot be written says so.
+    zembra::CfgPlace nowhere{cabinet.folder.text() + "/missing", 0, 1};
+    std::string error;
+    EXPECT_FALSE(zembra::selectFontSize(font, cabinet.settings, nowhere, &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(SettingsScreens, SkinFoldersInListingOrderWithFilesLeftOut) {
+    testing_fakes::FakeFolderListing listing;
+    const std::filesystem::path themes = "/cab/zbthemes";
+    listing.folders[themes] = {{"neon", true}, {"readme.txt", false}, {"alpha", true}};
+    EXPECT_EQ(zembra::GetDirs(listing, "/cab"), (Labels{"neon", "alpha"}));
+    EXPECT_EQ(zembra::GetDirs(listing, "/elsewhere"), Labels{});
+
+    // More than thirty folders are all kept.
+    std::vector<zembra::FolderEntry> many;
+    for (int i = 0; i < 31; ++i) {
+        many.push_back({"skin" + std::to_string(i), true});
+    }
+    listing.folders[themes] = many;
+    EXPECT_EQ(zembra::GetDirs(listing, "/cab").size(), 31u);
+}
+
+TEST(SettingsScreens, SkinListWrapsBothWaysFromTheCurrentSkin) {
+    struct Row {
+        Labels names;
+        std::string steps;
+        Labels shown;
+    };
+    Labels many;
+    for (int i = 0; i < 31; ++i) {
+        many.push_back("s" + std::to_string(i));
+    }
+    const Row rows[] = {
+        {{"A", "B", "C"}, "dddd", {"\\cur\\", "A", "B", "C", "A"}},
+        {{"A", "B", "C"}, "uuuu", {"\\cur\\", "C", "B", "A", "C"}},
+        {{"A"}, "dud", {"\\cur\\", "A", "A", "A"}},
+        {{}, "du", {"\\cur\\", "", ""}},
+        {many, "uud", {"\\cur\\", "s30", "s29", "s30"}},
+        {many, "ddu", {"\\cur\\", "s0", "s1", "s0"}},
+    };
+    for (const Row& row : rows) {
+        zembra::SkinScreen screen("\\cur\\", row.names);
+        Labels shown{screen.label()};
+        for (const char step : row.steps) {
+            step == 'u' ? screen.up() : screen.down();
+            shown.push_back(screen.label());
+        }
+        EXPECT_EQ(shown, row.shown) << row.names.size() << " folders, " << row.steps;
+    }
+}
+
+TEST(SettingsScreens, SkinSelectTakesOnlyAFolderWithASkinFile) {
+    Cabinet cabinet;
+    cabinet.folder.write("zbthemes/neon/skin.ini", "x");
+    cabinet.folder.write("zbthemes/film/skin.ini", "x");
+    cabinet.folder.write("zbthemes/empty/readme.txt", "x");
+    cabinet.folder.write("zbthemes/dir/skin.ini/inner", "x");
+
+    // Select at once keeps (and saves) the current skin.
+    zembra::SkinScreen unchanged("\\neon\\", {"film"});
+    EXPECT_TRUE(zembra::selectSkin(unchanged, cabinet.settings, cabinet.place).saved);
+    EXPECT_EQ(cabinet.saved().skinDir, "\\neon\\");
+
+    struct Row {
+        std::vector<std::string> names;
+        bool saved;
+    };
+    for (const Row& row : {Row{{"empty"}, false}, Row{{"dir"}, false}, Row{{"gone"}, false},
+                           Row{{}, false}, Row{{"film"}, true}}) {
+        zembra::SkinScreen screen(cabinet.settings.skinDir, row.names);
+        screen.down();
+        const auto choice = zembra::selectSkin(screen, cabinet.settings, cabinet.place);
+        EXPECT_EQ(choice.saved, row.saved) << screen.label();
+        EXPECT_EQ(choice.reason.empty(), row.saved) << choice.reason;
+        if (!row.saved) {
+            // The skin in use stays, in memory and on disk.
+            EXPECT_EQ(cabinet.settings.skinDir, "\\neon\\");
+            EXPECT_EQ(cabinet.saved().skinDir, "\\neon\\");
+        }
+    }
+    EXPECT_EQ(cabinet.settings.skinDir, "\\film\\");
+    EXPECT_EQ(cabinet.saved().skinDir, "\\film\\");
+}
+
+} // namespace
