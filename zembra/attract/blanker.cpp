@@ -148,9 +148,13 @@ void blanker::onTimexit() {
         backdrop.show();
     }
     timexit.stop();
-    browser.raise();
-    browser.activateWindow();
-    browser.setFocus();
+    // A game started in the first two seconds has the keyboard; a browser that locked itself
+    // for that start must not take it from the game.
+    if (browser.isEnabled()) {
+        browser.raise();
+        browser.activateWindow();
+        browser.setFocus();
+    }
     hide();
 }
 
