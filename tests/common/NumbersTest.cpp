@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -69,29 +71,19 @@ TEST(Numbers, WrittenFormIsTheShortestThatReadsBack) {
     EXPECT_EQ(common::numberText(3e38f), "3e+38");
 }
 
-TEST(Numbers, BlankBeforeNonNegativeNumbers) {
-    EXPECT_EQ(common::blankNumber(7), " 7");
-    EXPECT_EQ(common::blankNumber(0), " 0");
-    EXPECT_EQ(common::blankNumber(-7), "-7");
-    EXPECT_EQ(common::blankNumber(12.5), " 12.5");
-}
-
-TEST(Numbers, ItemsReadIntoNumbersAndFlags) {
+TEST(Numbers, ItemsReadIntoNumbersFlagsAndBlankedNumbers) {
     EXPECT_EQ(common::itemNumber("abc"), 0.0);
     EXPECT_EQ(common::itemNumber(" 12 "), 12.0);
     EXPECT_FALSE(common::itemNumber("9e999"));
-    EXPECT_EQ(common::itemFlag("#TRUE#"), true);
-    EXPECT_EQ(common::itemFlag("#false#"), false);
-    EXPECT_EQ(common::itemFlag("True"), true);
-    EXPECT_EQ(common::itemFlag("-1"), true);
-    EXPECT_EQ(common::itemFlag("0"), false);
-    EXPECT_EQ(common::itemFlag(""), false);
-    EXPECT_FALSE(common::itemFlag("yes"));
+    const std::pair<const char*, std::optional<bool>> flags[] = {
+        {"#TRUE#", true}, {"#false#", false}, {"True", true},       {"-1", true},
+        {"0", false},     {"", false},        {"yes", std::nullopt}};
+    for (const auto& [text, flag] : flags)
+        EXPECT_EQ(common::itemFlag(text), flag) << text;
+    EXPECT_EQ(common::blankNumber(7) + common::blankNumber(0) + common::blankNumber(-7) +
+                  common::blankNumber(12.5),
+              " 7 0-7 12.5");
 }
-
-} // namespace
-
-namespace {
 
 TEST(Numbers, SinglesReadBackExactlyWhatWasWritten) {
     // Read through a double first, this value rounded twice and lost its last bit.

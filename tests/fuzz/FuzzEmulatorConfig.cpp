@@ -10,15 +10,6 @@
 #include <cstdint>
 #include <string>
 
-namespace {
-
-bool isTrimmed(const std::string& text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    return text.empty() || (!blank(text.front()) && !blank(text.back()));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = fuzzing::fileText(data, size);
 
@@ -54,9 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(!config.pathExe[n].empty());
         FUZZ_REQUIRE(config.pathTitle[1].empty() || !config.pathTitle[n].empty());
         FUZZ_REQUIRE(config.pathArtDir[1].empty() || !config.pathArtDir[n].empty());
-        FUZZ_REQUIRE(isTrimmed(config.pathRomPrefix[n]) && isTrimmed(config.pathExe[n]) &&
-                     isTrimmed(config.pathTitle[n]) && isTrimmed(config.pathLogo[n]) &&
-                     isTrimmed(config.pathEmuDir[n]) && isTrimmed(config.pathArtDir[n]));
+        FUZZ_REQUIRE(
+            fuzzing::trimmed(config.pathRomPrefix[n]) && fuzzing::trimmed(config.pathExe[n]) &&
+            fuzzing::trimmed(config.pathTitle[n]) && fuzzing::trimmed(config.pathLogo[n]) &&
+            fuzzing::trimmed(config.pathEmuDir[n]) && fuzzing::trimmed(config.pathArtDir[n]));
     }
     FUZZ_REQUIRE(config.pathArtDir[21] == config.impactDir);
     FUZZ_REQUIRE(config.pathArtDir[26] == config.daphneDir);

@@ -14,32 +14,10 @@
 
 namespace {
 
-/// A layout with no value left at zero, to see that a complete read replaces every one.
-common::SkinLayout filledLayout() {
-    common::SkinLayout l;
-    for (auto* rect : {&l.snap, &l.cabinet, &l.flyer, &l.marquee, &l.listArea}) {
-        *rect = {1.5f, 2.5f, 3.5f, 4};
-    }
-    l.showSnap = l.showCabinet = l.showFlyer = l.showMarquee = true;
-    l.listColumns = 5;
-    l.listType = "stale";
-    l.cellWidth = 6;
-    l.cellHeight = 7;
-    l.pathTop = 8;
-    l.pathLeft = 9;
-    l.showPath = true;
-    l.navTop = 10;
-    l.navLeft = 11;
-    l.showNav = true;
-    l.imageSpacing = 12;
-    l.listAlignment = 2;
-    l.logoTop = 13;
-    l.logoLeft = 14;
-    l.logoHeight = 15;
-    l.logoWidth = 16;
-    l.showLogo = true;
-    return l;
-}
+/// A skin with no value left at zero, to see that a complete read replaces every one.
+constexpr const char* kStaleSkin = "1.5,2.5,3.5,4\n#TRUE#\n1.5,2.5,3.5,4\n#TRUE#\n1.5,2.5,3.5,4\n"
+                                   "#TRUE#\n1.5,2.5,3.5,4\n#TRUE#\n1.5,2.5,3.5,4\n5\n\"stale\"\n"
+                                   "6,7\n8,9\n#TRUE#\n10,11\n#TRUE#\n12\n2\n13,14,15,16\n#TRUE#\n";
 
 using zembra::TwipRect;
 
@@ -122,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     layOut(layout, 1920, 1080);
     layOut(layout, 640, 480);
 
-    common::SkinLayout over = filledLayout();
+    common::SkinLayout over;
+    FUZZ_REQUIRE(common::readSkinLayout(kStaleSkin, over));
     FUZZ_REQUIRE(common::readSkinLayout(text, over) == complete);
     if (complete) {
         FUZZ_REQUIRE(over == layout);

@@ -27,6 +27,12 @@ inline bool writable(std::string_view text) {
     return text.find('"') == std::string_view::npos;
 }
 
+/// No blank or tab at either end, as the readers trim their values.
+inline bool trimmed(std::string_view text) {
+    return text.empty() || (text.front() != ' ' && text.front() != '\t' && text.back() != ' ' &&
+                            text.back() != '\t');
+}
+
 [[noreturn]] inline void broken(const char* rule, const char* file, int line) {
     std::fprintf(stderr, "%s:%d: rule broken: %s\n", file, line, rule);
     std::fflush(stderr);

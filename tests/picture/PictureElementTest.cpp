@@ -50,6 +50,11 @@ protected:
         return path(name);
     }
 
+    static void decode(PictureLoader& loader, const QString& file, QSize size) {
+        loader.prefetch({file}, size);
+        loader.waitForIdle();
+    }
+
     std::unique_ptr<PictureElement> element(QSize size) {
         auto e = std::make_unique<PictureElement>(loader_);
         e->setBackgroundColour(kBackground);
@@ -164,6 +169,8 @@ TEST_F(PictureTest, PicturesArriveAtDisplaySizeFittedAndCentred) {
         {"grown.png", {50, 50}, kRed, {200, 100}, {50, 0, 100, 100}, kRed},
         {"wide.jpg", {400, 100}, kBlue, {100, 200}, {0, 87, 100, 25}, kBlue},
         {"photo.jpg", {800, 600}, kGreen, {200, 200}, {0, 25, 200, 150}, kGreen},
+        {"big.png", {1920, 1080}, kRed, {192, 108}, {0, 0, 192, 108}, kRed},
+        {"tall.jpg", {1080, 1920}, kBlue, {192, 108}, {66, 0, 60, 108}, kBlue},
         // See-through: the background shows through.
         {"clear.png", {60, 30}, QColor(0, 255, 0, 128), {120, 120}, {0, 30, 120, 60}, {5, 137, 15}},
     };
@@ -280,31 +287,18 @@ TEST_F(PictureTest, OneWorkerWhileAKeyIsHeldTakesElementRequestsBeforePrefetches
     EXPECT_TRUE(loader_.cached(p1, size).isNull());
 }
 
-TEST_F(PictureTest, TheCacheKeepsTheMostRecentlyUsedWithinItsBytes) {
+TEST_F(PictureTest, APictureLargerThanTheWholeCacheIsShownButNotKept) {
     const QSize cell(10, 10);
-    const qsizetype one = cell.width() * cell.height() * 4;
-    PictureLoader small(2 * one + one / 2);
-    const QString a = picture("a.png"), b = picture("b.png"), c = picture("c.png");
-    small.prefetch({a, b}, cell);
-    small.waitForIdle();
-    EXPECT_EQ(small.cacheBytes(), 2 * one);
-
-    // Using a makes b the oldest, so c pushes b out.
-    EXPECT_FALSE(small.cached(a, cell).isNull());
+    PictureLoader small(3 * cell.width() * cell.height() * 4);
+    const QString a = picture("a.png"), c = picture("c.png");
     small.prefetch({c}, cell);
-    small.waitForIdle();
-    EXPECT_FALSE(small.cached(a, cell).isNull());
-    EXPECT_TRUE(small.cached(b, cell).isNull());
-    EXPECT_EQ(small.cacheBytes(), 2 * one);
-
-    // A picture larger than the whole cache is shown but not kept, and evicts nothing.
     PictureElement e(small);
     e.resize(100, 100);
     e.setFileName(a);
     small.waitForIdle();
     EXPECT_EQ(e.shownImage().size(), QSize(100, 100));
     EXPECT_TRUE(small.cached(a, {100, 100}).isNull());
-    EXPECT_FALSE(small.cached(c, cell).isNull());
+    EXPECT_FALSE(small.cached(c, cell).isNull()); // and evicts nothing
 }
 
 TEST_F(PictureTest, PrefetchFillsTheCacheForTheNextMove) {
@@ -324,6 +318,39 @@ TEST_F(PictureTest, PrefetchFillsTheCacheForTheNextMove) {
     EXPECT_EQ(decoded, 4);
     EXPECT_EQ(loader_.cached(a, {32, 32}).size(), QSize(32, 24));
     EXPECT_TRUE(loader_.cached(path("missing.png"), {64, 64}).isNull());
+    // Whatever the format, nothing of the full size stays in the cache.
+    const QString bmp = picture("big.bmp", {1920, 1080});
+    decode(loader_, bmp, {192, 108});
+    EXPECT_EQ(loader_.cached(bmp, {192, 108}).size(), QSize(192, 108));
+}
+
+TEST_F(PictureTest, ADecodeMakesRoomDownToHalfTheCacheAndGivesItBack) {
+    const QSize cell(10, 10);
+    const qsizetype one = cell.width() * cell.height() * 4;
+    PictureLoader loader(8 * one);
+    std::vector<QString> small;
+    for (int i = 0; i < 7; ++i) {
+        small.push_back(picture("p" + std::to_string(i) + ".png", cell));
+        decode(loader, small.back(), cell);
+    }
+    ASSERT_EQ(loader.cacheBytes(), 7 * one);
+    EXPECT_FALSE(loader.cached(small[0], cell).isNull()); // now the most recently used
+
+    // A big picture holds far more than the cache while it is decoded: the oldest go, down to
+    // half the bound, and the new picture is kept beside the rest.
+    const QString big = picture("big.png", {800, 800});
+    decode(loader, big, cell);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(loader.cached(small[i], cell).isNull(), i >= 1 && i <= 3) << i;
+    EXPECT_FALSE(loader.cached(big, cell).isNull());
+    EXPECT_EQ(loader.cacheBytes(), 5 * one);
+
+    // What the decode held was given back: a broken picture, then a small one, fit beside the
+    // others without pushing anything out (held for good, it would push them out again).
+    folder_.write("broken.png", std::string("\x89PNG\r\n\x1a\n", 8) + "not really");
+    decode(loader, path("broken.png"), cell);
+    decode(loader, small[1], cell);
+    EXPECT_EQ(loader.cacheBytes(), 6 * one);
 }
 
 TEST_F(PictureTest, MouseButtonsEmitPressReleaseClickAndDoubleClick) {

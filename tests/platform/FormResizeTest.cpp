@@ -31,29 +31,6 @@ struct Form {
     zembra::clsFormResize resize;
 };
 
-TEST(FormResize, ElementsScaleWithTheWindowFromTheirRecordedPlaces) {
-    Form form;
-    form.resize.ReInitialize();
-    form.window.resize(1024, 768);
-    form.resize.ScaleControls();
-    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
-    EXPECT_EQ(form.untagged->geometry(), QRect(20, 40, 60, 80)); // not "@": all four
-    // Scaling again from the same record changes nothing.
-    form.resize.ScaleControls();
-    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
-    form.window.resize(256, 384);
-    form.resize.ScaleControls();
-    EXPECT_EQ(form.picture->geometry(), QRect(50, 50, 100, 100));
-}
-
-TEST(FormResize, ATagLimitsWhatIsScaled) {
-    Form form;
-    form.resize.ReInitialize();
-    form.window.resize(1024, 768);
-    form.resize.ScaleControls();
-    EXPECT_EQ(form.topOnly->geometry(), QRect(10, 40, 30, 40));
-}
-
 TEST(FormResize, TheFirstCallOnlyRecords) {
     Form form;
     EXPECT_FALSE(form.resize.recorded());
@@ -63,13 +40,23 @@ TEST(FormResize, TheFirstCallOnlyRecords) {
     EXPECT_EQ(form.picture->geometry(), QRect(100, 50, 200, 100));
 }
 
-TEST(FormResize, ALabelShorterThanItsTextGrowsToOneAndAFifthOfIt) {
+TEST(FormResize, ElementsScaleFromTheirRecordedPlacesAsTheirTagsAllow) {
     Form form;
     form.resize.ReInitialize();
     form.window.resize(1024, 768);
     form.resize.ScaleControls();
-    const int textHeight = form.label->fontMetrics().height();
-    EXPECT_EQ(form.label->height(), static_cast<int>(std::lround(1.2 * textHeight)));
+    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
+    EXPECT_EQ(form.untagged->geometry(), QRect(20, 40, 60, 80)); // not "@": all four
+    EXPECT_EQ(form.topOnly->geometry(), QRect(10, 40, 30, 40));
+    // A label shorter than its text grows to one and a fifth of it.
+    EXPECT_EQ(form.label->height(),
+              static_cast<int>(std::lround(1.2 * form.label->fontMetrics().height())));
+    // Scaling again from the same record changes nothing.
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
+    form.window.resize(256, 384);
+    form.resize.ScaleControls();
+    EXPECT_EQ(form.picture->geometry(), QRect(50, 50, 100, 100));
 }
 
 } // namespace

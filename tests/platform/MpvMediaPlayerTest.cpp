@@ -129,11 +129,7 @@ protected:
             EXPECT_EQ(player.fileName(), QString()) << file;
         }
 
-        EXPECT_EQ(player.volume(), 0);
-        for (const int volume : {-20, -3020, 0, -1499}) {
-            player.setVolume(volume);
-            EXPECT_EQ(player.volume(), volume);
-        }
+        EXPECT_EQ(player.volume(), 0); // full volume until told otherwise
     }
 
     TempFolder folder;

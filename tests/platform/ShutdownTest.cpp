@@ -25,22 +25,15 @@ ShutdownError failure(Shutdown& shutdown, std::int64_t flags) {
     return ShutdownError(0, "");
 }
 
-TEST(Shutdown, PowersOffAfterCheckingThePermission) {
-    FakePower power;
-    Shutdown shutdown(power);
-    EXPECT_TRUE(shutdown.ShutdownSystem(zembra::kExitPowerOff));
-    EXPECT_EQ(power.questions, std::vector{Power::Action::PowerOff});
-    EXPECT_EQ(power.requests, std::vector{Power::Action::PowerOff});
-}
-
-TEST(Shutdown, FlagsChooseTheAction) {
+TEST(Shutdown, FlagsChooseTheActionAskedAfterThePermission) {
     const std::pair<std::int64_t, Power::Action> rows[] = {
         {0, Power::Action::LogOff},   {4, Power::Action::LogOff},   {1, Power::Action::Halt},
         {2, Power::Action::Reboot},   {3, Power::Action::Reboot},   {8, Power::Action::PowerOff},
         {9, Power::Action::PowerOff}, {31, Power::Action::PowerOff}};
     for (const auto& [flags, action] : rows) {
         FakePower power;
-        Shutdown(power).ShutdownSystem(flags);
+        EXPECT_TRUE(Shutdown(power).ShutdownSystem(flags));
+        EXPECT_EQ(power.questions, std::vector{action}) << "flags " << flags;
         EXPECT_EQ(power.requests, std::vector{action}) << "flags " << flags;
     }
 }

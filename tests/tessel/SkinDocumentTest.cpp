@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The skin document: edits, visibility, and saving that never loses the document.
+// The skin document: edits stored as the browser reads them, and saved for it.
 #include "tessel/SkinDocument.h"
 
 #include "tessel/NumericBoxes.h"
@@ -43,34 +43,6 @@ TEST(SkinDocument, ValuesAreStoredAsTheBrowserReadsThem) {
                                                               : box.top;
         EXPECT_EQ(got, row.stored) << int(row.element) << "/" << int(row.property);
     }
-}
-
-TEST(SkinDocument, MakeAllVisibleLeavesTheLogoAlone) {
-    common::SkinLayout layout;
-    makeAllVisible(layout);
-    for (Element e : {Element::Snap, Element::Cabinet, Element::Flyer, Element::Marquee,
-                      Element::Path, Element::Nav}) {
-        EXPECT_EQ(elementShown(layout, e), true) << int(e);
-    }
-    EXPECT_EQ(elementShown(layout, Element::Logo), false);
-}
-
-TEST(SkinDocument, AFailedSaveKeepsTheDocumentAndSaysWhy) {
-    SkinDocument document;
-    std::string error;
-    EXPECT_FALSE(saveSkin(document, error)); // nothing open: no skin.ini in the working folder
-    EXPECT_FALSE(error.empty());
-
-    auto folder = std::make_unique<TempFolder>();
-    folder->write("skin.ini", "1,2,3,4\r\n#TRUE#\r\n");
-    openSkin(document, folder->text());
-    setElementValue(document.layout, Element::Marquee, Property::Top, 1200);
-    const common::SkinLayout edited = document.layout;
-    folder.reset(); // the folder is gone (a removed stick, a deleted folder)
-    error.clear();
-    EXPECT_FALSE(saveSkin(document, error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(document.layout, edited);
 }
 
 // The browser reads skin.ini with the shared reader: every element it places must land on the

@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QScrollBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,13 +120,12 @@ TEST(form1, OpenSkinAsksForAFolderAndACancelChangesNothing) {
     tessel_testing::OpenSkin open("neon");
     const common::SkinLayout before = open.window.document().layout;
     open.dialogs.folder.clear();
-    open.window.findChild<QAction*>(); // the menus exist
-    for (QAction* action : open.window.findChildren<QAction*>()) {
-        if (action->text() == "&Open Skin") {
-            EXPECT_EQ(action->shortcut(), QKeySequence(QKeySequence::Open));
-            action->trigger();
-        }
-    }
+    const auto actions = open.window.findChildren<QAction*>();
+    const auto openSkin = std::find_if(actions.begin(), actions.end(),
+                                       [](QAction* a) { return a->text() == "&Open Skin"; });
+    ASSERT_NE(openSkin, actions.end()); // a missing menu entry must not pass unnoticed
+    EXPECT_EQ((*openSkin)->shortcut(), QKeySequence(QKeySequence::Open));
+    (*openSkin)->trigger();
     EXPECT_EQ(open.window.document().layout, before);
     EXPECT_EQ(open.window.document().skinFolder, open.folder.text() + "/");
 }
