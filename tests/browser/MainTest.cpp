@@ -58,8 +58,8 @@ TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
     // Held: every tick moves, the release adds nothing.
     browser.keyDown(kDown, false);
     EXPECT_TRUE(browser.timdown.isActive());
-    browser.onTimdown();
-    browser.onTimdown();
+    browser.tickHeldMove(zembra::Action::Down);
+    browser.tickHeldMove(zembra::Action::Down);
     browser.keyUp();
     EXPECT_EQ(state().list1.index(), 5);
     EXPECT_FALSE(browser.timdown.isActive());
@@ -381,8 +381,9 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
 
     poll(zembra::JoystickState{32768, 65535, 0});
     EXPECT_EQ(state().list1.index(), 5);
-    browser.onTimjoy(); // held: moves again on every poll
+    browser.onTimjoy(); // held: moves again on every poll, with no timer of its own
     EXPECT_EQ(state().list1.index(), 6);
+    EXPECT_FALSE(browser.timdown.isActive());
     poll(zembra::JoystickState{32768, 32768, 2});
     EXPECT_EQ(state().list1.index(), 11); // a page, to the last game
     poll(zembra::JoystickState{65535, 32768, 0});

@@ -19,7 +19,7 @@ bool isBlank(char c) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = fuzzing::fileText(data, size);
-    const zembra::JoyActions actions = zembra::readJoyActions(text);
+    const zembra::JoyWords actions = zembra::readJoyWords(text);
 
     // The documented rule: blank items and items opening with an apostrophe are comments;
     // an item shorter than its seven-character label ends the reading; the others give the

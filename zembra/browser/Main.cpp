@@ -167,12 +167,9 @@ void Main::connectTimers() {
     connect(&timescape, &QTimer::timeout, this, &Main::onTimescape);
     connect(&timfullscreen, &QTimer::timeout, this, &Main::onTimfullscreen);
     connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);
-    connect(&timUp, &QTimer::timeout, this, &Main::onTimUp);
-    connect(&timdown, &QTimer::timeout, this, &Main::onTimdown);
-    connect(&timleft, &QTimer::timeout, this, &Main::onTimleft);
-    connect(&timright, &QTimer::timeout, this, &Main::onTimright);
-    connect(&timPp, &QTimer::timeout, this, &Main::onTimPp);
-    connect(&timNp, &QTimer::timeout, this, &Main::onTimNp);
+    for (const HeldMove& move : heldMoves()) {
+        connect(&(this->*move.timer), &QTimer::timeout, this, [this, &move] { moveTick(move); });
+    }
     connect(&timhigh, &QTimer::timeout, this, &Main::onTimhigh);
     connect(&timscroller, &QTimer::timeout, this, &Main::onTimscroller);
     connect(&timscroller2, &QTimer::timeout, this, &Main::onTimscroller2);
@@ -253,7 +250,7 @@ void Main::startUp() {
     }
     intro.clearVideo();
     intro.hide();
-    state_.joyActions = GetJoyKeys(state_.programFolder);
+    state_.joyBindings = GetJoyKeys(state_.programFolder);
     makeVis();
     cabRefresh();
     setSRate();

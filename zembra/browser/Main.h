@@ -4,6 +4,7 @@
 
 #include "common/picture/PictureElement.h"
 #include "zembra/browser/Artwork.h"
+#include "zembra/input/Action.h"
 #include "zembra/platform/FormResize.h"
 #include "zembra/platform/MediaPlayer.h"
 #include "zembra/startup/ProgramState.h"
@@ -110,6 +111,8 @@ public:
     common::PictureElement* artElement(ArtKind kind) const;
 
     // Actions.
+    /// The one entry for every action, whichever device asked for it.
+    void perform(Action action, ActionModifiers modifiers);
     void keyDown(int keyCode, bool modifier);
     void keyUp();
     void ToggleMute();
@@ -123,12 +126,8 @@ public:
 
     // Timer ticks.
     void onTimer1() { startUp(); }
-    void onTimUp();
-    void onTimdown();
-    void onTimleft();
-    void onTimright();
-    void onTimPp();
-    void onTimNp();
+    /// What a held move's timer does on each tick.
+    void tickHeldMove(Action action);
     void onTimhigh();
     void onTimscroller() { InputCheck(true); }
     void onTimscroller2() { InputCheck(false); }
@@ -187,6 +186,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// One of the six moves a key repeats while held: its action, its timer, the move, and the
+    /// picture a modified key shows instead (none for the path moves).
+    struct HeldMove {
+        Action action;
+        QTimer Main::*timer;
+        void (*move)(Main&);
+        common::PictureElement* Main::*picture;
+    };
+    static const std::array<HeldMove, 6>& heldMoves();
+    static const HeldMove* heldMoveFor(Action action);
+    void moveTick(const HeldMove& move);
+
     void createElements();
     void connectTimers();
     void applyRunSize();
@@ -206,9 +217,9 @@ private:
     bool loaded_ = false;
     int pulseStep_ = 0;
     int lastMove_ = 1; ///< +1 down the list, -1 up, for prefetching
-    /// The move timer the last key started, and whether it has ticked since: a tap released
+    /// The move the last key started, and whether its timer has ticked since: a tap released
     /// before the first tick still moves once.
-    QTimer* heldMove_ = nullptr;
+    const HeldMove* heldMove_ = nullptr;
     bool heldMoveTicked_ = false;
     bool launchPending_ = false;       ///< a launch waits for the launch sound to end
     bool watchingOpener_ = false;      ///< the end watch follows a table's opener, not its player

@@ -51,7 +51,7 @@ void Main::runEmu() {
         setEnabled(false);
     }
     if (launch.checkExitButton) {
-        exitJoyMask = checkExitbut(state_.joyActions, exitJoyMask);
+        exitJoyMask = checkExitbut(state_.joyBindings, exitJoyMask);
     }
 }
 

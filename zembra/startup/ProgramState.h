@@ -21,11 +21,11 @@ struct ProgramState {
     /// a backslash ("\quarn.ini") and converted at the file-system edge.
     std::string programFolder;
 
-    EmulatorConfig config; ///< quarn.ini
-    UserSettings settings; ///< quarn.cfg
-    KeyBindings keys;      ///< zbkeys.cfg
-    JoyActions joyActions; ///< joystick.ini
-    GameTables tables;     ///< gamelist.lst, the list files and extra.lst
+    EmulatorConfig config;   ///< quarn.ini
+    UserSettings settings;   ///< quarn.cfg
+    KeyBindings keys;        ///< zbkeys.cfg
+    JoyBindings joyBindings; ///< joystick.ini
+    GameTables tables;       ///< gamelist.lst, the list files and extra.lst
 
     std::int16_t curPath = 1; ///< the path shown, 1 to 27
     ItemList list1;           ///< the descriptions of the current path and the selection
