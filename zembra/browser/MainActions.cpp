@@ -320,7 +320,8 @@ void Main::showListMessage(const QString& text) {
 }
 
 void Main::populateList() {
-    const auto heading = zembra::populateList(state_, state_.list1);
+    const auto heading = zembra::populateList(state_.programFolder, state_.config, state_.tables,
+                                              state_.curPath, state_.list1);
     if (!heading) {
         showListMessage(QString::fromStdString(std::string(kNoRomsMessage)));
         return;
@@ -334,7 +335,8 @@ void Main::populateList() {
 }
 
 void Main::loadLists() {
-    if (const auto message = zembra::loadLists(state_)) {
+    if (const auto message =
+            zembra::loadLists(state_.programFolder, state_.config, state_.tables, state_.curPath)) {
         showListMessage(QString::fromStdString(*message));
         return;
     }
@@ -348,7 +350,7 @@ void Main::loadLists() {
 
 void Main::RescanAll() {
     // Scanning against a catalogue without games would empty every list: nothing is touched.
-    if (const auto refused = catalogueRefusal(state_)) {
+    if (const auto refused = catalogueRefusal(state_.programFolder, state_.tables)) {
         showProblems({*refused});
         return;
     }
@@ -375,7 +377,7 @@ void Main::RescanAll() {
         lblPath->repaint();
     };
     FolderListingProbe probe;
-    Scan(state_, probe, observer).CheckForFiles();
+    Scan(state_.programFolder, state_.config, state_.tables, probe, observer).CheckForFiles();
     loadLists();
     // The lists end on the first path from path 1 on that has games; that path is shown.
     if (!ll.empty()) {

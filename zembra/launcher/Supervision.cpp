@@ -15,7 +15,10 @@
 namespace zembra {
 
 void Main::runEmu() {
-    const Launch launch = runEmuCommand(state_, state_.list1.index());
+    const Launch launch = runEmuCommand(state_.programFolder, state_.config, state_.tables,
+                                        state_.curPath, state_.list1.index());
+    state_.gameName = launch.gameName;
+    state_.emuExe = launch.emuExe;
     timScr.stop();
     timfx.stop();
     auto failed = [this, &launch](const std::string& why) {

@@ -31,9 +31,6 @@ struct ProgramState {
     ItemList list1;           ///< the descriptions of the current path and the selection
     std::int16_t savedIndex = 0;
 
-    /// Set by every file-existence routine and read right after the call.
-    bool found = false;
-
     float desktopWidth = 0; ///< measured at start, pixels
     float desktopHeight = 0;
     bool displayDone = false; ///< the display mode has been decided for this run
