@@ -325,12 +325,12 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     EXPECT_FALSE(browser.timjoy.isActive());
     EXPECT_FALSE(browser.timScr.isActive());
     EXPECT_FALSE(browser.timhigh.isActive());
-    EXPECT_TRUE(browser.timWfExit.isActive());
+    EXPECT_TRUE(browser.supervisor().timWfExit.isActive());
     EXPECT_FALSE(state().ssMode);
     browser.activated();
     browser.gotFocus();
     EXPECT_TRUE(browser.timjoy.isActive());
-    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
     EXPECT_TRUE(browser.timScr.isActive());
     EXPECT_TRUE(state().ssMode);
 

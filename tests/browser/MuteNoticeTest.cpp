@@ -33,7 +33,7 @@ TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
     browser.deactivated(); // the browser behind starts watching for an exit request
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(notice, &activate);
-    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
 }
 
 } // namespace

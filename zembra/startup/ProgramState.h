@@ -47,10 +47,6 @@ struct ProgramState {
     std::string viewPic;   ///< the picture the viewer shows
     bool ssMode = true;    ///< the attract window opens as screensaver (not viewer)
 
-    // The last launch: the supervision and the key injection read them.
-    std::string gameName; ///< what the emulator was given (an S11 game's number, a table path)
-    std::string emuExe;   ///< the executable started
-
     /// The skin folder: themesRoot + skinDir, ending in a backslash.
     std::string skinFolder() const { return themesRoot + settings.skinDir; }
 };
