@@ -12,8 +12,8 @@
 #include "zembra/input/KeyDispatch.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/launcher/KeySequences.h"
-#include "zembra/platform/Shutdown.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/Shutdown.h"
 
 namespace zembra {
 
