@@ -3,6 +3,7 @@
 // keys, mute and exit.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/launcher/SupervisorAccess.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/menus/frmMute.h"
 
@@ -325,12 +326,12 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     EXPECT_FALSE(browser.timjoy.isActive());
     EXPECT_FALSE(browser.timScr.isActive());
     EXPECT_FALSE(browser.timhigh.isActive());
-    EXPECT_TRUE(browser.supervisor().timWfExit.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_FALSE(state().ssMode);
     browser.activated();
     browser.gotFocus();
     EXPECT_TRUE(browser.timjoy.isActive());
-    EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_TRUE(browser.timScr.isActive());
     EXPECT_TRUE(state().ssMode);
 

@@ -3,6 +3,7 @@
 // start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
 // of the program when the machine refuses to power off.
 #include "tests/browser/BrowserFixture.h"
+#include "tests/launcher/SupervisorAccess.h"
 #include "zembra/launcher/KeySequences.h"
 
 using testing_support::BrowserTest;
@@ -14,7 +15,7 @@ protected:
     /// The exit watch keeps running but only the test's own calls tick it.
     static void holdTheWatch(zembra::Main& browser) {
         QCoreApplication::processEvents();
-        browser.supervisor().timWfExit.start(1000000);
+        testing_support::supervision(browser).timWfExit().start(1000000);
     }
 
     /// Shows one game on a fixed emulator's path.
@@ -36,8 +37,8 @@ TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"g05"});
     EXPECT_TRUE(launcher->calls[0].wait);
     EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
-    EXPECT_FALSE(browser.supervisor().timkey.isActive());
-    EXPECT_FALSE(browser.supervisor().timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -50,27 +51,28 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
     EXPECT_EQ(launcher->calls[0].program, "/m/modeler.exe");
     EXPECT_TRUE(launcher->calls[0].arguments.empty());
     EXPECT_FALSE(launcher->calls[0].wait);
-    EXPECT_TRUE(browser.supervisor().timkey.isActive() && browser.supervisor().timLock.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timkey().isActive() &&
+                testing_support::supervision(browser).timLock().isActive());
     EXPECT_FALSE(browser.isEnabled());
 
     browser.supervisor().onTimkey();
     ASSERT_EQ(keys->sent.size(), 1u);
     EXPECT_EQ(keys->sent[0], zembra::PressKeySim("ga2"));
-    EXPECT_FALSE(browser.supervisor().timkey.isActive());
-    EXPECT_TRUE(browser.supervisor().timfullscreen.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timfullscreen().isActive());
     browser.supervisor().onTimfullscreen();
     EXPECT_EQ(keys->sent[1], zembra::PressKeySim4());
     browser.supervisor().onTimLock();
     EXPECT_TRUE(browser.isEnabled());
-    EXPECT_FALSE(browser.supervisor().keysSent);
+    EXPECT_FALSE(testing_support::supervision(browser).keysSent());
 
     // Escape is the Exit key: the emulator gets the real key; Modeler closes 200 ms later.
     holdTheWatch(browser);
     keys->held = {27};
     browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent.size(), 2u);
-    EXPECT_TRUE(browser.supervisor().timescape.isActive());
-    EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timescape().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
     browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[2], zembra::escapeTap());
 }
@@ -84,7 +86,7 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     browser.runEmu();
     EXPECT_EQ(launcher->calls[0].program, "/d/daphne.exe");
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"lair"});
-    EXPECT_EQ(browser.supervisor().exitJoyMask, 4u);
+    EXPECT_EQ(testing_support::supervision(browser).exitJoyMask(), 4u);
 
     holdTheWatch(browser);
     keys->held = {81};
@@ -92,7 +94,7 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent,
               (std::vector<zembra::KeySequence>{zembra::escapeTap(), zembra::escapeTap()}));
-    EXPECT_TRUE(browser.supervisor().timWfExit.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
 
     keys->held.clear();
     auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
@@ -112,7 +114,7 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].what, "open");
     EXPECT_EQ(launcher->calls[0].program, "/vp/tables\\Genie.vpt");
-    EXPECT_FALSE(browser.supervisor().timkey.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
     browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
@@ -122,7 +124,7 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
     state().config.daphneDir = "/d/";
     select(26, "lair");
     browser.runEmu();
-    EXPECT_TRUE(browser.supervisor().emulatorEndWatch.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).emulatorEndWatch().isActive());
     QWidget emulator; // stands for the emulator's window, which has the keyboard
     emulator.show();
     emulator.activateWindow();
@@ -145,7 +147,9 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
         browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(browser.supervisor().emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
+                  !step.takenBack)
+            << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
     EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
@@ -175,14 +179,16 @@ TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilIt
             player.show();
             player.activateWindow();
             QCoreApplication::processEvents();
-            browser.supervisor()
-                .timWfExit.stop(); // the closing keys of this path are not under test here
+            // The closing keys of this path are not under test here.
+            browser.supervisor().stopExitWatch();
         }
         keys->focus = step.keyboard;
         browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(browser.supervisor().emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
+                  !step.takenBack)
+            << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
 }
@@ -201,9 +207,9 @@ TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
     browser.supervisor().onEmulatorEndWatch();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
-    EXPECT_FALSE(browser.supervisor().emulatorEndWatch.isActive());
-    EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
-    EXPECT_FALSE(browser.supervisor().timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).emulatorEndWatch().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -215,7 +221,7 @@ TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     browser.runEmu();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
-    EXPECT_FALSE(browser.supervisor().timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -237,7 +243,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
         // exit watch and joystick poll.
         zembra::blanker& intro = app->intro();
         EXPECT_FALSE(intro.timexit.isActive());
-        EXPECT_FALSE(browser.supervisor().timWfExit.isActive());
+        EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
         EXPECT_FALSE(browser.timjoy.isActive());
         intro.onTimexit(); // a tick that was already due
         if (app->browser() != nullptr && app->browser()->isVisible()) {

@@ -293,7 +293,7 @@ bool Main::event(QEvent* event) {
 
 void Main::activated() {
     timjoy.start();
-    supervisor_.timWfExit.stop();
+    supervisor_.stopExitWatch();
     state_.themesRoot = state_.programFolder + "\\zbthemes";
     setCursor(Qt::BlankCursor);
     timhigh.start();
@@ -304,7 +304,7 @@ void Main::deactivated() {
     timScr.stop();
     state_.settings.ssCountdown = state_.settings.ssDelay;
     timjoy.stop();
-    supervisor_.timWfExit.start();
+    supervisor_.startExitWatch();
     timhigh.stop();
 }
 

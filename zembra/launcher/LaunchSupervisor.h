@@ -13,6 +13,10 @@
 #include <cstdint>
 #include <string>
 
+namespace testing_support {
+struct SupervisorAccess;
+}
+
 namespace zembra {
 
 /// What the supervision asks of the window it starts games from.
@@ -38,20 +42,12 @@ public:
     LaunchSupervisor(Services& services, const KeyBindings& keys, const std::int16_t& curPath,
                      SupervisedWindow& window, QObject* parent = nullptr);
 
-    QTimer timWfExit;     ///< 5 ms: the exit watch while another window is in front
-    QTimer timkey;        ///< 1.2 s: the first keys after a supervised launch
-    QTimer timLock;       ///< 5 s: the end of the start-up lock
-    QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
-    QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
-    /// 100 ms: whether the game started without waiting is over; then the window takes the
-    /// keyboard back, as a window manager would, but never from another program's window.
-    QTimer emulatorEndWatch;
-
     /// Starts `launch`: blocking for the configurable paths and the extras, supervised for the
     /// fixed emulators. A joystick button bound to "Exit" then closes the emulator.
     void runEmu(const Launch& launch, const JoyBindings& joystick);
-    bool keysSent = false;
-    std::uint32_t exitJoyMask = 0;
+    /// The exit watch runs while another window is in front of the browser.
+    void startExitWatch() { timWfExit.start(); }
+    void stopExitWatch() { timWfExit.stop(); }
 
     void onTimkey();
     void onTimLock();
@@ -63,6 +59,19 @@ public:
     void standDown();
 
 private:
+    friend struct testing_support::SupervisorAccess;
+
+    QTimer timWfExit;     ///< 5 ms: the exit watch while another window is in front
+    QTimer timkey;        ///< 1.2 s: the first keys after a supervised launch
+    QTimer timLock;       ///< 5 s: the end of the start-up lock
+    QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
+    QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
+    /// 100 ms: whether the game started without waiting is over; then the window takes the
+    /// keyboard back, as a window manager would, but never from another program's window.
+    QTimer emulatorEndWatch;
+
+    bool keysSent = false;
+    std::uint32_t exitJoyMask = 0;
     Services& services_;
     const KeyBindings& keys_;
     const std::int16_t& curPath_;

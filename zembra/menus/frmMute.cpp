@@ -67,7 +67,7 @@ bool frmMute::event(QEvent* event) {
 
 void frmMute::activated() {
     if (Main* browser = app_.browser()) {
-        browser->supervisor().timWfExit.stop();
+        browser->supervisor().stopExitWatch();
     }
 }
 
