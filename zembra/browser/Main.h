@@ -6,9 +6,9 @@
 #include "zembra/browser/Artwork.h"
 #include "zembra/input/Action.h"
 #include "zembra/launcher/LaunchSupervisor.h"
-#include "zembra/platform/FormResize.h"
 #include "zembra/platform/MediaPlayer.h"
 #include "zembra/startup/ProgramState.h"
+#include "zembra/widgets/FormResize.h"
 
 #include <QImage>
 #include <QLabel>
