@@ -188,7 +188,7 @@ void BM_HeldKeyMoves(benchmark::State& state) {
             }
             QElapsedTimer timer;
             timer.start();
-            browser.onTimdown();
+            browser.tickHeldMove(zembra::Action::Down);
             browser.repaint();
             latencies.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
             bool allShown = true;
@@ -234,7 +234,7 @@ void BM_Memory(benchmark::State& state) {
         zembra::Main& browser = startBrowser(app);
         common::PictureLoader& loader = *app.services().pictures;
         for (int move = 0; move < kGamesWithArt - 3; ++move) {
-            browser.onTimdown();
+            browser.tickHeldMove(zembra::Action::Down);
             loader.waitForIdle();
         }
         state.counters["rss_mb"] = residentMegabytes();

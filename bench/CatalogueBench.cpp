@@ -55,7 +55,8 @@ void scanCabinet(benchmark::State& state) {
     }
     const int catalogueSize = static_cast<int>(state.range(0));
     auto program = freshState(*cabinet, cabinet->scanProgramFolder(catalogueSize));
-    if (const auto message = loadLists(*program)) {
+    if (const auto message =
+            loadLists(program->programFolder, program->config, program->tables, program->curPath)) {
         state.SkipWithError(message->c_str());
         return;
     }
@@ -77,7 +78,8 @@ void scanCabinet(benchmark::State& state) {
     // One untimed scan warms the caches and proves the cabinet is scanned as intended.
     {
         Probe probe;
-        Scan(*program, probe, observer).CheckForFiles();
+        Scan(program->programFolder, program->config, program->tables, probe, observer)
+            .CheckForFiles();
     }
     if (tally.folders != kScannedFolders || tally.hits != kScannedFolders * kHitsPerFolder ||
         tally.unexpectedOutcomes != 0) {
@@ -91,7 +93,8 @@ void scanCabinet(benchmark::State& state) {
 
     for (auto _ : state) {
         Probe probe;
-        Scan(*program, probe, observer).CheckForFiles();
+        Scan(program->programFolder, program->config, program->tables, probe, observer)
+            .CheckForFiles();
     }
 
     const auto namesTested = static_cast<std::int64_t>(kScannedFolders) * catalogueSize;
@@ -149,7 +152,8 @@ void BM_LoadLists(benchmark::State& state) {
     const std::string folder = cabinet->loadProgramFolder();
     {
         auto warmUp = freshState(*cabinet, folder);
-        const auto message = loadLists(*warmUp);
+        const auto message =
+            loadLists(warmUp->programFolder, warmUp->config, warmUp->tables, warmUp->curPath);
         if (message || !everyListLoaded(*warmUp)) {
             state.SkipWithError(message ? message->c_str() : "the list files did not load whole");
             return;
@@ -160,7 +164,8 @@ void BM_LoadLists(benchmark::State& state) {
         state.PauseTiming();
         auto program = freshState(*cabinet, folder);
         state.ResumeTiming();
-        const auto message = loadLists(*program);
+        const auto message =
+            loadLists(program->programFolder, program->config, program->tables, program->curPath);
         state.PauseTiming();
         const bool loaded = !message && everyListLoaded(*program);
         program.reset();

@@ -64,7 +64,7 @@ TEST_F(BrowserTest, AnEmptyListStartsNothingAndAnIndexSavedFromItRestoresThePath
     ASSERT_EQ(state().list1.count(), 0);
     browser.keyDown(kSelect, false);
     doubleClick(browser.ll.at(static_cast<std::size_t>(state().midIndex))); // the message
-    state().joyActions[0] = "Select";
+    state().joyBindings.actions[0] = zembra::Action::Select;
     browser.shootinput(0);
     EXPECT_EQ(app->launchRequests, 0);
     EXPECT_FALSE(fx().fileName().endsWith("com.mp3"));

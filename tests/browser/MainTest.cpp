@@ -3,6 +3,7 @@
 // keys, mute and exit.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/launcher/SupervisorAccess.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/menus/frmMute.h"
 
@@ -58,8 +59,8 @@ TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
     // Held: every tick moves, the release adds nothing.
     browser.keyDown(kDown, false);
     EXPECT_TRUE(browser.timdown.isActive());
-    browser.onTimdown();
-    browser.onTimdown();
+    browser.tickHeldMove(zembra::Action::Down);
+    browser.tickHeldMove(zembra::Action::Down);
     browser.keyUp();
     EXPECT_EQ(state().list1.index(), 5);
     EXPECT_FALSE(browser.timdown.isActive());
@@ -325,12 +326,12 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     EXPECT_FALSE(browser.timjoy.isActive());
     EXPECT_FALSE(browser.timScr.isActive());
     EXPECT_FALSE(browser.timhigh.isActive());
-    EXPECT_TRUE(browser.timWfExit.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_FALSE(state().ssMode);
     browser.activated();
     browser.gotFocus();
     EXPECT_TRUE(browser.timjoy.isActive());
-    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_TRUE(browser.timScr.isActive());
     EXPECT_TRUE(state().ssMode);
 
@@ -381,8 +382,9 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
 
     poll(zembra::JoystickState{32768, 65535, 0});
     EXPECT_EQ(state().list1.index(), 5);
-    browser.onTimjoy(); // held: moves again on every poll
+    browser.onTimjoy(); // held: moves again on every poll, with no timer of its own
     EXPECT_EQ(state().list1.index(), 6);
+    EXPECT_FALSE(browser.timdown.isActive());
     poll(zembra::JoystickState{32768, 32768, 2});
     EXPECT_EQ(state().list1.index(), 11); // a page, to the last game
     poll(zembra::JoystickState{65535, 32768, 0});

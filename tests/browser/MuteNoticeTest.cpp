@@ -2,6 +2,7 @@
 // The sound notice: it flashes its label like the menu's screens and stops the exit watch.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/launcher/SupervisorAccess.h"
 #include "zembra/browser/HighlightPulse.h"
 #include "zembra/menus/frmMute.h"
 
@@ -33,7 +34,7 @@ TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
     browser.deactivated(); // the browser behind starts watching for an exit request
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(notice, &activate);
-    EXPECT_FALSE(browser.timWfExit.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
 }
 
 } // namespace

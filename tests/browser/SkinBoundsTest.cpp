@@ -2,7 +2,7 @@
 // Skin values beyond any screen: bounded where the browser places them, counted wide.
 #include "zembra/browser/SkinBounds.h"
 
-#include "zembra/platform/Scaling.h"
+#include "zembra/widgets/Scaling.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include "tests/support/TempFolder.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/ScanMessages.h"
+#include "zembra/startup/ProgramState.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -50,7 +51,8 @@ protected:
         observer.pathCaption = [this](std::string_view text) { captions.emplace_back(text); };
         observer.listMessage = [this](std::string_view text) { messages.emplace_back(text); };
         observer.folderDone = [this](const FolderScan& done) { results.push_back(done); };
-        zembra::Scan(*state, probe, observer).CheckForFiles();
+        zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
+            .CheckForFiles();
         return results;
     }
 
@@ -136,7 +138,8 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
             afterFirst.push_back(cab.exists("l23.lst") ? cab.read("l23.lst") : "none");
         }
     };
-    zembra::Scan(*state, probe, observer).CheckForFiles();
+    zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
+        .CheckForFiles();
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(results[0].outcome, FolderScan::Outcome::Pending);
     EXPECT_TRUE(results[1].secondPass);
@@ -188,7 +191,8 @@ TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
     cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
     state->config.pathRomPrefix[1] = folder("roms");
     zembra::FolderListingProbe probe;
-    const auto refused = zembra::Scan(*state, probe).CheckForFiles();
+    const auto refused =
+        zembra::Scan(state->programFolder, state->config, state->tables, probe).CheckForFiles();
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->find("gamelist.lst holds no game"), std::string::npos) << *refused;
     EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");

@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // joystick.ini: entries are trimmed words of the text, and a comment line before the text
     // changes none of them.
-    const zembra::JoyActions actions = zembra::readJoyActions(text);
+    const zembra::JoyWords actions = zembra::readJoyWords(text);
     for (const std::string& entry : actions)
         FUZZ_REQUIRE(fuzzing::trimmed(entry) && text.find(entry) != std::string::npos);
-    FUZZ_REQUIRE(zembra::readJoyActions("' a comment\r\n" + text) == actions);
+    FUZZ_REQUIRE(zembra::readJoyWords("' a comment\r\n" + text) == actions);
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "common/skin/SkinFile.h"
 #include "zembra/browser/ListLayout.h"
 #include "zembra/browser/SkinBounds.h"
-#include "zembra/platform/Scaling.h"
+#include "zembra/widgets/Scaling.h"
 
 #include <cmath>
 #include <cstddef>

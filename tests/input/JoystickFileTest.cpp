@@ -10,14 +10,14 @@
 namespace {
 
 TEST(JoystickFile, CommentsDoNotUseUpAnIndex) {
-    const auto actions = zembra::readJoyActions("' joystick bindings\r\n"
-                                                "\r\n"
-                                                "Btn 1: SELECT \r\n"
-                                                "' the exit button\r\n"
-                                                "Btn 2: Exit\r\n"
-                                                "Btn 3:   mute\r\n"
-                                                "Btn 4: \r\n"
-                                                "Btn 5: \"REFRESH\"\r\n");
+    const auto actions = zembra::readJoyWords("' joystick bindings\r\n"
+                                              "\r\n"
+                                              "Btn 1: SELECT \r\n"
+                                              "' the exit button\r\n"
+                                              "Btn 2: Exit\r\n"
+                                              "Btn 3:   mute\r\n"
+                                              "Btn 4: \r\n"
+                                              "Btn 5: \"REFRESH\"\r\n");
     EXPECT_EQ(actions[0], "SELECT");
     EXPECT_EQ(actions[1], "Exit");
     EXPECT_EQ(actions[2], "mute");
@@ -27,7 +27,7 @@ TEST(JoystickFile, CommentsDoNotUseUpAnIndex) {
 }
 
 TEST(JoystickFile, AShortLineEndsTheReadingAndSixteenIsTheMost) {
-    auto actions = zembra::readJoyActions("Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n");
+    auto actions = zembra::readJoyWords("Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n");
     EXPECT_EQ(actions[0], "UP");
     EXPECT_EQ(actions[2], "");
 
@@ -35,7 +35,7 @@ TEST(JoystickFile, AShortLineEndsTheReadingAndSixteenIsTheMost) {
     for (int i = 0; i < 20; ++i) {
         many += "Input: W" + std::to_string(i) + "\r\n";
     }
-    actions = zembra::readJoyActions(many);
+    actions = zembra::readJoyWords(many);
     EXPECT_EQ(actions[15], "W15");
 }
 
@@ -43,24 +43,55 @@ TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
     // "Knöpf" with an umlaut, in UTF-8 and as Windows-1252 decoded: the same binding.
     for (const std::string& text : {std::string("Knöpf1:SELECT\r\nBtné 2:Exit\r\n"),
                                     common::decodeText("Kn\xF6pf1:SELECT\r\nBtn\xE9 2:Exit\r\n")}) {
-        const auto actions = zembra::readJoyActions(text);
+        const auto actions = zembra::readJoyWords(text);
         EXPECT_EQ(actions[0], "SELECT");
         EXPECT_EQ(actions[1], "Exit");
     }
     // Seven characters but more bytes: still a label, and nothing is bound.
-    EXPECT_EQ(zembra::readJoyActions("Knöpf1:\r\nBtn 2: UP\r\n")[1], "UP");
+    EXPECT_EQ(zembra::readJoyWords("Knöpf1:\r\nBtn 2: UP\r\n")[1], "UP");
 }
 
 TEST(JoystickFile, ACommaSplitsALineIntoTwoEntries) {
-    const auto actions = zembra::readJoyActions("Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n");
+    const auto actions = zembra::readJoyWords("Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n");
     EXPECT_EQ(actions[0], "UP");
     EXPECT_EQ(actions[1], "DOWN");
     EXPECT_EQ(actions[2], "EXIT");
 }
 
+TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
+    using zembra::Action;
+    struct Row {
+        const char* word;
+        std::optional<Action> action;
+    } rows[] = {
+        {"SELECT", Action::Select},
+        {"select", Action::Select},
+        {"Up", Action::Up},
+        {"DOWN", Action::Down},
+        {"LeftPage", Action::PrevPage},
+        {"RIGHTPAGE", Action::NextPage},
+        {"PREVPATH", Action::PrevPath},
+        {"NextPath", Action::NextPath},
+        {"REFRESH", Action::Refresh},
+        {"mute", Action::Mute},
+        {"SCREENSAVER", Action::Saver},
+        {"Config", Action::Config},
+        {"Exit", Action::Exit},
+        {"EXIT", Action::Exit},
+        {"INFO", std::nullopt}, // the joystick has no word for the information window
+        {"", std::nullopt},
+        {"\"REFRESH\"", std::nullopt},
+        {"UP ", std::nullopt},
+        {"SELECTED", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(zembra::joystickAction(row.word), row.action) << row.word;
+    }
+}
+
 TEST(JoystickFile, MissingFileBindsNothing) {
     testing_support::TempFolder cab;
-    EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyActions{});
+    EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyBindings{});
 }
 
 } // namespace

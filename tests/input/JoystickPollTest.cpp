@@ -29,13 +29,14 @@ TEST(JoystickPoll, ThresholdsAreStrictAndInputsComeInOrder) {
 }
 
 TEST(JoystickPoll, OnlyExitWrittenSoArmsTheExitButton) {
-    zembra::JoyActions actions;
-    EXPECT_EQ(zembra::checkExitbut(actions, 0), 0u);
-    actions[4] = "EXIT";
-    EXPECT_EQ(zembra::checkExitbut(actions, 8), 8u); // kept: no "Exit"
-    actions[6] = "Exit";
-    actions[9] = "Exit";
-    EXPECT_EQ(zembra::checkExitbut(actions, 0), 64u); // the first one
+    zembra::JoyWords words;
+    EXPECT_EQ(zembra::checkExitbut(zembra::bindJoystick(words), 0), 0u);
+    words[4] = "EXIT";
+    words[13] = "Exit";                                                  // the stick is no button
+    EXPECT_EQ(zembra::checkExitbut(zembra::bindJoystick(words), 8), 8u); // kept: no "Exit"
+    words[6] = "Exit";
+    words[9] = "Exit";
+    EXPECT_EQ(zembra::checkExitbut(zembra::bindJoystick(words), 0), 64u); // the first one
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // arguments an options text splits into.
 #include "zembra/launcher/EmulatorCommand.h"
 
+#include "zembra/startup/ProgramState.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -52,8 +54,8 @@ protected:
     }
 
     Launch launch(int path, int index = 0) {
-        state->curPath = static_cast<std::int16_t>(path);
-        return zembra::runEmuCommand(*state, index);
+        return zembra::runEmuCommand(state->programFolder, state->config, state->tables, path,
+                                     index);
     }
 
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
@@ -178,7 +180,6 @@ TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndCommandLine
          ""},
     };
     for (const auto& row : rows) {
-        state->emuExe.clear();
         const Launch l = launch(row.path, row.index);
         EXPECT_EQ(l.program, row.program) << row.path;
         EXPECT_EQ(l.arguments, row.arguments) << row.path;
@@ -187,7 +188,7 @@ TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndCommandLine
         EXPECT_EQ(l.mode, row.mode) << row.path;
         EXPECT_EQ(l.injectKeys, row.injectKeys) << row.path;
         EXPECT_EQ(l.checkExitButton, row.path != 27) << row.path;
-        EXPECT_EQ(state->emuExe, row.exe) << row.path;
+        EXPECT_EQ(l.emuExe, row.exe) << row.path;
         EXPECT_FALSE(l.refused) << row.path;
     }
 }
@@ -265,12 +266,13 @@ TEST_F(EmulatorCommandTest, BuildsAreChosenBySwitchesAndExactNames) {
     state->config.impactNt = true;
     EXPECT_EQ(launch(21).program, "C:\\impact\\nt_impactemu.exe");
     state->config.s11NewPlugins = true;
-    EXPECT_EQ(launch(25).program, "C:\\s11\\s11emu-newplugins.exe");
-    EXPECT_EQ(state->gameName, "5");
+    const Launch s11 = launch(25);
+    EXPECT_EQ(s11.program, "C:\\s11\\s11emu-newplugins.exe");
+    EXPECT_EQ(s11.gameName, "5");
     game(23, "ki");
     EXPECT_EQ(launch(23).program, "C:\\ki\\u64emu.exe");
-    // "KI" is not "ki": no executable of its own; the last one is not reused for it.
-    state->emuExe = "something.exe";
+    // "KI" is not "ki": no executable of its own; the one started last is not reused for it.
+    EXPECT_EQ(launch(22).emuExe, "modeler.exe");
     const Launch other = launch(23, 1);
     ASSERT_TRUE(other.refused);
     EXPECT_NE(other.refused->find("KI"), std::string::npos);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The audio outputs are chosen from what the machine offers, and null is always the last resort.
-#include "zembra/platform/AudioOutputs.h"
+#include "zembra/platform/linux/AudioOutputs.h"
 
 #include "tests/support/TempFolder.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The media player on mpv, and the fake the window tests use, keep the element's promises.
-#include "zembra/platform/MpvMediaPlayer.h"
+#include "zembra/platform/linux/MpvMediaPlayer.h"
 
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
-#include "zembra/platform/MpvApi.h"
+#include "zembra/platform/linux/MpvApi.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -33,7 +33,8 @@ void setupTimer(QTimer& timer, int interval, bool singleShot = false) {
 } // namespace
 
 Main::Main(Application& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), state_(app.state()) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), state_(app.state()),
+      supervisor_(app.services(), state_.keys, state_.curPath, *this) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Zembra");
     setFocusPolicy(Qt::StrongFocus);
@@ -154,25 +155,10 @@ void Main::connectTimers() {
     setupTimer(timScr, 1000);
     setupTimer(timRefreshit, 400, true);
     setupTimer(timfx, 1000);
-    setupTimer(timWfExit, 5);
-    setupTimer(timkey, 1200);
-    setupTimer(timLock, 5000);
-    setupTimer(timescape, 200);
-    setupTimer(emulatorEndWatch, 100);
-    setupTimer(timfullscreen, 2000);
-    connect(&timkey, &QTimer::timeout, this, &Main::onTimkey);
-    connect(&timLock, &QTimer::timeout, this, &Main::onTimLock);
-    connect(&timWfExit, &QTimer::timeout, this, &Main::onTimWfExit);
-    connect(&emulatorEndWatch, &QTimer::timeout, this, &Main::onEmulatorEndWatch);
-    connect(&timescape, &QTimer::timeout, this, &Main::onTimescape);
-    connect(&timfullscreen, &QTimer::timeout, this, &Main::onTimfullscreen);
     connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);
-    connect(&timUp, &QTimer::timeout, this, &Main::onTimUp);
-    connect(&timdown, &QTimer::timeout, this, &Main::onTimdown);
-    connect(&timleft, &QTimer::timeout, this, &Main::onTimleft);
-    connect(&timright, &QTimer::timeout, this, &Main::onTimright);
-    connect(&timPp, &QTimer::timeout, this, &Main::onTimPp);
-    connect(&timNp, &QTimer::timeout, this, &Main::onTimNp);
+    for (const HeldMove& move : heldMoves()) {
+        connect(&(this->*move.timer), &QTimer::timeout, this, [this, &move] { moveTick(move); });
+    }
     connect(&timhigh, &QTimer::timeout, this, &Main::onTimhigh);
     connect(&timscroller, &QTimer::timeout, this, &Main::onTimscroller);
     connect(&timscroller2, &QTimer::timeout, this, &Main::onTimscroller2);
@@ -253,7 +239,7 @@ void Main::startUp() {
     }
     intro.clearVideo();
     intro.hide();
-    state_.joyActions = GetJoyKeys(state_.programFolder);
+    state_.joyBindings = GetJoyKeys(state_.programFolder);
     makeVis();
     cabRefresh();
     setSRate();
@@ -307,7 +293,7 @@ bool Main::event(QEvent* event) {
 
 void Main::activated() {
     timjoy.start();
-    timWfExit.stop();
+    supervisor_.stopExitWatch();
     state_.themesRoot = state_.programFolder + "\\zbthemes";
     setCursor(Qt::BlankCursor);
     timhigh.start();
@@ -318,7 +304,7 @@ void Main::deactivated() {
     timScr.stop();
     state_.settings.ssCountdown = state_.settings.ssDelay;
     timjoy.stop();
-    timWfExit.start();
+    supervisor_.startExitWatch();
     timhigh.stop();
 }
 

@@ -4,9 +4,11 @@
 
 #include "common/picture/PictureElement.h"
 #include "zembra/browser/Artwork.h"
-#include "zembra/platform/FormResize.h"
+#include "zembra/input/Action.h"
+#include "zembra/launcher/LaunchSupervisor.h"
 #include "zembra/platform/MediaPlayer.h"
 #include "zembra/startup/ProgramState.h"
+#include "zembra/widgets/FormResize.h"
 
 #include <QImage>
 #include <QLabel>
@@ -24,7 +26,7 @@ class Application;
 /// names the front-end has always used; each tick handler is a method a test can call.
 /// The start-up sequence runs from Timer1 a moment after the window loads, every time it
 /// loads: at program start and after a change of skin or font size.
-class Main : public QWidget {
+class Main : public QWidget, private SupervisedWindow {
     Q_OBJECT
 
 public:
@@ -36,29 +38,21 @@ public:
     ~Main() override;
 
     // Timers.
-    QTimer Timer1;        ///< 10 ms, once: the start-up sequence
-    QTimer timUp;         ///< 75 ms: held Up
-    QTimer timdown;       ///< 75 ms: held Down
-    QTimer timleft;       ///< 75 ms: held Previous Page
-    QTimer timright;      ///< 75 ms: held Next Page
-    QTimer timPp;         ///< 75 ms: held Previous Path
-    QTimer timNp;         ///< 75 ms: held Next Path
-    QTimer timhigh;       ///< 150 ms: the highlight pulse
-    QTimer timscroller;   ///< 150 ms: dragging pages
-    QTimer timscroller2;  ///< 150 ms: dragging steps
-    QTimer timtorefresh;  ///< 500 ms, once: reload the artwork
-    QTimer timjoy;        ///< 75 ms: joystick poll
-    QTimer timScr;        ///< 1 s: screensaver countdown
-    QTimer timRefreshit;  ///< 400 ms, once: the first-run rescan
-    QTimer timfx;         ///< 1 s: waits for the exit sound, then ends the program
-    QTimer timWfExit;     ///< 5 ms: the exit watch while another window is in front
-    QTimer timkey;        ///< 1.2 s: the first keys after a supervised launch
-    QTimer timLock;       ///< 5 s: the end of the start-up lock
-    QTimer timescape;     ///< 200 ms, once: closes the emulator after an exit request
-    QTimer timfullscreen; ///< 2 s, once: Modeler's full-screen step
-    /// 100 ms: whether the game started without waiting is over; then the browser takes the
-    /// keyboard back, as a window manager would, but never from another program's window.
-    QTimer emulatorEndWatch;
+    QTimer Timer1;       ///< 10 ms, once: the start-up sequence
+    QTimer timUp;        ///< 75 ms: held Up
+    QTimer timdown;      ///< 75 ms: held Down
+    QTimer timleft;      ///< 75 ms: held Previous Page
+    QTimer timright;     ///< 75 ms: held Next Page
+    QTimer timPp;        ///< 75 ms: held Previous Path
+    QTimer timNp;        ///< 75 ms: held Next Path
+    QTimer timhigh;      ///< 150 ms: the highlight pulse
+    QTimer timscroller;  ///< 150 ms: dragging pages
+    QTimer timscroller2; ///< 150 ms: dragging steps
+    QTimer timtorefresh; ///< 500 ms, once: reload the artwork
+    QTimer timjoy;       ///< 75 ms: joystick poll
+    QTimer timScr;       ///< 1 s: screensaver countdown
+    QTimer timRefreshit; ///< 400 ms, once: the first-run rescan
+    QTimer timfx;        ///< 1 s: waits for the exit sound, then ends the program
 
     // Elements.
     common::PictureElement* xMarquee;
@@ -110,6 +104,8 @@ public:
     common::PictureElement* artElement(ArtKind kind) const;
 
     // Actions.
+    /// The one entry for every action, whichever device asked for it.
+    void perform(Action action, ActionModifiers modifiers);
     void keyDown(int keyCode, bool modifier);
     void keyUp();
     void ToggleMute();
@@ -123,12 +119,8 @@ public:
 
     // Timer ticks.
     void onTimer1() { startUp(); }
-    void onTimUp();
-    void onTimdown();
-    void onTimleft();
-    void onTimright();
-    void onTimPp();
-    void onTimNp();
+    /// What a held move's timer does on each tick.
+    void tickHeldMove(Action action);
     void onTimhigh();
     void onTimscroller() { InputCheck(true); }
     void onTimscroller2() { InputCheck(false); }
@@ -137,22 +129,12 @@ public:
     void onTimRefreshit();
     void onTimfx();
     void onTimjoy();
-    void onTimkey();
-    void onTimLock();
-    void onTimWfExit();
-    void onTimescape();
-    void onTimfullscreen();
 
     /// Starts the selected game: blocking for the configurable paths and the extras,
     /// supervised for the fixed emulators.
     void runEmu();
-    bool keysSent = false;
-    std::uint32_t exitJoyMask = 0;
-    void onEmulatorEndWatch();
-    /// The browser in front with the keyboard again after a game.
-    void takeKeyboardBack();
-    /// Shows for a few seconds why a game could not be started, and logs it.
-    void launchFailed(const std::string& why);
+    /// The supervision of the game started last: its timers, keys and exit watch.
+    LaunchSupervisor& supervisor() { return supervisor_; }
     /// The program is ending: every timer stops and the window takes no input, so nothing of
     /// the browser acts while the last message waits for the owner.
     void standDown();
@@ -187,6 +169,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the supervision asks of the browser.
+    void launchFailed(const std::string& why) override;
+    void takeKeyboardBack() override;
+    bool inFront() const override;
+    void startLock() override;
+    void endLock() override;
+
+    /// One of the six moves a key repeats while held: its action, its timer, the move, and the
+    /// picture a modified key shows instead (none for the path moves).
+    struct HeldMove {
+        Action action;
+        QTimer Main::*timer;
+        void (*move)(Main&);
+        common::PictureElement* Main::*picture;
+    };
+    static const std::array<HeldMove, 6>& heldMoves();
+    static const HeldMove* heldMoveFor(Action action);
+    void moveTick(const HeldMove& move);
+
     void createElements();
     void connectTimers();
     void applyRunSize();
@@ -203,16 +204,15 @@ private:
 
     Application& app_;
     ProgramState& state_;
+    LaunchSupervisor supervisor_;
     bool loaded_ = false;
     int pulseStep_ = 0;
     int lastMove_ = 1; ///< +1 down the list, -1 up, for prefetching
-    /// The move timer the last key started, and whether it has ticked since: a tap released
+    /// The move the last key started, and whether its timer has ticked since: a tap released
     /// before the first tick still moves once.
-    QTimer* heldMove_ = nullptr;
+    const HeldMove* heldMove_ = nullptr;
     bool heldMoveTicked_ = false;
-    bool launchPending_ = false;       ///< a launch waits for the launch sound to end
-    bool watchingOpener_ = false;      ///< the end watch follows a table's opener, not its player
-    bool foreignKeyboardSeen_ = false; ///< another program's window had the keyboard since
+    bool launchPending_ = false; ///< a launch waits for the launch sound to end
     QImage backgroundImage_;
     QPoint rememberedPointer_;
     /// Set by a double click: the release that ends it is not one more click.

@@ -12,8 +12,8 @@
 #include "zembra/input/KeyDispatch.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/launcher/KeySequences.h"
-#include "zembra/platform/Shutdown.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/Shutdown.h"
 
 namespace zembra {
 
@@ -28,29 +28,84 @@ void enable(QTimer& timer) {
 
 } // namespace
 
+const std::array<Main::HeldMove, 6>& Main::heldMoves() {
+    static const std::array<HeldMove, 6> moves = {{
+        {Action::Up, &Main::timUp, [](Main& m) { m.stepUp(); }, &Main::xMarquee},
+        {Action::Down, &Main::timdown, [](Main& m) { m.stepDown(); }, &Main::xScreen},
+        {Action::PrevPage, &Main::timleft,
+         [](Main& m) {
+             m.gPrevPage();
+             m.refreshMoved();
+         },
+         &Main::xCabinet},
+        {Action::NextPage, &Main::timright,
+         [](Main& m) {
+             m.gNextPage();
+             m.refreshMoved();
+         },
+         &Main::xFlyer},
+        {Action::PrevPath, &Main::timPp,
+         [](Main& m) {
+             m.gPrevPath();
+             m.refreshMoved();
+         },
+         nullptr},
+        {Action::NextPath, &Main::timNp,
+         [](Main& m) {
+             m.gNextPath();
+             m.refreshMoved();
+         },
+         nullptr},
+    }};
+    return moves;
+}
+
+const Main::HeldMove* Main::heldMoveFor(Action action) {
+    for (const HeldMove& move : heldMoves()) {
+        if (move.action == action) {
+            return &move;
+        }
+    }
+    return nullptr;
+}
+
+void Main::moveTick(const HeldMove& move) {
+    heldMoveTicked_ = true;
+    move.move(*this);
+}
+
+void Main::tickHeldMove(Action action) {
+    if (const HeldMove* move = heldMoveFor(action)) {
+        moveTick(*move);
+    }
+}
+
 void Main::keyDown(int keyCode, bool modifier) {
     timScr.stop();
-    const auto action = dispatchKey(state_.keys, keyCode);
-    if (!action) {
+    if (const auto action = dispatchKey(state_.keys, keyCode)) {
+        perform(*action, {.modifier = modifier, .repeatsWhileHeld = true});
+    }
+}
+
+void Main::perform(Action action, ActionModifiers modifiers) {
+    if (const HeldMove* move = heldMoveFor(action)) {
+        if (!modifiers.repeatsWhileHeld) {
+            moveTick(*move);
+        } else if (modifiers.modifier && move->picture != nullptr) {
+            state_.savedIndex = static_cast<std::int16_t>(state_.list1.index());
+            pictureView(this->*move->picture);
+        } else {
+            app_.services().pictures->setBusy(true);
+            QTimer& timer = this->*move->timer;
+            if (!timer.isActive()) {
+                heldMove_ = move;
+                heldMoveTicked_ = false;
+            }
+            enable(timer);
+        }
         return;
     }
-    auto hold = [&](QTimer& timer) {
-        app_.services().pictures->setBusy(true);
-        if (!timer.isActive()) {
-            heldMove_ = &timer;
-            heldMoveTicked_ = false;
-        }
-        enable(timer);
-    };
-    auto movesOrView = [&](QTimer& timer, common::PictureElement* picture) {
-        if (modifier) {
-            state_.savedIndex = static_cast<std::int16_t>(state_.list1.index());
-            pictureView(picture);
-        } else {
-            hold(timer);
-        }
-    };
-    switch (*action) {
+    switch (action) {
     case Action::Info:
         app_.showInfo();
         break;
@@ -66,29 +121,13 @@ void Main::keyDown(int keyCode, bool modifier) {
     case Action::Saver:
         StartSaverNow();
         break;
-    case Action::Up:
-        movesOrView(timUp, xMarquee);
-        break;
-    case Action::Down:
-        movesOrView(timdown, xScreen);
-        break;
-    case Action::NextPath:
-        hold(timNp);
-        break;
-    case Action::PrevPath:
-        hold(timPp);
-        break;
-    case Action::NextPage:
-        movesOrView(timright, xFlyer);
-        break;
-    case Action::PrevPage:
-        movesOrView(timleft, xCabinet);
-        break;
     case Action::Refresh:
         RescanAll();
         break;
     case Action::Select:
         launchRequest();
+        break;
+    default: // the moves, above
         break;
     }
 }
@@ -108,33 +147,8 @@ void Main::onTimjoy() {
 }
 
 void Main::shootinput(int index) {
-    const std::string word =
-        common::upperAscii(state_.joyActions.at(static_cast<std::size_t>(index)));
-    if (word == "SELECT") {
-        timScr.stop();
-        launchRequest();
-    } else if (word == "UP") {
-        stepUp();
-    } else if (word == "DOWN") {
-        stepDown();
-    } else if (word == "LEFTPAGE") {
-        onTimleft();
-    } else if (word == "RIGHTPAGE") {
-        onTimright();
-    } else if (word == "PREVPATH") {
-        onTimPp();
-    } else if (word == "NEXTPATH") {
-        onTimNp();
-    } else if (word == "REFRESH") {
-        RescanAll();
-    } else if (word == "MUTE") {
-        ToggleMute();
-    } else if (word == "SCREENSAVER") {
-        StartSaverNow();
-    } else if (word == "CONFIG") {
-        app_.showMenu();
-    } else if (word == "EXIT") {
-        exitSequence();
+    if (const auto action = state_.joyBindings.actions.at(static_cast<std::size_t>(index))) {
+        perform(*action, {.modifier = false, .repeatsWhileHeld = false});
     }
     timScr.start();
     state_.settings.ssCountdown = state_.settings.ssDelay;
@@ -143,24 +157,15 @@ void Main::shootinput(int index) {
 void Main::keyUp() {
     // A key released before its timer's first tick (a quick tap, or an arcade encoder's short
     // pulse) still makes its one move; a held key has already moved on every tick.
-    QTimer* tapped =
-        heldMove_ != nullptr && heldMove_->isActive() && !heldMoveTicked_ ? heldMove_ : nullptr;
+    const HeldMove* tapped =
+        heldMove_ != nullptr && (this->*heldMove_->timer).isActive() && !heldMoveTicked_ ? heldMove_
+                                                                                         : nullptr;
     heldMove_ = nullptr;
-    for (QTimer* t : {&timdown, &timUp, &timleft, &timright, &timNp, &timPp}) {
-        t->stop();
+    for (const HeldMove& move : heldMoves()) {
+        (this->*move.timer).stop();
     }
-    if (tapped == &timUp) {
-        onTimUp();
-    } else if (tapped == &timdown) {
-        onTimdown();
-    } else if (tapped == &timleft) {
-        onTimleft();
-    } else if (tapped == &timright) {
-        onTimright();
-    } else if (tapped == &timNp) {
-        onTimNp();
-    } else if (tapped == &timPp) {
-        onTimPp();
+    if (tapped != nullptr) {
+        moveTick(*tapped);
     }
     app_.services().pictures->setBusy(false);
     timScr.start();
@@ -315,7 +320,8 @@ void Main::showListMessage(const QString& text) {
 }
 
 void Main::populateList() {
-    const auto heading = zembra::populateList(state_, state_.list1);
+    const auto heading = zembra::populateList(state_.programFolder, state_.config, state_.tables,
+                                              state_.curPath, state_.list1);
     if (!heading) {
         showListMessage(QString::fromStdString(std::string(kNoRomsMessage)));
         return;
@@ -329,7 +335,8 @@ void Main::populateList() {
 }
 
 void Main::loadLists() {
-    if (const auto message = zembra::loadLists(state_)) {
+    if (const auto message =
+            zembra::loadLists(state_.programFolder, state_.config, state_.tables, state_.curPath)) {
         showListMessage(QString::fromStdString(*message));
         return;
     }
@@ -343,7 +350,7 @@ void Main::loadLists() {
 
 void Main::RescanAll() {
     // Scanning against a catalogue without games would empty every list: nothing is touched.
-    if (const auto refused = catalogueRefusal(state_)) {
+    if (const auto refused = catalogueRefusal(state_.programFolder, state_.tables)) {
         showProblems({*refused});
         return;
     }
@@ -370,7 +377,7 @@ void Main::RescanAll() {
         lblPath->repaint();
     };
     FolderListingProbe probe;
-    Scan(state_, probe, observer).CheckForFiles();
+    Scan(state_.programFolder, state_.config, state_.tables, probe, observer).CheckForFiles();
     loadLists();
     // The lists end on the first path from path 1 on that has games; that path is shown.
     if (!ll.empty()) {

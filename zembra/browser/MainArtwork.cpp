@@ -22,8 +22,7 @@ common::PictureElement* Main::artElement(ArtKind kind) const {
 }
 
 bool Main::ShowFileSystemType(const std::string& file) {
-    state_.found = PerNameProbe().isFile(file);
-    return state_.found;
+    return PerNameProbe().isFile(file);
 }
 
 void Main::cabRefresh() {

@@ -214,40 +214,6 @@ void Main::gPrevPath() {
     switchPath(false, state_.curPath, state_.list1, state_.savedIndex, [this] { populateList(); });
 }
 
-void Main::onTimUp() {
-    heldMoveTicked_ = true;
-    stepUp();
-}
-
-void Main::onTimdown() {
-    heldMoveTicked_ = true;
-    stepDown();
-}
-
-void Main::onTimleft() {
-    heldMoveTicked_ = true;
-    gPrevPage();
-    refreshMoved();
-}
-
-void Main::onTimright() {
-    heldMoveTicked_ = true;
-    gNextPage();
-    refreshMoved();
-}
-
-void Main::onTimPp() {
-    heldMoveTicked_ = true;
-    gPrevPath();
-    refreshMoved();
-}
-
-void Main::onTimNp() {
-    heldMoveTicked_ = true;
-    gNextPath();
-    refreshMoved();
-}
-
 void Main::onTimhigh() {
     const std::size_t mid = static_cast<std::size_t>(state_.midIndex);
     QLabel* selection = mid < ll.size() ? ll[mid] : nullptr;

@@ -67,8 +67,8 @@ bool pathInUse(const EmulatorConfig& c, int path) {
     }
 }
 
-std::string extrasFile(const ProgramState& state) {
-    return state.programFolder + "\\extra.lst";
+std::string extrasFile(const std::string& programFolder) {
+    return programFolder + "\\extra.lst";
 }
 
 } // namespace
@@ -118,13 +118,13 @@ void readExtras(std::string_view text, StringTable& extras) {
     }
 }
 
-bool CheckForExtras(ProgramState& state, const std::string& path) {
-    state.found = PerNameProbe().isFile(path);
-    return state.found;
+bool CheckForExtras(const std::string& path) {
+    return PerNameProbe().isFile(path);
 }
 
-void makeArrays(ProgramState& state, const std::string& dirdb) {
-    const auto file = common::nativePath(state.programFolder + "\\" + dirdb);
+void makeArrays(const std::string& programFolder, const EmulatorConfig& config, int path,
+                const std::string& dirdb, GameTables& tables) {
+    const auto file = common::nativePath(programFolder + "\\" + dirdb);
     const auto text = common::loadTextFile(file);
     if (!text) {
         std::error_code ec;
@@ -133,17 +133,16 @@ void makeArrays(ProgramState& state, const std::string& dirdb) {
         }
         return;
     }
-    const int path = state.curPath;
     if (path == kExtrasPath) {
-        InputExtras(state);
-    } else if (pathInUse(state.config, path)) {
-        readGameList(*text, state.tables.pathGames[path]);
+        InputExtras(programFolder, tables);
+    } else if (pathInUse(config, path)) {
+        readGameList(*text, tables.pathGames[path]);
     }
 }
 
-void InputExtras(ProgramState& state) {
-    const auto text = common::loadTextFile(common::nativePath(extrasFile(state)));
-    StringTable& extras = state.tables.pathGames[kExtrasPath];
+void InputExtras(const std::string& programFolder, GameTables& tables) {
+    const auto text = common::loadTextFile(common::nativePath(extrasFile(programFolder)));
+    StringTable& extras = tables.pathGames[kExtrasPath];
     // A shorter extra.lst must not leave the entries it no longer has.
     extras.clear();
     if (text) {
@@ -151,14 +150,16 @@ void InputExtras(ProgramState& state) {
     }
 }
 
-std::optional<std::string> loadLists(ProgramState& state, std::vector<std::string>* warnings) {
-    const std::string master = common::nativePathText(state.programFolder + "\\gamelist.lst");
+std::optional<std::string> loadLists(const std::string& programFolder, const EmulatorConfig& config,
+                                     GameTables& tables, std::int16_t& curPath,
+                                     std::vector<std::string>* warnings) {
+    const std::string master = common::nativePathText(programFolder + "\\gamelist.lst");
     std::string why;
     const auto text = common::loadTextFile(master, &why);
     if (!text) {
         return master + " " + why + ": without the game catalogue no list can be built";
     }
-    const CatalogueReading reading = readMasterList(*text, state.tables.masterList);
+    const CatalogueReading reading = readMasterList(*text, tables.masterList);
     if (reading.notText) {
         return master + " is not a text file (it holds NUL bytes): no list is loaded";
     }
@@ -173,13 +174,13 @@ std::optional<std::string> loadLists(ProgramState& state, std::vector<std::strin
                                 ": a game without a set name is skipped");
         }
     }
-    if (usableEntries(state.tables.masterList) == 0) {
+    if (usableEntries(tables.masterList) == 0) {
         return master + " holds no game with a set name and a description: no list is loaded";
     }
-    const EmulatorConfig& c = state.config;
-    auto load = [&state](int path, const std::string& file) {
-        state.curPath = static_cast<std::int16_t>(path);
-        makeArrays(state, file);
+    const EmulatorConfig& c = config;
+    auto load = [&](int path, const std::string& file) {
+        curPath = static_cast<std::int16_t>(path);
+        makeArrays(programFolder, config, path, file, tables);
     };
     for (int n = 1; n <= 20; ++n) {
         if (!c.pathRomPrefix[n].empty()) {
@@ -208,7 +209,7 @@ std::optional<std::string> loadLists(ProgramState& state, std::vector<std::strin
     if (!c.daphneDir.empty()) {
         load(kDaphne, listFileName(kDaphne));
     }
-    if (CheckForExtras(state, extrasFile(state))) {
+    if (CheckForExtras(extrasFile(programFolder))) {
         load(kExtrasPath, "extra.lst");
     }
     return std::nullopt;

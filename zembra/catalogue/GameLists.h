@@ -2,8 +2,10 @@
 // Loading the catalogue: gamelist.lst, every path's list file and extra.lst into the tables.
 #pragma once
 
-#include "zembra/startup/ProgramState.h"
+#include "zembra/catalogue/GameTables.h"
+#include "zembra/startup/EmulatorConfig.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,22 +37,24 @@ void readGameList(std::string_view text, StringTable& table);
 /// stored.
 void readExtras(std::string_view text, StringTable& extras);
 
-/// Sets the found flag to whether `path` (program form) is an existing file.
-bool CheckForExtras(ProgramState& state, const std::string& path);
+/// Whether `path` (program form) is an existing file.
+bool CheckForExtras(const std::string& path);
 
-/// Loads the list file `dirdb` (in the program folder) into the table of `state.curPath`,
-/// when that path is in use. A missing list file is created empty.
-void makeArrays(ProgramState& state, const std::string& dirdb);
+/// Loads the list file `dirdb` (in the program folder) into the table of `path`, when that
+/// path is in use. A missing list file is created empty.
+void makeArrays(const std::string& programFolder, const EmulatorConfig& config, int path,
+                const std::string& dirdb, GameTables& tables);
 
 /// Loads the program folder's extra.lst into path 27.
-void InputExtras(ProgramState& state);
+void InputExtras(const std::string& programFolder, GameTables& tables);
 
-/// Loads gamelist.lst, then the list of every configured path, then the extras, leaving
-/// `curPath` at the path loaded last. Returns a message for the user when gamelist.lst is
-/// missing, unreadable, no text, too long or without any listable game; the loading stops
-/// there, as nothing can be listed without it. Records skipped for an empty set name are
+/// Loads gamelist.lst from `programFolder`, then the list of every configured path, then the
+/// extras, leaving `curPath` at the path loaded last. Returns a message for the user when
+/// gamelist.lst is missing, unreadable, no text, too long or without any listable game; the loading
+/// stops there, as nothing can be listed without it. Records skipped for an empty set name are
 /// added to `warnings` (file and line), when given.
-std::optional<std::string> loadLists(ProgramState& state,
+std::optional<std::string> loadLists(const std::string& programFolder, const EmulatorConfig& config,
+                                     GameTables& tables, std::int16_t& curPath,
                                      std::vector<std::string>* warnings = nullptr);
 
 } // namespace zembra

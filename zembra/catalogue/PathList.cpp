@@ -27,18 +27,19 @@ bool anyGames(const GameTables& tables) {
     return false;
 }
 
-std::optional<PathHeading> populateList(const ProgramState& state, ItemList& list) {
-    if (!anyGames(state.tables)) {
+std::optional<PathHeading> populateList(const std::string& programFolder,
+                                        const EmulatorConfig& config, const GameTables& tables,
+                                        int path, ItemList& list) {
+    if (!anyGames(tables)) {
         return std::nullopt;
     }
     list.clear();
     list.setVisible(false);
-    const int path = state.curPath;
     PathHeading heading;
-    heading.caption = pathCaption(state.config, path);
+    heading.caption = pathCaption(config, path);
     if (path >= 1 && path <= kExtrasPath) {
-        heading.logoFile = state.programFolder + "\\" + state.config.pathLogo[path];
-        const StringTable& table = state.tables.pathGames[path];
+        heading.logoFile = programFolder + "\\" + config.pathLogo[path];
+        const StringTable& table = tables.pathGames[path];
         for (int row = 1; row <= kGameRows && !table.at(row, 1).empty(); ++row) {
             list.add(table.at(row, 2));
         }

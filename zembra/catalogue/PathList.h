@@ -3,7 +3,8 @@
 #pragma once
 
 #include "zembra/browser/ItemList.h"
-#include "zembra/startup/ProgramState.h"
+#include "zembra/catalogue/GameTables.h"
+#include "zembra/startup/EmulatorConfig.h"
 
 #include <optional>
 #include <string>
@@ -25,9 +26,12 @@ struct PathHeading {
     std::string logoFile; ///< program folder + the path's logo, in program form
 };
 
-/// Fills `list` with the descriptions of `state.curPath` (at most 4000) and selects the first.
+/// Fills `list` with the descriptions of `path` (at most 4000) and selects the first; the logo
+/// is looked for in `programFolder`.
 /// Returns nothing, leaving the list unchanged, when no path has any game: the browser then
 /// shows kNoRomsMessage.
-std::optional<PathHeading> populateList(const ProgramState& state, ItemList& list);
+std::optional<PathHeading> populateList(const std::string& programFolder,
+                                        const EmulatorConfig& config, const GameTables& tables,
+                                        int path, ItemList& list);
 
 } // namespace zembra

@@ -13,6 +13,9 @@ namespace zembra {
 /// rewrites every list file and loads everything again. Returns the scan's or loadLists'
 /// message, if any; a catalogue without any listable game changes nothing at all.
 /// The browser's Refresh adds its own drawing around this.
-std::optional<std::string> rescanCatalogue(ProgramState& state, ScanObserver observer = {});
+/// `curPath` is left at the path loaded last.
+std::optional<std::string> rescanCatalogue(const std::string& programFolder,
+                                           const EmulatorConfig& config, GameTables& tables,
+                                           std::int16_t& curPath, ScanObserver observer = {});
 
 } // namespace zembra

@@ -29,20 +29,23 @@ int usableEntries(const StringTable& masterList) {
     return usable;
 }
 
-std::optional<std::string> catalogueRefusal(const ProgramState& state) {
-    if (usableEntries(state.tables.masterList) > 0) {
+std::optional<std::string> catalogueRefusal(const std::string& programFolder,
+                                            const GameTables& tables) {
+    if (usableEntries(tables.masterList) > 0) {
         return std::nullopt;
     }
     // Scanning against nothing would empty every list file.
-    return common::nativePathText(state.programFolder + "\\gamelist.lst") +
+    return common::nativePathText(programFolder + "\\gamelist.lst") +
            " holds no game with a set name and a description: no list file was rewritten";
 }
 
-Scan::Scan(ProgramState& state, FileProbe& probe, ScanObserver observer)
-    : state_(state), probe_(probe), observer_(std::move(observer)) {}
+Scan::Scan(const std::string& programFolder, const EmulatorConfig& config, GameTables& tables,
+           FileProbe& probe, ScanObserver observer)
+    : programFolder_(programFolder), config_(config), tables_(tables), probe_(probe),
+      observer_(std::move(observer)) {}
 
 std::optional<std::string> Scan::CheckForFiles() {
-    if (auto refused = catalogueRefusal(state_)) {
+    if (auto refused = catalogueRefusal(programFolder_, tables_)) {
         return refused;
     }
     if (observer_.listMessage) {
@@ -50,7 +53,7 @@ std::optional<std::string> Scan::CheckForFiles() {
     }
     nextFree_ = 1;
     scanPosition_ = 1;
-    const EmulatorConfig& c = state_.config;
+    const EmulatorConfig& c = config_;
     for (int n = 1; n <= 20; ++n) {
         if (!c.pathRomPrefix[n].empty()) {
             scanFolder(n, "path" + common::blankNumber(n) + ": " + c.pathRomPrefix[n],
@@ -104,7 +107,7 @@ void Scan::scanFolder(int path, std::string caption, std::string folder, bool se
 }
 
 void Scan::makeListFiles(FolderScan& result) {
-    GameTables& tables = state_.tables;
+    GameTables& tables = tables_;
     const bool firstUltra = result.path == kUltra64 && !result.secondPass;
     // The second Ultra 64 folder adds its hits to those of the first.
     if (!result.secondPass) {
@@ -155,25 +158,23 @@ void Scan::makeListFiles(FolderScan& result) {
             ++result.written;
         }
     }
-    const auto file = common::nativePath(state_.programFolder + "\\" + result.listFile);
+    const auto file = common::nativePath(programFolder_ + "\\" + result.listFile);
     if (!common::writeFileAtomically(file, text.str(), &result.error)) {
         result.outcome = FolderScan::Outcome::WriteFailed;
     }
 }
 
 bool Scan::ShowFileSystemType2(const std::string& path) {
-    GameTables& tables = state_.tables;
+    GameTables& tables = tables_;
     const std::string& name = tables.masterList.at(scanPosition_, 1);
     if (!staysInFolder(name)) {
         // Never looked for outside the ROM folder: such a name is not a game of it.
-        state_.found = false;
         return true;
     }
     candidate_.assign(path);
     candidate_ += name;
     candidate_ += extension_;
-    state_.found = probe_.isFile(candidate_);
-    if (!state_.found) {
+    if (!probe_.isFile(candidate_)) {
         return true;
     }
     if (nextFree_ > kMasterRows) {

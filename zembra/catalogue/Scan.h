@@ -3,7 +3,8 @@
 #pragma once
 
 #include "zembra/catalogue/FileProbe.h"
-#include "zembra/startup/ProgramState.h"
+#include "zembra/catalogue/GameTables.h"
+#include "zembra/startup/EmulatorConfig.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,7 +58,10 @@ inline constexpr std::string_view kScanningMessage =
 /// the master list as it is in memory.
 class Scan {
 public:
-    Scan(ProgramState& state, FileProbe& probe, ScanObserver observer = {});
+    /// Reads the configuration and the master list; fills the scan table and writes the list
+    /// files into `programFolder`.
+    Scan(const std::string& programFolder, const EmulatorConfig& config, GameTables& tables,
+         FileProbe& probe, ScanObserver observer = {});
 
     /// Scans paths 1 to 20 in order, then the fixed emulators, writing every list file. Returns
     /// a message, and scans nothing, when the catalogue holds no game to look for: every list
@@ -70,7 +74,9 @@ private:
     void makeListFiles(FolderScan& result);
     bool ShowFileSystemType2(const std::string& path);
 
-    ProgramState& state_;
+    const std::string& programFolder_;
+    const EmulatorConfig& config_;
+    GameTables& tables_;
     FileProbe& probe_;
     ScanObserver observer_;
     std::string extension_;
@@ -85,7 +91,8 @@ int usableEntries(const StringTable& masterList);
 
 /// The message that stops a scan before anything is written, when the master list in memory
 /// holds no game that could be listed; nothing when it does.
-std::optional<std::string> catalogueRefusal(const ProgramState& state);
+std::optional<std::string> catalogueRefusal(const std::string& programFolder,
+                                            const GameTables& tables);
 
 /// The extension tested for a list file: ".img" for Ultra 64, ".vpt" for Visual Pinball,
 /// ".txt" for Daphne, ".zip" for everything else.

@@ -25,13 +25,8 @@ std::vector<int> joystickInputs(const JoystickState& state) {
     return inputs;
 }
 
-std::uint32_t checkExitbut(const JoyActions& actions, std::uint32_t current) {
-    for (int button = 0; button < 12; ++button) {
-        if (actions[static_cast<std::size_t>(button)] == "Exit") {
-            return 1u << button;
-        }
-    }
-    return current;
+std::uint32_t checkExitbut(const JoyBindings& bindings, std::uint32_t current) {
+    return bindings.exitButton != 0 ? bindings.exitButton : current;
 }
 
 } // namespace zembra

@@ -16,9 +16,8 @@ namespace zembra {
 /// held together fire no button. There is no edge detection: a held input fires every poll.
 std::vector<int> joystickInputs(const JoystickState& state);
 
-/// The button bit that asks a running emulator to close: the first of buttons 0 to 11 bound to
-/// exactly "Exit" (so written; "EXIT" works only in the browser). `current` is kept when no
-/// button is.
-std::uint32_t checkExitbut(const JoyActions& actions, std::uint32_t current);
+/// The button bit that asks a running emulator to close (the bindings' exit button); `current`
+/// is kept when no button is bound to it.
+std::uint32_t checkExitbut(const JoyBindings& bindings, std::uint32_t current);
 
 } // namespace zembra

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/input/KeyDispatch.h"
 
-#include <utility>
-
 namespace zembra {
 
 bool exitIsBound(const KeyBindings& keys) {
@@ -13,17 +11,12 @@ std::optional<Action> dispatchKey(const KeyBindings& keys, int code) {
     if (code == kFallbackExitKey && !exitIsBound(keys)) {
         return Action::Exit;
     }
-    const std::pair<const KeyBindings::Code*, Action> order[] = {
-        {&keys.keyInfo, Action::Info},         {&keys.keyConfig, Action::Config},
-        {&keys.keyMute, Action::Mute},         {&keys.keyExit, Action::Exit},
-        {&keys.keySaver, Action::Saver},       {&keys.keyUp, Action::Up},
-        {&keys.keyDown, Action::Down},         {&keys.keyNextPath, Action::NextPath},
-        {&keys.keyPrevPath, Action::PrevPath}, {&keys.keyNextPage, Action::NextPage},
-        {&keys.keyPrevPage, Action::PrevPage}, {&keys.keyRefresh, Action::Refresh},
-        {&keys.keySelect, Action::Select},
-    };
-    for (const auto& [binding, action] : order) {
-        if (*binding && **binding == code) {
+    constexpr Action order[] = {
+        Action::Info,     Action::Config,  Action::Mute,     Action::Exit,     Action::Saver,
+        Action::Up,       Action::Down,    Action::NextPath, Action::PrevPath, Action::NextPage,
+        Action::PrevPage, Action::Refresh, Action::Select};
+    for (const Action action : order) {
+        if (keys.of(action) == code) {
             return action;
         }
     }

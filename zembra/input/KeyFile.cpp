@@ -24,16 +24,16 @@ KeyBindings::Code parseCode(std::string_view field) {
 
 } // namespace
 
-std::array<KeyBindings::Code*, 13> KeyBindings::inFileOrder() {
+std::array<KeyBindings::Code*, kActionCount> KeyBindings::inFileOrder() {
     return {&keyUp,     &keyDown,     &keyNextPage, &keyPrevPage, &keyRefresh,
             &keyConfig, &keyNextPath, &keyPrevPath, &keySelect,   &keyExit,
             &keySaver,  &keyMute,     &keyInfo};
 }
 
-std::array<const KeyBindings::Code*, 13> KeyBindings::inFileOrder() const {
+std::array<const KeyBindings::Code*, kActionCount> KeyBindings::inFileOrder() const {
     auto* self = const_cast<KeyBindings*>(this);
     const auto codes = self->inFileOrder();
-    std::array<const Code*, 13> out{};
+    std::array<const Code*, kActionCount> out{};
     for (std::size_t i = 0; i < codes.size(); ++i) {
         out[i] = codes[i];
     }

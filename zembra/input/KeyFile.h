@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The thirteen actions and zbkeys.cfg, the file that binds each to a key.
+// zbkeys.cfg, the file that binds each of the thirteen actions to a key.
 #pragma once
+
+#include "zembra/input/Action.h"
 
 #include <array>
 #include <optional>
@@ -17,9 +19,12 @@ struct KeyBindings {
     Code keyUp, keyDown, keyNextPage, keyPrevPage, keyRefresh, keyConfig, keyNextPath, keyPrevPath,
         keySelect, keyExit, keySaver, keyMute, keyInfo;
 
-    /// The bindings in key-file order.
-    std::array<Code*, 13> inFileOrder();
-    std::array<const Code*, 13> inFileOrder() const;
+    /// The bindings in key-file order, which is the order of `Action`.
+    std::array<Code*, kActionCount> inFileOrder();
+    std::array<const Code*, kActionCount> inFileOrder() const;
+
+    /// The key bound to one action.
+    const Code& of(Action action) const { return *inFileOrder()[index(action)]; }
 
     bool operator==(const KeyBindings&) const = default;
 };

@@ -62,15 +62,15 @@ std::string getS11Game(const std::string& gameName) {
     return gameName;
 }
 
-Launch runEmuCommand(ProgramState& state, int listIndex) {
-    const EmulatorConfig& c = state.config;
-    const int path = state.curPath;
-    const int row = listIndex + 1;
-    std::string& gameName = state.gameName;
-    std::string& emuExe = state.emuExe;
-    gameName = cell(state.tables.scanList, row, 1);
+namespace {
+
+/// The command for one selection; the name given and the executable are worked out on the way.
+Launch commandFor(const std::string& programFolder, const EmulatorConfig& c,
+                  const GameTables& tables, int path, int row, std::string& gameName,
+                  std::string& emuExe) {
+    gameName = cell(tables.scanList, row, 1);
     if (path >= 1 && path <= kDaphne) {
-        const std::string& name = cell(state.tables.pathGames[path], row, 1);
+        const std::string& name = cell(tables.pathGames[path], row, 1);
         gameName = name; // the table's name, except where a case below says otherwise
         switch (path) {
         case kImpact:
@@ -103,10 +103,10 @@ Launch runEmuCommand(ProgramState& state, int listIndex) {
         }
     }
 
-    const std::string& home = state.programFolder;
+    const std::string& home = programFolder;
     constexpr auto kSupervised = Launch::Mode::Supervised;
     if (path == kExtrasPath) {
-        const StringTable& extras = state.tables.pathGames[kExtrasPath];
+        const StringTable& extras = tables.pathGames[kExtrasPath];
         Launch launch = command(home, Launch::Mode::Blocking, cell(extras, row, 3),
                                 cell(extras, row, 1), nullptr, &cell(extras, row, 4));
         launch.checkExitButton = false;
@@ -153,6 +153,19 @@ Launch runEmuCommand(ProgramState& state, int listIndex) {
     }
     return command(home, Launch::Mode::Blocking, c.pathEmuDir[path], emuExe, &gameName,
                    &c.pathOptions[path]);
+}
+
+} // namespace
+
+Launch runEmuCommand(const std::string& programFolder, const EmulatorConfig& config,
+                     const GameTables& tables, int path, int listIndex) {
+    std::string gameName;
+    std::string emuExe;
+    Launch launch =
+        commandFor(programFolder, config, tables, path, listIndex + 1, gameName, emuExe);
+    launch.gameName = std::move(gameName);
+    launch.emuExe = std::move(emuExe);
+    return launch;
 }
 
 std::string launchFolder(const std::string& programFolder, const std::string& folder) {

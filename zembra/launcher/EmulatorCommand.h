@@ -3,7 +3,8 @@
 // watched.
 #pragma once
 
-#include "zembra/startup/ProgramState.h"
+#include "zembra/catalogue/GameTables.h"
+#include "zembra/startup/EmulatorConfig.h"
 
 #include <optional>
 #include <string>
@@ -36,12 +37,18 @@ struct Launch {
 
     /// Why nothing can be started for this selection, when that is so.
     std::optional<std::string> refused;
+
+    /// What the emulator was given (an S11 game's number, a table path) and the executable
+    /// started; the supervision's keys depend on them. Both empty for an extra program.
+    std::string gameName;
+    std::string emuExe;
 };
 
-/// The name given to the emulator and the executable, as `runEmu` works them out; they stay
-/// in `state` (gameName, emuExe) until the next launch, because the supervision reads them.
-/// `listIndex` is the item list's selection (-1 for none: row 0, which holds no game).
-Launch runEmuCommand(ProgramState& state, int listIndex);
+/// The start of the game at `listIndex` of `path` (-1 for none: row 0, which holds no game).
+/// Everything it decides is in the result, nothing of an earlier start: a selection without an
+/// executable of its own is refused, never started with the previous game's.
+Launch runEmuCommand(const std::string& programFolder, const EmulatorConfig& config,
+                     const GameTables& tables, int path, int listIndex);
 
 /// A configured folder as the launch uses it: one that starts neither at the root nor at a drive
 /// ("emu\", "my emu/") lies under `programFolder`; an empty one stays empty (the program is then

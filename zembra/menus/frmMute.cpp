@@ -5,9 +5,9 @@
 #include "common/ui/Units.h"
 #include "zembra/browser/HighlightPulse.h"
 #include "zembra/browser/Main.h"
-#include "zembra/menus/MenuGeometry.h"
-#include "zembra/platform/TintBehind.h"
 #include "zembra/startup/Application.h"
+#include "zembra/widgets/MenuGeometry.h"
+#include "zembra/widgets/TintBehind.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -67,7 +67,7 @@ bool frmMute::event(QEvent* event) {
 
 void frmMute::activated() {
     if (Main* browser = app_.browser()) {
-        browser->timWfExit.stop();
+        browser->supervisor().stopExitWatch();
     }
 }
 

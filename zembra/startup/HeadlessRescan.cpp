@@ -20,7 +20,8 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
         return kRescanCannotRun;
     }
     std::vector<std::string> warnings;
-    const auto loaded = loadLists(*state, &warnings);
+    const auto loaded =
+        loadLists(programFolder, state->config, state->tables, state->curPath, &warnings);
     for (const std::string& warning : warnings) {
         err << "zembra: " << warning << '\n';
     }
@@ -47,7 +48,8 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
             ++failed;
         }
     };
-    if (const auto error = rescanCatalogue(*state, observer)) {
+    if (const auto error = rescanCatalogue(programFolder, state->config, state->tables,
+                                           state->curPath, observer)) {
         err << "zembra: " << *error << '\n';
         return kRescanCannotRun;
     }

@@ -21,18 +21,15 @@ struct ProgramState {
     /// a backslash ("\quarn.ini") and converted at the file-system edge.
     std::string programFolder;
 
-    EmulatorConfig config; ///< quarn.ini
-    UserSettings settings; ///< quarn.cfg
-    KeyBindings keys;      ///< zbkeys.cfg
-    JoyActions joyActions; ///< joystick.ini
-    GameTables tables;     ///< gamelist.lst, the list files and extra.lst
+    EmulatorConfig config;   ///< quarn.ini
+    UserSettings settings;   ///< quarn.cfg
+    KeyBindings keys;        ///< zbkeys.cfg
+    JoyBindings joyBindings; ///< joystick.ini
+    GameTables tables;       ///< gamelist.lst, the list files and extra.lst
 
     std::int16_t curPath = 1; ///< the path shown, 1 to 27
     ItemList list1;           ///< the descriptions of the current path and the selection
     std::int16_t savedIndex = 0;
-
-    /// Set by every file-existence routine and read right after the call.
-    bool found = false;
 
     float desktopWidth = 0; ///< measured at start, pixels
     float desktopHeight = 0;
@@ -49,10 +46,6 @@ struct ProgramState {
     bool picFound = false; ///< whether the last artwork picture looked for exists
     std::string viewPic;   ///< the picture the viewer shows
     bool ssMode = true;    ///< the attract window opens as screensaver (not viewer)
-
-    // The last launch: the supervision and the key injection read them.
-    std::string gameName; ///< what the emulator was given (an S11 game's number, a table path)
-    std::string emuExe;   ///< the executable started
 
     /// The skin folder: themesRoot + skinDir, ending in a backslash.
     std::string skinFolder() const { return themesRoot + settings.skinDir; }

@@ -32,7 +32,7 @@ std::optional<std::string> checkCabinet(const std::string& programFolder) {
     if (const auto error = OpenINI(programFolder, state->config)) {
         return error->message();
     }
-    return loadLists(*state);
+    return loadLists(programFolder, state->config, state->tables, state->curPath);
 }
 
 std::optional<std::string> displayProblem(const DisplayEnvironment& environment, bool xAnswered) {

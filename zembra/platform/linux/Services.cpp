@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/platform/Services.h"
 
-#include "zembra/platform/MpvMediaPlayer.h"
+#include "zembra/platform/linux/MpvMediaPlayer.h"
 
 namespace zembra {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which display mode a resolution request lands on, whatever order X lists the modes in.
-#include "zembra/platform/ModeChoice.h"
+#include "zembra/startup/ModeChoice.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 // start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
 // of the program when the machine refuses to power off.
 #include "tests/browser/BrowserFixture.h"
+#include "tests/launcher/SupervisorAccess.h"
 #include "zembra/launcher/KeySequences.h"
 
 using testing_support::BrowserTest;
@@ -14,7 +15,7 @@ protected:
     /// The exit watch keeps running but only the test's own calls tick it.
     static void holdTheWatch(zembra::Main& browser) {
         QCoreApplication::processEvents();
-        browser.timWfExit.start(1000000);
+        testing_support::supervision(browser).timWfExit().start(1000000);
     }
 
     /// Shows one game on a fixed emulator's path.
@@ -36,8 +37,8 @@ TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"g05"});
     EXPECT_TRUE(launcher->calls[0].wait);
     EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
-    EXPECT_FALSE(browser.timkey.isActive());
-    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -50,28 +51,29 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
     EXPECT_EQ(launcher->calls[0].program, "/m/modeler.exe");
     EXPECT_TRUE(launcher->calls[0].arguments.empty());
     EXPECT_FALSE(launcher->calls[0].wait);
-    EXPECT_TRUE(browser.timkey.isActive() && browser.timLock.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timkey().isActive() &&
+                testing_support::supervision(browser).timLock().isActive());
     EXPECT_FALSE(browser.isEnabled());
 
-    browser.onTimkey();
+    browser.supervisor().onTimkey();
     ASSERT_EQ(keys->sent.size(), 1u);
     EXPECT_EQ(keys->sent[0], zembra::PressKeySim("ga2"));
-    EXPECT_FALSE(browser.timkey.isActive());
-    EXPECT_TRUE(browser.timfullscreen.isActive());
-    browser.onTimfullscreen();
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timfullscreen().isActive());
+    browser.supervisor().onTimfullscreen();
     EXPECT_EQ(keys->sent[1], zembra::PressKeySim4());
-    browser.onTimLock();
+    browser.supervisor().onTimLock();
     EXPECT_TRUE(browser.isEnabled());
-    EXPECT_FALSE(browser.keysSent);
+    EXPECT_FALSE(testing_support::supervision(browser).keysSent());
 
     // Escape is the Exit key: the emulator gets the real key; Modeler closes 200 ms later.
     holdTheWatch(browser);
     keys->held = {27};
-    browser.onTimWfExit();
+    browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent.size(), 2u);
-    EXPECT_TRUE(browser.timescape.isActive());
-    EXPECT_FALSE(browser.timWfExit.isActive());
-    browser.onTimescape();
+    EXPECT_TRUE(testing_support::supervision(browser).timescape().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
+    browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[2], zembra::escapeTap());
 }
 
@@ -84,23 +86,23 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     browser.runEmu();
     EXPECT_EQ(launcher->calls[0].program, "/d/daphne.exe");
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"lair"});
-    EXPECT_EQ(browser.exitJoyMask, 4u);
+    EXPECT_EQ(testing_support::supervision(browser).exitJoyMask(), 4u);
 
     holdTheWatch(browser);
     keys->held = {81};
-    browser.onTimWfExit();
-    browser.onTimWfExit();
+    browser.supervisor().onTimWfExit();
+    browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent,
               (std::vector<zembra::KeySequence>{zembra::escapeTap(), zembra::escapeTap()}));
-    EXPECT_TRUE(browser.timWfExit.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
 
     keys->held.clear();
     auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
     joystick.state = zembra::JoystickState{32768, 32768, 4 | 1}; // with another button: no
-    browser.onTimWfExit();
+    browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent.size(), 2u);
     joystick.state = zembra::JoystickState{32768, 32768, 4};
-    browser.onTimWfExit();
+    browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent.size(), 3u);
 }
 
@@ -112,8 +114,8 @@ TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].what, "open");
     EXPECT_EQ(launcher->calls[0].program, "/vp/tables\\Genie.vpt");
-    EXPECT_FALSE(browser.timkey.isActive());
-    browser.onTimescape();
+    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
 
@@ -122,7 +124,7 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
     state().config.daphneDir = "/d/";
     select(26, "lair");
     browser.runEmu();
-    EXPECT_TRUE(browser.emulatorEndWatch.isActive());
+    EXPECT_TRUE(testing_support::supervision(browser).emulatorEndWatch().isActive());
     QWidget emulator; // stands for the emulator's window, which has the keyboard
     emulator.show();
     emulator.activateWindow();
@@ -142,10 +144,12 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
     for (const Step& step : steps) {
         launcher->alive = step.running;
         keys->focus = step.keyboard == 1 ? app->intro().winId() : step.keyboard;
-        browser.onEmulatorEndWatch();
+        browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
+                  !step.takenBack)
+            << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
     EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
@@ -175,13 +179,16 @@ TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilIt
             player.show();
             player.activateWindow();
             QCoreApplication::processEvents();
-            browser.timWfExit.stop(); // the closing keys of this path are not under test here
+            // The closing keys of this path are not under test here.
+            browser.supervisor().stopExitWatch();
         }
         keys->focus = step.keyboard;
-        browser.onEmulatorEndWatch();
+        browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(browser.emulatorEndWatch.isActive(), !step.takenBack) << step.what;
+        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
+                  !step.takenBack)
+            << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
 }
@@ -194,15 +201,15 @@ TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
     select(24, "Genie");
     browser.runEmu();
     launcher->openFailed = "the program xdg-open could not open /vp/tables/Genie.vpt";
-    browser.onEmulatorEndWatch(); // still running: nothing to say yet
+    browser.supervisor().onEmulatorEndWatch(); // still running: nothing to say yet
     EXPECT_TRUE(browser.notice->isHidden());
     launcher->alive = false;
-    browser.onEmulatorEndWatch();
+    browser.supervisor().onEmulatorEndWatch();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
-    EXPECT_FALSE(browser.emulatorEndWatch.isActive());
-    EXPECT_FALSE(browser.timWfExit.isActive());
-    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).emulatorEndWatch().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -214,7 +221,7 @@ TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     browser.runEmu();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
-    EXPECT_FALSE(browser.timLock.isActive());
+    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -236,7 +243,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
         // exit watch and joystick poll.
         zembra::blanker& intro = app->intro();
         EXPECT_FALSE(intro.timexit.isActive());
-        EXPECT_FALSE(browser.timWfExit.isActive());
+        EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
         EXPECT_FALSE(browser.timjoy.isActive());
         intro.onTimexit(); // a tick that was already due
         if (app->browser() != nullptr && app->browser()->isVisible()) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The media player element on libmpv: one file at a time, sound only or drawn into a widget.
-#include "zembra/platform/MpvMediaPlayer.h"
+#include "zembra/platform/linux/MpvMediaPlayer.h"
 
-#include "zembra/platform/MpvApi.h"
-#include "zembra/platform/MpvLibrary.h"
-#include "zembra/platform/VideoWatch.h"
+#include "zembra/platform/linux/MpvApi.h"
+#include "zembra/platform/linux/MpvLibrary.h"
+#include "zembra/platform/linux/VideoWatch.h"
 
 #include <QByteArray>
 #include <QFile>

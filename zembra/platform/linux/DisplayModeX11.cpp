@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screen's size and resolution changes through XRandR, or Qt's screen size without X.
 #include "zembra/platform/DisplayMode.h"
-#include "zembra/platform/ModeChoice.h"
+#include "zembra/startup/ModeChoice.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Powering off at exit: which request is made, when the permission is checked, and the words
 // an owner reads when it fails.
-#include "zembra/platform/Shutdown.h"
+#include "zembra/startup/Shutdown.h"
 
 #include "tests/fakes/FakePower.h"
 

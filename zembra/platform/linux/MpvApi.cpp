@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens libmpv with dlopen and fills the table of the functions the media player uses.
-#include "zembra/platform/MpvApi.h"
+#include "zembra/platform/linux/MpvApi.h"
 
 #include <dlfcn.h>
 

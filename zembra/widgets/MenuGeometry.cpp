@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/menus/MenuGeometry.h"
+#include "zembra/widgets/MenuGeometry.h"
 
 #include <QFontMetrics>
 #include <cmath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Passes keys and clicks on a video on, and tells the player when its window goes away.
-#include "zembra/platform/VideoWatch.h"
+#include "zembra/platform/linux/VideoWatch.h"
 
 #include <QEvent>
 #include <QKeyEvent>

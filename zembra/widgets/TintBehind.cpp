@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/platform/TintBehind.h"
+#include "zembra/widgets/TintBehind.h"
 
 #include "common/ui/Units.h"
 

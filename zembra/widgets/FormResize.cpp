@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/platform/FormResize.h"
+#include "zembra/widgets/FormResize.h"
 
 #include "common/ui/Units.h"
-#include "zembra/platform/Scaling.h"
+#include "zembra/widgets/Scaling.h"
 
 #include <QLabel>
 #include <QVariant>

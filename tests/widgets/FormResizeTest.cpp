@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window scaling: recorded places, tags that limit what is scaled, tall-enough labels.
-#include "zembra/platform/FormResize.h"
+#include "zembra/widgets/FormResize.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

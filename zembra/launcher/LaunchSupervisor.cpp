@@ -1,25 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting a game from the browser, and the timers around a supervised emulator: its keys,
-// the start-up lock, the exit watch and the closing keys.
-#include "zembra/attract/blanker.h"
-#include "zembra/browser/Main.h"
+#include "zembra/launcher/LaunchSupervisor.h"
+
 #include "zembra/input/JoystickPoll.h"
-#include "zembra/launcher/EmulatorCommand.h"
-#include "zembra/startup/Application.h"
+#include "zembra/launcher/KeySequences.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 
 namespace zembra {
+namespace {
 
-void Main::runEmu() {
-    const Launch launch = runEmuCommand(state_, state_.list1.index());
-    timScr.stop();
-    timfx.stop();
+void setupTimer(QTimer& timer, int interval, bool singleShot = false) {
+    timer.setInterval(interval);
+    timer.setSingleShot(singleShot);
+    timer.setTimerType(Qt::PreciseTimer);
+}
+
+} // namespace
+
+LaunchSupervisor::LaunchSupervisor(Services& services, const KeyBindings& keys,
+                                   const std::int16_t& curPath, SupervisedWindow& window,
+                                   QObject* parent)
+    : QObject(parent), services_(services), keys_(keys), curPath_(curPath), window_(window) {
+    setupTimer(timWfExit, 5);
+    setupTimer(timkey, 1200);
+    setupTimer(timLock, 5000);
+    setupTimer(timescape, 200);
+    setupTimer(emulatorEndWatch, 100);
+    setupTimer(timfullscreen, 2000);
+    connect(&timkey, &QTimer::timeout, this, &LaunchSupervisor::onTimkey);
+    connect(&timLock, &QTimer::timeout, this, &LaunchSupervisor::onTimLock);
+    connect(&timWfExit, &QTimer::timeout, this, &LaunchSupervisor::onTimWfExit);
+    connect(&emulatorEndWatch, &QTimer::timeout, this, &LaunchSupervisor::onEmulatorEndWatch);
+    connect(&timescape, &QTimer::timeout, this, &LaunchSupervisor::onTimescape);
+    connect(&timfullscreen, &QTimer::timeout, this, &LaunchSupervisor::onTimfullscreen);
+}
+
+void LaunchSupervisor::runEmu(const Launch& launch, const JoyBindings& joystick) {
+    gameName_ = launch.gameName;
+    emuExe_ = launch.emuExe;
     auto failed = [this, &launch](const std::string& why) {
-        launchFailed(why);
+        window_.launchFailed(why);
         if (!launch.commandLine.empty()) {
             qWarning("zembra: the command line in the configuration: %s",
                      launch.commandLine.c_str());
@@ -29,7 +52,7 @@ void Main::runEmu() {
         failed(*launch.refused);
         return;
     }
-    Launcher& launcher = *app_.services().launcher;
+    Launcher& launcher = *services_.launcher;
     const Launcher::Result result =
         launch.mode == Launch::Mode::Play
             ? launcher.open(launch.program, launch.workingFolder)
@@ -38,7 +61,7 @@ void Main::runEmu() {
     if (!result.started) {
         failed(result.error);
     } else if (launch.mode == Launch::Mode::Blocking) {
-        takeKeyboardBack();
+        window_.takeKeyboardBack();
     } else {
         if (launch.mode != Launch::Mode::Play) {
             timkey.start();
@@ -48,47 +71,24 @@ void Main::runEmu() {
         emulatorEndWatch.start();
         timWfExit.start();
         timLock.start();
-        setEnabled(false);
+        window_.startLock();
     }
     if (launch.checkExitButton) {
-        exitJoyMask = checkExitbut(state_.joyActions, exitJoyMask);
+        exitJoyMask = checkExitbut(joystick, exitJoyMask);
     }
 }
 
-void Main::launchFailed(const std::string& why) {
-    qWarning("zembra: %s", why.c_str());
-    notice->setText(QString::fromStdString(why));
-    notice->adjustSize();
-    notice->move((width() - notice->width()) / 2, height() - notice->height() - 20);
-    notice->show();
-    notice->raise();
-    QTimer::singleShot(4000, notice, &QWidget::hide);
-    timScr.start();
-}
-
-void Main::takeKeyboardBack() {
-    raise();
-    activateWindow();
-    setFocus();
-    app_.services().keys->takeKeyboard(winId());
-}
-
-void Main::standDown() {
-    for (QTimer* timer : {&Timer1,       &timUp,        &timdown, &timleft,      &timright,
-                          &timPp,        &timNp,        &timjoy,  &timhigh,      &timscroller,
-                          &timscroller2, &timtorefresh, &timScr,  &timRefreshit, &timfx,
-                          &timWfExit,    &timkey,       &timLock, &timescape,    &emulatorEndWatch,
-                          &timfullscreen}) {
+void LaunchSupervisor::standDown() {
+    for (QTimer* timer :
+         {&timWfExit, &timkey, &timLock, &timescape, &emulatorEndWatch, &timfullscreen}) {
         timer->stop();
     }
-    launchPending_ = false;
-    setEnabled(false);
 }
 
-void Main::onEmulatorEndWatch() {
+void LaunchSupervisor::onEmulatorEndWatch() {
     // The keyboard is never taken from another program's window: the game may still run
     // there, whatever became of the process that was started.
-    const std::uintptr_t holder = app_.services().keys->keyboardWindow();
+    const std::uintptr_t holder = services_.keys->keyboardWindow();
     if (holder != 0) {
         const QWidgetList ours = QApplication::topLevelWidgets();
         const bool foreign = std::none_of(ours.begin(), ours.end(), [holder](QWidget* window) {
@@ -99,44 +99,44 @@ void Main::onEmulatorEndWatch() {
             return;
         }
     }
-    if (app_.services().launcher->running()) {
+    if (services_.launcher->running()) {
         return;
     }
     // A desktop's opener hands the table to a player and ends at once: its end says nothing.
     // The table is over once the player's window has had the keyboard and lost it.
     if (watchingOpener_ && !foreignKeyboardSeen_) {
-        const std::string why = app_.services().launcher->openFailure();
+        const std::string why = services_.launcher->openFailure();
         if (!why.empty()) {
             // No table is coming: the supervision ends here and the browser says why.
             emulatorEndWatch.stop();
             timWfExit.stop();
             onTimLock();
-            launchFailed(why);
+            window_.launchFailed(why);
         }
         return;
     }
     emulatorEndWatch.stop();
     // A window manager hands the keyboard back by itself; a bare X session has nobody to do it.
-    if (!isActiveWindow()) {
-        takeKeyboardBack();
+    if (!window_.inFront()) {
+        window_.takeKeyboardBack();
     }
 }
 
-void Main::onTimkey() {
+void LaunchSupervisor::onTimkey() {
     if (keysSent) {
         return;
     }
     keysSent = true;
-    const std::string& exe = state_.emuExe;
-    KeyInjector& keys = *app_.services().keys;
+    const std::string& exe = emuExe_;
+    KeyInjector& keys = *services_.keys;
     if (exe == "modeler.exe") {
-        const KeySequence sequence = PressKeySim(state_.gameName);
+        const KeySequence sequence = PressKeySim(gameName_);
         keys.send(sequence);
         if (sequence.startsFullScreen) {
             timfullscreen.start();
         }
     } else if (exe == "impactemu.exe" || exe == "nt_impactemu.exe") {
-        keys.send(PressKeySim2(state_.gameName));
+        keys.send(PressKeySim2(gameName_));
     } else if (exe == "u64emu.exe" || exe == "u64emu2.exe") {
         keys.send(PressKeySim3());
     } else {
@@ -145,29 +145,28 @@ void Main::onTimkey() {
     timkey.stop();
 }
 
-void Main::onTimfullscreen() {
+void LaunchSupervisor::onTimfullscreen() {
     timfullscreen.stop();
-    app_.services().keys->send(PressKeySim4());
+    services_.keys->send(PressKeySim4());
 }
 
-void Main::onTimLock() {
-    app_.intro().hide();
-    setEnabled(true);
+void LaunchSupervisor::onTimLock() {
+    window_.endLock();
     timLock.stop();
     keysSent = false;
 }
 
-void Main::onTimWfExit() {
-    const auto joystick = app_.services().joystick->poll();
+void LaunchSupervisor::onTimWfExit() {
+    const auto joystick = services_.joystick->poll();
     const bool byJoystick = joystick && exitJoyMask != 0 && joystick->buttons == exitJoyMask;
-    const int exitKey = keyCode(state_.keys.keyExit);
-    const bool byKey = exitKey != 0 && app_.services().keys->isDown(exitKey);
+    const int exitKey = keyCode(keys_.keyExit);
+    const bool byKey = exitKey != 0 && services_.keys->isDown(exitKey);
     if (byJoystick || byKey) {
         // An Escape key held by the user reaches the emulator by itself.
         if (byJoystick || exitKey != kVkEscape) {
-            app_.services().keys->send(escapeTap());
+            services_.keys->send(escapeTap());
         }
-        const int path = state_.curPath;
+        const int path = curPath_;
         if (path == kModeler || path == kUltra64 || path == kVisualPinball) {
             timescape.start();
             timWfExit.stop();
@@ -176,9 +175,9 @@ void Main::onTimWfExit() {
     QCoreApplication::processEvents();
 }
 
-void Main::onTimescape() {
+void LaunchSupervisor::onTimescape() {
     timescape.stop();
-    app_.services().keys->send(state_.curPath == kVisualPinball ? PressKeySimVPE() : escapeTap());
+    services_.keys->send(curPath_ == kVisualPinball ? PressKeySimVPE() : escapeTap());
 }
 
 } // namespace zembra

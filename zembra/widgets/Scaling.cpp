@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/platform/Scaling.h"
+#include "zembra/widgets/Scaling.h"
 
 #include <algorithm>
 #include <cmath>

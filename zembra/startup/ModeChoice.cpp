@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picking the display mode nearest to a wanted size and refresh rate, without any X11.
-#include "zembra/platform/ModeChoice.h"
+#include "zembra/startup/ModeChoice.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the machine's sound outputs from sockets and the kernel's list of cards.
-#include "zembra/platform/AudioOutputs.h"
+#include "zembra/platform/linux/AudioOutputs.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/platform/Shutdown.h"
+#include "zembra/startup/Shutdown.h"
 
 namespace zembra {
 namespace {

@@ -2,7 +2,7 @@
 // libmpv for the whole program: loaded in the background, and new mpv instances started.
 #pragma once
 
-#include "zembra/platform/MpvApi.h"
+#include "zembra/platform/linux/MpvApi.h"
 
 #include <cstdint>
 #include <memory>

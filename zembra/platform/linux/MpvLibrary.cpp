@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading libmpv in the background, choosing the audio outputs, and starting mpv instances.
-#include "zembra/platform/MpvLibrary.h"
+#include "zembra/platform/linux/MpvLibrary.h"
 
-#include "zembra/platform/AudioOutputs.h"
+#include "zembra/platform/linux/AudioOutputs.h"
 
 #include <QtGlobal>
 #include <clocale>
