@@ -107,7 +107,7 @@ std::string decodeText(std::string_view bytes) {
     return cp1252ToUtf8(bytes);
 }
 
-std::optional<std::string> loadTextFile(const std::filesystem::path& path, std::string* error) {
+std::optional<std::string> loadFileBytes(const std::filesystem::path& path, std::string* error) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         // A link loop or a folder without permission is not a missing file: say what it is.
@@ -153,7 +153,15 @@ std::optional<std::string> loadTextFile(const std::filesystem::path& path, std::
     }
     ::close(fd);
     bytes.resize(filled);
-    return decodeText(bytes);
+    return bytes;
+}
+
+std::optional<std::string> loadTextFile(const std::filesystem::path& path, std::string* error) {
+    auto bytes = loadFileBytes(path, error);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return decodeText(*bytes);
 }
 
 } // namespace common

@@ -23,6 +23,11 @@ std::string cp1252ToUtf8(std::string_view bytes);
 /// mark is dropped; text that is not valid UTF-8 is taken as Windows-1252.
 std::string decodeText(std::string_view bytes);
 
+/// Reads a file's bytes as they are, under the same rules and with the same error words as
+/// `loadTextFile`.
+std::optional<std::string> loadFileBytes(const std::filesystem::path& path,
+                                         std::string* error = nullptr);
+
 /// Reads and decodes a file. Empty optional when the file is missing, is not a regular file,
 /// cannot be reached, opened or read, or is larger than kMaxTextFileBytes; `error` then says
 /// which, as words that follow the file's name ("is missing", "cannot be opened (Permission

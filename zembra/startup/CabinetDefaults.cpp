@@ -3,30 +3,16 @@
 
 #include "common/text/AtomicFile.h"
 #include "common/text/NativePath.h"
+#include "common/text/TextFile.h"
 #include "zembra/startup/UserSettings.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace zembra {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::optional<std::string> readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes.str();
-}
 
 bool isFile(const fs::path& file) {
     std::error_code ec;
@@ -35,9 +21,10 @@ bool isFile(const fs::path& file) {
 
 /// Copies `from` to `to` as a whole; false, with the reason in `error`, when it cannot.
 bool copyWhole(const fs::path& from, const fs::path& to, std::string& error) {
-    const auto bytes = readBytes(from);
+    std::string why;
+    const auto bytes = common::loadFileBytes(from, &why);
     if (!bytes) {
-        error = "cannot read " + from.string();
+        error = from.string() + " " + why;
         return false;
     }
     std::error_code ec;

@@ -3,10 +3,10 @@
 #include "zembra/startup/UserCabinet.h"
 
 #include "common/text/AtomicFile.h"
+#include "common/text/TextFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace zembra {
 namespace {
@@ -15,19 +15,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kTemplateSuffix = ".in";
 constexpr std::string_view kCabinetMark = "@CABINET@";
-
-std::optional<std::string> readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes.str();
-}
 
 std::string replacedAll(std::string text, std::string_view mark, const std::string& value) {
     for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
@@ -49,9 +36,10 @@ bool needsCreating(const fs::path& folder) {
 /// Copies one starter file to `target`, filled in when it is a template; the error otherwise.
 std::optional<std::string> copyStarterFile(const fs::path& from, fs::path target,
                                            const std::string& cabinetText) {
-    auto bytes = readBytes(from);
+    std::string why;
+    auto bytes = common::loadFileBytes(from, &why);
     if (!bytes) {
-        return "cannot read " + from.string();
+        return from.string() + " " + why;
     }
     const std::string name = target.filename().string();
     if (name.ends_with(kTemplateSuffix)) {
