@@ -12,6 +12,7 @@
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
+#include "zembra/widgets/WindowTimer.h"
 
 #include <QEvent>
 #include <QImageReader>
@@ -21,16 +22,6 @@
 #include <cmath>
 
 namespace zembra {
-
-namespace {
-
-void setupTimer(QTimer& timer, int interval, bool singleShot = false) {
-    timer.setInterval(interval);
-    timer.setSingleShot(singleShot);
-    timer.setTimerType(Qt::PreciseTimer);
-}
-
-} // namespace
 
 Main::Main(Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), state_(app.state()),

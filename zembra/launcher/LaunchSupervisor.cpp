@@ -3,6 +3,7 @@
 
 #include "zembra/input/JoystickPoll.h"
 #include "zembra/launcher/KeySequences.h"
+#include "zembra/widgets/WindowTimer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,15 +11,6 @@
 #include <algorithm>
 
 namespace zembra {
-namespace {
-
-void setupTimer(QTimer& timer, int interval, bool singleShot = false) {
-    timer.setInterval(interval);
-    timer.setSingleShot(singleShot);
-    timer.setTimerType(Qt::PreciseTimer);
-}
-
-} // namespace
 
 LaunchSupervisor::LaunchSupervisor(Services& services, const KeyBindings& keys,
                                    const std::int16_t& curPath, SupervisedWindow& window,
