@@ -12,6 +12,7 @@
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
+#include "zembra/startup/StartupSession.h"
 #include "zembra/widgets/WindowTimer.h"
 
 #include <QEvent>
@@ -200,25 +201,16 @@ void Main::startUp() {
 
     loadLists();
     getKeys(state_.programFolder, state_.keys);
-    const std::int16_t pathBeforeRestore = state_.curPath;
-    // A saved path outside the paths (no quarn.cfg yet) keeps the path the lists started on.
-    if (state_.settings.cfgPath >= 1 && state_.settings.cfgPath <= kExtrasPath) {
-        state_.curPath = state_.settings.cfgPath;
+    const StartupSession session(state_.tables, state_.settings);
+    const StartPlace place = session.place(state_.curPath);
+    state_.curPath = place.path;
+    if (place.restoresPath) {
         populateList();
-        // An index saved from an empty list (-1) or from a longer one restores the path only.
-        if (state_.settings.cfgListIndex >= 0 &&
-            state_.settings.cfgListIndex < state_.list1.count()) {
-            state_.list1.setIndex(state_.settings.cfgListIndex);
-            state_.curPath = state_.settings.cfgPath;
+        if (place.index >= 0) {
+            state_.list1.setIndex(place.index);
         }
-    } else {
-        state_.curPath = pathBeforeRestore;
     }
-    bool anyScanned = false;
-    for (int path = 1; path <= kDaphne; ++path) {
-        anyScanned = anyScanned || !state_.tables.pathGames[path].at(1, 1).empty();
-    }
-    if (!anyScanned) {
+    if (session.rescanDue()) {
         timRefreshit.start();
     }
     blanker& intro = app_.intro();

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the browser opens from the saved path and index, and when the first run scans.
+#include "zembra/startup/StartupSession.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+/// Tables with `games` games in `path` (and nothing elsewhere).
+std::unique_ptr<zembra::GameTables> tablesWith(int path, int games) {
+    auto tables = std::make_unique<zembra::GameTables>();
+    for (int row = 1; row <= games; ++row) {
+        tables->pathGames[path].set(row, 1, "rom" + std::to_string(row));
+        tables->pathGames[path].set(row, 2, "Game " + std::to_string(row));
+    }
+    return tables;
+}
+
+TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
+    const struct {
+        int savedPath;
+        int savedIndex;
+        int gamesInSavedPath;
+        int path;
+        bool restoresPath;
+        int index;
+    } rows[] = {
+        {3, 4, 10, 3, true, 4},    // both restored
+        {3, 0, 10, 3, true, 0},    // the first game, said as such
+        {3, 9, 10, 3, true, 9},    // the last game
+        {3, 10, 10, 3, true, -1},  // one past the end: games were removed since
+        {3, -1, 10, 3, true, -1},  // saved from an empty list
+        {3, 2, 0, 3, true, -1},    // the saved path has no game any more
+        {27, 1, 5, 27, true, 1},   // the extras are a path like the others
+        {0, 4, 10, 2, false, -1},  // no quarn.cfg yet: the path the lists opened on
+        {28, 4, 10, 2, false, -1}, // no such path
+        {-5, 4, 10, 2, false, -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.savedPath) + "/" + std::to_string(row.savedIndex));
+        // The path the lists opened on (2) has games of its own, so the tables are not empty.
+        auto tables = tablesWith(2, 3);
+        if (row.savedPath >= 1 && row.savedPath <= zembra::kExtrasPath) {
+            for (int game = 1; game <= row.gamesInSavedPath; ++game) {
+                tables->pathGames[row.savedPath].set(game, 1, "r" + std::to_string(game));
+                tables->pathGames[row.savedPath].set(game, 2, "G" + std::to_string(game));
+            }
+        }
+        zembra::UserSettings settings;
+        settings.cfgPath = static_cast<std::int16_t>(row.savedPath);
+        settings.cfgListIndex = static_cast<std::int16_t>(row.savedIndex);
+        const zembra::StartPlace place = zembra::StartupSession(*tables, settings).place(2);
+        EXPECT_EQ(place.path, row.path);
+        EXPECT_EQ(place.restoresPath, row.restoresPath);
+        EXPECT_EQ(place.index, row.index);
+    }
+}
+
+TEST(StartupSession, AnIndexPastTheFullestListIsNotRestored) {
+    auto tables = tablesWith(1, zembra::kGameRows);
+    zembra::UserSettings settings;
+    settings.cfgPath = 1;
+    settings.cfgListIndex = zembra::kGameRows - 1;
+    EXPECT_EQ(zembra::StartupSession(*tables, settings).place(1).index, zembra::kGameRows - 1);
+    settings.cfgListIndex = 32767;
+    EXPECT_EQ(zembra::StartupSession(*tables, settings).place(1).index, -1);
+}
+
+TEST(StartupSession, TheFirstRunScansWhenNoEmulatorPathHasAGame) {
+    const zembra::UserSettings settings;
+    const struct {
+        int path;
+        int games;
+        bool due;
+    } rows[] = {
+        {1, 0, true},
+        {1, 1, false},
+        {20, 2, false},
+        {zembra::kDaphne, 1, false},
+        {zembra::kExtrasPath, 4, true}, // extra.lst alone is not a scanned cabinet
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path);
+        const auto tables = tablesWith(row.path, row.games);
+        EXPECT_EQ(zembra::StartupSession(*tables, settings).rescanDue(), row.due);
+    }
+}
+
+} // namespace
