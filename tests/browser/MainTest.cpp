@@ -6,6 +6,7 @@
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/menus/frmMute.h"
+#include "zembra/startup/UserSettings.h"
 
 #include <QApplication>
 
@@ -33,6 +34,28 @@ TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
     EXPECT_FALSE(app->intro().isVisible());
     // The start sound of the skin was played.
     EXPECT_NE(std::find(fx().calls.begin(), fx().calls.end(), "play"), fx().calls.end());
+}
+
+TEST_F(BrowserTest, ABrowserStartedAgainTakesQuarnCfgAndTheSkinAsTheyAreNow) {
+    zembra::Main& first = start();
+    EXPECT_EQ(first.ll.at(0)->font().pointSizeF(), 11); // the skin's own size
+    // The owner picks a font size; quarn.ini, read once at start, is not read again.
+    zembra::UserSettings chosen = state().settings;
+    chosen.userFontSize = 20;
+    cab.write("quarn.cfg", zembra::writeUserSettings(chosen));
+    cab.write("zbthemes/plain/scheme.cfg", "\"DejaVu Sans\",9,255,16777215,255\r\n");
+    cab.write("quarn.ini", "not a configuration\r\n");
+    first.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(app->browser(), nullptr);
+
+    zembra::Main& again = app->loadBrowser();
+    again.onTimer1();
+    EXPECT_FALSE(app->ending());
+    EXPECT_EQ(state().scheme.bgColour, 255); // the new scheme
+    EXPECT_EQ(again.ll.at(0)->font().pointSizeF(), 20);
+    EXPECT_EQ(again.lblPath->font().pointSizeF(), 20);
+    EXPECT_EQ(row(again, state().midIndex), "Game 05");
 }
 
 TEST_F(BrowserTest, ASavedIndexPastTheListKeepsTheFirstGameWithEmptyRowsBeforeIt) {

@@ -48,6 +48,8 @@ bool blanker::load() {
     if (!state.displayDone) {
         state.desktopWidth = static_cast<float>(display.desktopWidth());
         state.desktopHeight = static_cast<float>(display.desktopHeight());
+        // The one reading of quarn.ini in a run: the browser uses the configuration held in
+        // the program state, with the run size as settled here.
         if (const auto error = OpenINI(state.programFolder, state.config)) {
             app_.fatal(QString::fromStdString(error->message()));
             return false;
@@ -68,10 +70,6 @@ bool blanker::load() {
     setGeometry(0, 0, std::max(width, 1), std::max(height, 1));
     // The pointer waits at the right edge, out of the way of the pictures.
     QCursor::setPos(std::max(width - 1, 0), 0);
-    if (const auto error = OpenINI(state.programFolder, state.config)) {
-        app_.fatal(QString::fromStdString(error->message()));
-        return false;
-    }
     if (state.config.tvOut) {
         app_.services().keys->send(startTv());
     }

@@ -2,6 +2,7 @@
 // The browser window: its elements, its window events and the start-up sequence.
 #include "zembra/browser/Main.h"
 
+#include "common/skin/SkinFolder.h"
 #include "common/text/NativePath.h"
 #include "common/ui/Units.h"
 #include "zembra/attract/blanker.h"
@@ -171,22 +172,21 @@ void Main::startUp() {
     Timer1.stop();
     timScr.start();
     state_.ssMode = true;
-    EmulatorConfig& config = state_.config;
-    lblPath->setText(QString::fromStdString(config.pathRomPrefix[1]));
+    lblPath->setText(QString::fromStdString(state_.config.pathRomPrefix[1]));
     state_.curPath = 1;
 
-    if (const auto error = OpenINI(state_.programFolder, config)) {
-        app_.fatal(QString::fromStdString(error->message()));
-        return;
-    }
+    // quarn.ini was read once, by the intro's load, which also settled the run size (the
+    // desktop's when no mode change was asked for, so the exit knows there is nothing to
+    // restore). quarn.cfg is read on every browser start: a browser reloaded after the skin or
+    // the font size changed shows the new ones.
     openCfg(state_.programFolder, state_.settings);
+    // A missing or short file leaves what it does not say where it was.
+    common::loadSkinFolder(common::nativePath(state_.skinFolder()), state_.skinLayout,
+                           state_.scheme, state_.settings.userFontSize);
     setRes();
     SetTheme();
     formResize.ReInitialize();
-    // quarn.ini was read again: a run size that did not change the display mode at start-up
-    // is the desktop's here too, so the exit knows there is nothing to restore. The window
-    // itself takes the screen's size as the mode change left it.
-    wantsModeChange(config, state_.desktopWidth, state_.desktopHeight);
+    // The window takes the screen's size as the mode change left it.
     applyRunSize();
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
     state_.skinLayout.imageSpacing =

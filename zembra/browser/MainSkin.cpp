@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The browser window's skin: placing every element from skin.ini, fonts and colours.
-#include "common/text/NativePath.h"
+// The browser window's skin: placing every element as the skin says, fonts and colours.
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/browser/Main.h"
@@ -34,9 +33,7 @@ QPoint position(double left, double top) {
 } // namespace
 
 void Main::setRes() {
-    common::SkinLayout& skin = state_.skinLayout;
-    // A missing or short skin.ini leaves what it does not say where it was.
-    common::loadSkinLayout(common::nativePath(state_.skinFolder() + "skin.ini"), skin);
+    const common::SkinLayout& skin = state_.skinLayout;
     place(xScreen, skin.snap);
     place(xCabinet, skin.cabinet);
     place(xFlyer, skin.flyer);
@@ -70,11 +67,7 @@ void Main::makeVis() {
 }
 
 void Main::setScheme() {
-    common::Scheme& scheme = state_.scheme;
-    common::loadScheme(common::nativePath(state_.skinFolder() + "scheme.cfg"), scheme);
-    if (state_.settings.userFontSize > 0) {
-        scheme.fontSize = state_.settings.userFontSize;
-    }
+    const common::Scheme& scheme = state_.scheme;
     const QFont font = common::schemeFont(scheme);
     const QColor high = common::colourFromNumber(scheme.highColour);
     for (QLabel* label : {lblPath, lblNav[0], lblNav[1], lblNav[2], lblNav[3], lblNav[4]}) {
