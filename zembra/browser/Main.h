@@ -72,8 +72,8 @@ public:
 
     // The start-up sequence and the skin.
     void startUp();
-    void setRes();
-    void setScheme();
+    void setRes();    ///< places the elements as the loaded skin layout says
+    void setScheme(); ///< fonts and colours from the loaded scheme (the user's size applied)
     void SetTheme();
     void PaintBg() {}
     void MoveNav();
