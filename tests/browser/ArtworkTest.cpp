@@ -30,30 +30,30 @@ protected:
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
 };
 
-TEST_F(ArtworkTest, ConfiguredPathsUseTheirArtworkFolder) {
-    state->curPath = 3;
-    const auto snap = zembra::artPicture(*state, ArtKind::Snap, 0, "Pac-Man");
-    EXPECT_EQ(snap.file, "C:\\art\\snap\\pacman.png");
-    EXPECT_EQ(snap.tested, snap.file);
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Cabinet, 0, "").file,
-              "C:\\art\\cabinets\\pacman.png");
-}
-
-TEST_F(ArtworkTest, KillerInstinctArtworkLivesWithTheFirstBuildOnly) {
-    state->curPath = 23;
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Marquee, 0, "Killer Instinct").file,
-              "C:\\ki\\marquees\\ki.png");
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Marquee, 1, "Killer Instinct 2").file,
-              "C:\\ki2\\marquees\\ki2.png");
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Marquee, 0, "killer instinct").file,
-              "C:\\ki2\\marquees\\ki.png");
-}
-
-TEST_F(ArtworkTest, ExtrasUseTheirFolderAndTheProgramFileWithoutExtension) {
-    state->curPath = 27;
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Marquee, 0, "").file,
-              "D:\\x\\marquees\\game.png");
-    EXPECT_EQ(zembra::artPicture(*state, ArtKind::Flyer, 0, "").file, "D:\\x\\flyers\\game.png");
+// Configured paths use their artwork folder; Killer Instinct's artwork lives with the first
+// build only; extras use their folder and the program file without its extension.
+TEST_F(ArtworkTest, EachPathKindNamesItsPictureFile) {
+    struct Row {
+        int path;
+        ArtKind kind;
+        int index;
+        const char* description;
+        const char* file;
+    } rows[] = {
+        {3, ArtKind::Snap, 0, "Pac-Man", "C:\\art\\snap\\pacman.png"},
+        {3, ArtKind::Cabinet, 0, "", "C:\\art\\cabinets\\pacman.png"},
+        {23, ArtKind::Marquee, 0, "Killer Instinct", "C:\\ki\\marquees\\ki.png"},
+        {23, ArtKind::Marquee, 1, "Killer Instinct 2", "C:\\ki2\\marquees\\ki2.png"},
+        {23, ArtKind::Marquee, 0, "killer instinct", "C:\\ki2\\marquees\\ki.png"},
+        {27, ArtKind::Marquee, 0, "", "D:\\x\\marquees\\game.png"},
+        {27, ArtKind::Flyer, 0, "", "D:\\x\\flyers\\game.png"},
+    };
+    for (const Row& row : rows) {
+        state->curPath = static_cast<std::int16_t>(row.path);
+        const auto picture = zembra::artPicture(*state, row.kind, row.index, row.description);
+        EXPECT_EQ(picture.file, row.file);
+        EXPECT_EQ(picture.tested, row.file);
+    }
     const auto spaced = zembra::artPicture(*state, ArtKind::Snap, 1, "");
     EXPECT_EQ(spaced.file, "D:\\y\\snap\\spaced.png");
     EXPECT_EQ(spaced.tested, "D:\\y\\snap\\ spaced..png"); // tested untrimmed, as always

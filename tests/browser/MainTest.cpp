@@ -317,19 +317,6 @@ TEST_F(BrowserTest, AMutedExitEndsAtTheFirstTickWithTheTvOutputOffBeforeThePower
     EXPECT_TRUE(display->changes.empty()); // the desktop mode was never changed
 }
 
-TEST_F(BrowserTest, APowerOffTheSystemRefusesEndsTheProgramWithAFailure) {
-    values.powerOffOnExit = "YES";
-    muted = true;
-    zembra::Main& browser = start();
-    power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
-    int status = -1;
-    QObject::connect(app.get(), &zembra::Application::finished, [&](int s) { status = s; });
-    tap(browser, kExit);
-    browser.onTimfx();
-    EXPECT_EQ(power->requests.size(), 1u);
-    EXPECT_EQ(status, 1);
-}
-
 TEST_F(BrowserTest, WithoutListFilesTheFirstRunScansAndShowsPathOne) {
     scanFirst = false;
     zembra::Main& browser = start();

@@ -63,11 +63,14 @@ protected:
         state->list1.setVisible(true);
     }
 
+    std::optional<zembra::PathHeading> populate() {
+        return zembra::populateList(state->programFolder, state->config, state->tables,
+                                    state->curPath, state->list1);
+    }
+
     void switchTo(bool forward) {
-        zembra::switchPath(forward, state->curPath, state->list1, state->savedIndex, [this] {
-            zembra::populateList(state->programFolder, state->config, state->tables, state->curPath,
-                                 state->list1);
-        });
+        zembra::switchPath(forward, state->curPath, state->list1, state->savedIndex,
+                           [this] { populate(); });
     }
 
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
@@ -107,26 +110,20 @@ TEST_F(PathSwitchTest, PopulateListFillsCaptionAndLogoAndSaysWhenThereIsNothing)
     state->config.pathLogo[5] = "neo.gif";
     state->programFolder = "/cab";
     state->curPath = 5;
-    auto heading = zembra::populateList(state->programFolder, state->config, state->tables,
-                                        state->curPath, state->list1);
+    auto heading = populate();
     ASSERT_TRUE(heading);
     EXPECT_EQ(heading->caption, "Neo-Geo");
     EXPECT_EQ(heading->logoFile, "/cab\\neo.gif");
     EXPECT_EQ(state->list1.index(), 0);
     state->curPath = 26;
-    EXPECT_EQ(zembra::populateList(state->programFolder, state->config, state->tables,
-                                   state->curPath, state->list1)
-                  ->caption,
-              "Daphne:");
+    EXPECT_EQ(populate()->caption, "Daphne:");
 
     zembra::DeleteList(state->tables);
     state->tables.pathGames[27].clear();
     state->tables.pathGames[9].set(1, 1, "only");
-    EXPECT_TRUE(zembra::populateList(state->programFolder, state->config, state->tables,
-                                     state->curPath, state->list1)); // path 9 counts too
+    EXPECT_TRUE(populate()); // path 9 counts too
     state->tables.pathGames[9].clear();
-    EXPECT_FALSE(zembra::populateList(state->programFolder, state->config, state->tables,
-                                      state->curPath, state->list1));
+    EXPECT_FALSE(populate());
     EXPECT_EQ(state->list1.count(), 0); // path 26's list was emptied by then; left as it was
 }
 

@@ -112,6 +112,11 @@ protected:
         cab.write("gamelist.lst", numberedRecords(5));
     }
 
+    std::optional<std::string> load(std::vector<std::string>* warnings = nullptr) {
+        return zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath,
+                                 warnings);
+    }
+
     testing_support::TempFolder cab;
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
 };
@@ -123,8 +128,7 @@ TEST_F(LoadListsTest, LoadsConfiguredPathsOnlyAndCreatesMissingListFiles) {
     state->config.pathRomPrefix[4] = "C:\\more\\";
     state->config.ki2Dir = "C:\\ki2\\";
     cab.write("l23.lst", "\"ki2\",\"Killer Instinct 2\"\r\n");
-    EXPECT_FALSE(
-        zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath));
+    EXPECT_FALSE(load());
     EXPECT_EQ(state->tables.masterList.count(), 5);
     EXPECT_EQ(state->tables.pathGames[1].count(), 3);
     EXPECT_EQ(state->tables.pathGames[2].count(), 0);
@@ -136,14 +140,12 @@ TEST_F(LoadListsTest, LoadsConfiguredPathsOnlyAndCreatesMissingListFiles) {
 
 TEST_F(LoadListsTest, ExtrasLoadWhenExtraLstExistsAndEndOnPath27) {
     cab.write("extra.lst", "{\r\nExe=a.exe\r\nCaption=A\r\nPath=C:\\a\\\r\nCmdLine=\r\n}\r\n");
-    EXPECT_FALSE(
-        zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath));
+    EXPECT_FALSE(load());
     EXPECT_EQ(state->curPath, 27);
     EXPECT_EQ(state->tables.pathGames[27].count(), 1);
 
     cab.write("extra.lst", "nothing here\r\n");
-    EXPECT_FALSE(
-        zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath));
+    EXPECT_FALSE(load());
     EXPECT_EQ(state->tables.pathGames[27].count(), 0);
 }
 
@@ -151,14 +153,13 @@ TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     cab.write("l 1.lst", numberedRecords(3));
     state->config.pathRomPrefix[1] = "C:\\roms\\";
     std::filesystem::remove(cab / "gamelist.lst");
-    auto message =
-        zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+    auto message = load();
     ASSERT_TRUE(message);
     EXPECT_NE(message->find("gamelist.lst is missing"), std::string::npos) << *message;
     EXPECT_EQ(state->tables.pathGames[1].count(), 0);
 
     cab.write("gamelist.lst", numberedRecords(5001));
-    message = zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+    message = load();
     ASSERT_TRUE(message);
     // Nothing of it is used, and the message says so.
     EXPECT_NE(message->find("more than 5000 games"), std::string::npos) << *message;
@@ -169,8 +170,7 @@ TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     for (const std::string& text : {std::string(), std::string("\r\n \r\n"),
                                     std::string("nodesc\r\n"), std::string("\x7F\0\x01\0", 4)}) {
         cab.write("gamelist.lst", text);
-        message =
-            zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+        message = load();
         ASSERT_TRUE(message);
         EXPECT_EQ(state->tables.pathGames[1].count(), 0);
     }
@@ -179,8 +179,7 @@ TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
 TEST_F(LoadListsTest, NamelessRecordsAreReportedWithTheirLine) {
     cab.write("gamelist.lst", "a,A\r\n,Nameless\r\nb,B\r\n");
     std::vector<std::string> warnings;
-    EXPECT_FALSE(zembra::loadLists(state->programFolder, state->config, state->tables,
-                                   state->curPath, &warnings));
+    EXPECT_FALSE(load(&warnings));
     EXPECT_EQ(state->tables.masterList.count(), 2);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("gamelist.lst, line 2: a game without a set name is skipped"),
@@ -191,14 +190,14 @@ TEST_F(LoadListsTest, NamelessRecordsAreReportedWithTheirLine) {
 TEST_F(LoadListsTest, RowsPastTheEndOfAListKeepWhatTheyHeld) {
     state->config.pathRomPrefix[1] = "C:\\roms\\";
     cab.write("l 1.lst", numberedRecords(3));
-    zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+    load();
     cab.write("l 1.lst", "\"x\",\"X\"\r\n");
-    zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+    load();
     // Only a rescan empties the tables first.
     EXPECT_EQ(state->tables.pathGames[1].count(), 3);
     EXPECT_EQ(state->tables.pathGames[1].at(1, 1), "x");
     zembra::DeleteList(state->tables);
-    zembra::loadLists(state->programFolder, state->config, state->tables, state->curPath);
+    load();
     EXPECT_EQ(state->tables.pathGames[1].count(), 1);
 }
 

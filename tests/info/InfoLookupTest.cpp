@@ -19,9 +19,6 @@ TEST(InfoLookup, ModeStartsAsInfoAndEitherPageKeyTogglesIt) {
     // Kept across a reopening, and a second press returns to the first file.
     EXPECT_EQ(zembra::infoModeOnLoad(mode), "history");
     EXPECT_EQ(zembra::switchInfoMode(mode), "info");
-
-    EXPECT_EQ(zembra::infoFilePath("/cab/emu/mame/", "info"), "/cab/emu/mame/mameinfo.dat");
-    EXPECT_EQ(zembra::infoFilePath("/cab/emu/mame/", "history"), "/cab/emu/mame/history.dat");
 }
 
 TEST(InfoLookup, ConfigurablePathsUseTheSetNameOthersNull) {

@@ -9,34 +9,30 @@
 
 namespace {
 
-TEST(JoystickFile, CommentsDoNotUseUpAnIndex) {
-    const auto actions = zembra::readJoyWords("' joystick bindings\r\n"
-                                              "\r\n"
-                                              "Btn 1: SELECT \r\n"
-                                              "' the exit button\r\n"
-                                              "Btn 2: Exit\r\n"
-                                              "Btn 3:   mute\r\n"
-                                              "Btn 4: \r\n"
-                                              "Btn 5: \"REFRESH\"\r\n");
-    EXPECT_EQ(actions[0], "SELECT");
-    EXPECT_EQ(actions[1], "Exit");
-    EXPECT_EQ(actions[2], "mute");
-    EXPECT_EQ(actions[3], "");
-    EXPECT_EQ(actions[4], "\"REFRESH\"");
-    EXPECT_EQ(actions[5], "");
-}
-
-TEST(JoystickFile, AShortLineEndsTheReadingAndSixteenIsTheMost) {
-    auto actions = zembra::readJoyWords("Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n");
-    EXPECT_EQ(actions[0], "UP");
-    EXPECT_EQ(actions[2], "");
-
+TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitAndSixteenIsTheMost) {
     std::string many;
     for (int i = 0; i < 20; ++i) {
         many += "Input: W" + std::to_string(i) + "\r\n";
     }
-    actions = zembra::readJoyWords(many);
-    EXPECT_EQ(actions[15], "W15");
+    struct Row {
+        std::string text;
+        std::vector<const char*> words; ///< the first entries read, in order
+    } rows[] = {
+        // Comments do not use up an index; the word is kept as written after the label.
+        {"' joystick bindings\r\n\r\nBtn 1: SELECT \r\n' the exit button\r\nBtn 2: Exit\r\n"
+         "Btn 3:   mute\r\nBtn 4: \r\nBtn 5: \"REFRESH\"\r\n",
+         {"SELECT", "Exit", "mute", "", "\"REFRESH\"", ""}},
+        // A line too short for a label ends the reading.
+        {"Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n", {"UP", "", ""}},
+        {"Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n", {"UP", "DOWN", "EXIT"}},
+    };
+    for (const Row& row : rows) {
+        const auto actions = zembra::readJoyWords(row.text);
+        for (std::size_t i = 0; i < row.words.size(); ++i) {
+            EXPECT_EQ(actions[i], row.words[i]) << row.text << " entry " << i;
+        }
+    }
+    EXPECT_EQ(zembra::readJoyWords(many)[15], "W15");
 }
 
 TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
@@ -51,39 +47,30 @@ TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
     EXPECT_EQ(zembra::readJoyWords("Knöpf1:\r\nBtn 2: UP\r\n")[1], "UP");
 }
 
-TEST(JoystickFile, ACommaSplitsALineIntoTwoEntries) {
-    const auto actions = zembra::readJoyWords("Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n");
-    EXPECT_EQ(actions[0], "UP");
-    EXPECT_EQ(actions[1], "DOWN");
-    EXPECT_EQ(actions[2], "EXIT");
-}
-
 TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
     using zembra::Action;
     struct Row {
         const char* word;
         std::optional<Action> action;
-    } rows[] = {
-        {"SELECT", Action::Select},
-        {"select", Action::Select},
-        {"Up", Action::Up},
-        {"DOWN", Action::Down},
-        {"LeftPage", Action::PrevPage},
-        {"RIGHTPAGE", Action::NextPage},
-        {"PREVPATH", Action::PrevPath},
-        {"NextPath", Action::NextPath},
-        {"REFRESH", Action::Refresh},
-        {"mute", Action::Mute},
-        {"SCREENSAVER", Action::Saver},
-        {"Config", Action::Config},
-        {"Exit", Action::Exit},
-        {"EXIT", Action::Exit},
-        {"INFO", std::nullopt}, // the joystick has no word for the information window
-        {"", std::nullopt},
-        {"\"REFRESH\"", std::nullopt},
-        {"UP ", std::nullopt},
-        {"SELECTED", std::nullopt},
-    };
+    } rows[] = {{"SELECT", Action::Select},
+                {"select", Action::Select},
+                {"Up", Action::Up},
+                {"DOWN", Action::Down},
+                {"LeftPage", Action::PrevPage},
+                {"RIGHTPAGE", Action::NextPage},
+                {"PREVPATH", Action::PrevPath},
+                {"NextPath", Action::NextPath},
+                {"REFRESH", Action::Refresh},
+                {"mute", Action::Mute},
+                {"SCREENSAVER", Action::Saver},
+                {"Config", Action::Config},
+                {"Exit", Action::Exit},
+                {"EXIT", Action::Exit},
+                {"INFO", std::nullopt}, // the joystick has no word for the information window
+                {"", std::nullopt},
+                {"\"REFRESH\"", std::nullopt},
+                {"UP ", std::nullopt},
+                {"SELECTED", std::nullopt}};
     for (const Row& row : rows) {
         EXPECT_EQ(zembra::joystickAction(row.word), row.action) << row.word;
     }

@@ -61,7 +61,9 @@ protected:
     std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
 };
 
-TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndCommandLine) {
+// The working folder is the program's own folder, and the executable watched is the program's
+// file name unless the row names another.
+TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndFolder) {
     using Args = std::vector<std::string>;
     constexpr auto kBlocking = Launch::Mode::Blocking;
     constexpr auto kSupervised = Launch::Mode::Supervised;
@@ -70,125 +72,36 @@ TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndCommandLine
         int index;
         const char* program;
         Args arguments;
-        const char* commandLine;
-        const char* folder;
         Launch::Mode mode;
-        bool injectKeys;
-        const char* exe;
+        bool injectKeys = false;
+        const char* exe = nullptr;
     } rows[] = {
-        {1,
-         0,
-         "C:\\mame\\mame.exe",
-         {"pacman", "-nowindow"},
-         "C:\\mame\\mame.exe pacman -nowindow",
-         "C:\\mame\\",
-         kBlocking,
-         false,
-         "mame.exe"},
+        {1, 0, "C:\\mame\\mame.exe", {"pacman", "-nowindow"}, kBlocking},
         // The full-name switch puts the ROM folder before the name.
-        {2,
-         0,
-         "D:\\emu\\neo.exe",
-         {"D:\\neo\\mslug"},
-         "D:\\emu\\neo.exe D:\\neo\\mslug ",
-         "D:\\emu\\",
-         kBlocking,
-         false,
-         "neo.exe"},
+        {2, 0, "D:\\emu\\neo.exe", {"D:\\neo\\mslug"}, kBlocking},
         // Nothing selected: row 0, an empty name, which gives the emulator no argument.
-        {1,
-         -1,
-         "C:\\mame\\mame.exe",
-         {"-nowindow"},
-         "C:\\mame\\mame.exe  -nowindow",
-         "C:\\mame\\",
-         kBlocking,
-         false,
-         "mame.exe"},
-        {21,
-         0,
-         "C:\\impact\\impactemu.exe",
-         {},
-         "C:\\impact\\impactemu.exe",
-         "C:\\impact\\",
-         kSupervised,
-         true,
-         "impactemu.exe"},
-        {22,
-         0,
-         "C:\\modeler\\modeler.exe",
-         {},
-         "C:\\modeler\\modeler.exe",
-         "C:\\modeler\\",
-         kSupervised,
-         true,
-         "modeler.exe"},
-        {23,
-         0,
-         "C:\\ki2\\u64emu2.exe",
-         {},
-         "C:\\ki2\\u64emu2.exe",
-         "C:\\ki2\\",
-         kSupervised,
-         true,
-         "u64emu2.exe"},
-        {24,
-         0,
-         "C:\\vp\\tables\\Genie.vpt",
-         {},
-         "C:\\vp\\tables\\Genie.vpt",
-         "C:\\vp\\tables\\",
-         Launch::Mode::Play,
-         false,
-         "vpinball.exe"},
+        {1, -1, "C:\\mame\\mame.exe", {"-nowindow"}, kBlocking},
+        {21, 0, "C:\\impact\\impactemu.exe", {}, kSupervised, true},
+        {22, 0, "C:\\modeler\\modeler.exe", {}, kSupervised, true},
+        {23, 0, "C:\\ki2\\u64emu2.exe", {}, kSupervised, true},
+        {24, 0, "C:\\vp\\tables\\Genie.vpt", {}, Launch::Mode::Play, false, "vpinball.exe"},
         // S11 Emu gets the game's number; a game without one is passed by name.
-        {25,
-         0,
-         "C:\\s11\\s11emu-oldplugins.exe",
-         {"5", "-fs"},
-         "C:\\s11\\s11emu-oldplugins.exe 5 -fs",
-         "C:\\s11\\",
-         kSupervised,
-         false,
-         "s11emu-oldplugins.exe"},
-        {25,
-         1,
-         "C:\\s11\\s11emu-oldplugins.exe",
-         {"unknown", "-fs"},
-         "C:\\s11\\s11emu-oldplugins.exe unknown -fs",
-         "C:\\s11\\",
-         kSupervised,
-         false,
-         "s11emu-oldplugins.exe"},
-        {26,
-         0,
-         "C:\\daphne\\daphne.exe",
-         {"lair", "vldp", "-fullscreen"},
-         "C:\\daphne\\daphne.exe lair vldp -fullscreen",
-         "C:\\daphne\\",
-         kSupervised,
-         false,
-         "daphne.exe"},
-        {27,
-         0,
-         "D:\\doom\\doom.exe",
-         {"-warp", "1"},
-         "D:\\doom\\doom.exe -warp 1",
-         "D:\\doom\\",
-         kBlocking,
-         false,
-         ""},
+        {25, 0, "C:\\s11\\s11emu-oldplugins.exe", {"5", "-fs"}, kSupervised},
+        {25, 1, "C:\\s11\\s11emu-oldplugins.exe", {"unknown", "-fs"}, kSupervised},
+        {26, 0, "C:\\daphne\\daphne.exe", {"lair", "vldp", "-fullscreen"}, kSupervised},
+        {27, 0, "D:\\doom\\doom.exe", {"-warp", "1"}, kBlocking, false, ""},
     };
     for (const auto& row : rows) {
         const Launch l = launch(row.path, row.index);
-        EXPECT_EQ(l.program, row.program) << row.path;
+        const std::string program = row.program;
+        const auto slash = program.rfind('\\') + 1;
+        EXPECT_EQ(l.program, program) << row.path;
         EXPECT_EQ(l.arguments, row.arguments) << row.path;
-        EXPECT_EQ(l.commandLine, row.commandLine) << row.path;
-        EXPECT_EQ(l.workingFolder, row.folder) << row.path;
+        EXPECT_EQ(l.workingFolder, program.substr(0, slash)) << row.path;
         EXPECT_EQ(l.mode, row.mode) << row.path;
         EXPECT_EQ(l.injectKeys, row.injectKeys) << row.path;
         EXPECT_EQ(l.checkExitButton, row.path != 27) << row.path;
-        EXPECT_EQ(l.emuExe, row.exe) << row.path;
+        EXPECT_EQ(l.emuExe, row.exe ? row.exe : program.substr(slash)) << row.path;
         EXPECT_FALSE(l.refused) << row.path;
     }
 }

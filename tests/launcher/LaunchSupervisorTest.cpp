@@ -18,61 +18,64 @@ protected:
         testing_support::supervision(browser).timWfExit().start(1000000);
     }
 
-    /// Shows one game on a fixed emulator's path.
-    void select(int path, const std::string& name) {
+    /// Starts the browser showing one game on a fixed emulator's path, that emulator in `folder`.
+    zembra::Main& startOn(int path, const std::string& name,
+                          std::string zembra::EmulatorConfig::*emulatorFolder, const char* folder) {
+        zembra::Main& browser = start();
+        state().config.*emulatorFolder = folder;
         state().curPath = static_cast<std::int16_t>(path);
         state().tables.pathGames[path].set(1, 1, name);
         state().list1.clear();
         state().list1.add(name);
         state().list1.setIndex(0);
+        return browser;
     }
 };
 
 TEST_F(SupervisionTest, AConfigurablePathStartsBlockingAndTheBrowserGoesOn) {
     muted = true;
     zembra::Main& browser = start();
+    auto sv = testing_support::supervision(browser);
     browser.keyDown(13, false);
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].program, "mame.exe");
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"g05"});
     EXPECT_TRUE(launcher->calls[0].wait);
     EXPECT_EQ(keys->keyboardTakenBy.size(), 1u); // back to the browser when the game ends
-    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
-    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
+    EXPECT_FALSE(sv.timkey().isActive());
+    EXPECT_FALSE(sv.timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
 TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
-    zembra::Main& browser = start();
-    state().config.modelerDir = "/m/";
-    select(22, "ga2");
+    zembra::Main& browser = startOn(22, "ga2", &zembra::EmulatorConfig::modelerDir, "/m/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].program, "/m/modeler.exe");
     EXPECT_TRUE(launcher->calls[0].arguments.empty());
     EXPECT_FALSE(launcher->calls[0].wait);
-    EXPECT_TRUE(testing_support::supervision(browser).timkey().isActive() &&
-                testing_support::supervision(browser).timLock().isActive());
+    EXPECT_TRUE(sv.timkey().isActive() && sv.timLock().isActive());
     EXPECT_FALSE(browser.isEnabled());
 
     browser.supervisor().onTimkey();
     ASSERT_EQ(keys->sent.size(), 1u);
     EXPECT_EQ(keys->sent[0], zembra::PressKeySim("ga2"));
-    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
-    EXPECT_TRUE(testing_support::supervision(browser).timfullscreen().isActive());
+    EXPECT_FALSE(sv.timkey().isActive());
+    EXPECT_TRUE(sv.timfullscreen().isActive());
     browser.supervisor().onTimfullscreen();
     EXPECT_EQ(keys->sent[1], zembra::PressKeySim4());
     browser.supervisor().onTimLock();
     EXPECT_TRUE(browser.isEnabled());
-    EXPECT_FALSE(testing_support::supervision(browser).keysSent());
+    EXPECT_FALSE(sv.keysSent());
 
     // Escape is the Exit key: the emulator gets the real key; Modeler closes 200 ms later.
     holdTheWatch(browser);
     keys->held = {27};
     browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent.size(), 2u);
-    EXPECT_TRUE(testing_support::supervision(browser).timescape().isActive());
-    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
+    EXPECT_TRUE(sv.timescape().isActive());
+    EXPECT_FALSE(sv.timWfExit().isActive());
     browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[2], zembra::escapeTap());
 }
@@ -80,13 +83,12 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
 TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystickNeedsItsButton) {
     cab.write("zbkeys.cfg", "38,40,34,33,116,9,39,37,13,81,83,77,73\r\n"); // Exit on Q
     cab.write("joystick.ini", "Btn 01 \r\nBtn 02 \r\nBtn 03 Exit\r\n");
-    zembra::Main& browser = start();
-    state().config.daphneDir = "/d/";
-    select(26, "lair");
+    zembra::Main& browser = startOn(26, "lair", &zembra::EmulatorConfig::daphneDir, "/d/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     EXPECT_EQ(launcher->calls[0].program, "/d/daphne.exe");
     EXPECT_EQ(launcher->calls[0].arguments, std::vector<std::string>{"lair"});
-    EXPECT_EQ(testing_support::supervision(browser).exitJoyMask(), 4u);
+    EXPECT_EQ(sv.exitJoyMask(), 4u);
 
     holdTheWatch(browser);
     keys->held = {81};
@@ -94,7 +96,7 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
     browser.supervisor().onTimWfExit();
     EXPECT_EQ(keys->sent,
               (std::vector<zembra::KeySequence>{zembra::escapeTap(), zembra::escapeTap()}));
-    EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
+    EXPECT_TRUE(sv.timWfExit().isActive());
 
     keys->held.clear();
     auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
@@ -107,24 +109,22 @@ TEST_F(SupervisionTest, OtherPathsSendEscapeOnEveryTickOfAHeldExitAndTheJoystick
 }
 
 TEST_F(SupervisionTest, VisualPinballOpensTheTableAndClosesThroughItsMenu) {
-    zembra::Main& browser = start();
-    state().config.vpDir = "/vp/";
-    select(24, "Genie");
+    zembra::Main& browser = startOn(24, "Genie", &zembra::EmulatorConfig::vpDir, "/vp/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_EQ(launcher->calls[0].what, "open");
     EXPECT_EQ(launcher->calls[0].program, "/vp/tables\\Genie.vpt");
-    EXPECT_FALSE(testing_support::supervision(browser).timkey().isActive());
+    EXPECT_FALSE(sv.timkey().isActive());
     browser.supervisor().onTimescape();
     EXPECT_EQ(keys->sent[0], zembra::PressKeySimVPE());
 }
 
 TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBackOnceItIsFree) {
-    zembra::Main& browser = start();
-    state().config.daphneDir = "/d/";
-    select(26, "lair");
+    zembra::Main& browser = startOn(26, "lair", &zembra::EmulatorConfig::daphneDir, "/d/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
-    EXPECT_TRUE(testing_support::supervision(browser).emulatorEndWatch().isActive());
+    EXPECT_TRUE(sv.emulatorEndWatch().isActive());
     QWidget emulator; // stands for the emulator's window, which has the keyboard
     emulator.show();
     emulator.activateWindow();
@@ -147,9 +147,7 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
         browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
-                  !step.takenBack)
-            << step.what;
+        EXPECT_EQ(sv.emulatorEndWatch().isActive(), !step.takenBack) << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
     EXPECT_EQ(keys->keyboardTakenBy, std::vector{static_cast<std::uintptr_t>(browser.winId())});
@@ -158,9 +156,8 @@ TEST_F(SupervisionTest, WhenASupervisedEmulatorEndsTheBrowserTakesTheKeyboardBac
 // A desktop's opener hands the table to a player and ends at once. Its end must not take the
 // keyboard from the player's window; the browser takes it back once that window is gone.
 TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilItsWindowCloses) {
-    zembra::Main& browser = start();
-    state().config.vpDir = "/vp/";
-    select(24, "Genie");
+    zembra::Main& browser = startOn(24, "Genie", &zembra::EmulatorConfig::vpDir, "/vp/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     launcher->alive = false; // the opener is done before the first tick
     QWidget player;
@@ -186,9 +183,7 @@ TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilIt
         browser.supervisor().onEmulatorEndWatch();
         QCoreApplication::processEvents();
         EXPECT_EQ(keys->keyboardTakenBy.size(), step.takenBack ? 1u : 0u) << step.what;
-        EXPECT_EQ(testing_support::supervision(browser).emulatorEndWatch().isActive(),
-                  !step.takenBack)
-            << step.what;
+        EXPECT_EQ(sv.emulatorEndWatch().isActive(), !step.takenBack) << step.what;
     }
     EXPECT_TRUE(browser.isActiveWindow());
 }
@@ -196,9 +191,8 @@ TEST_F(SupervisionTest, AnOpenerThatEndsAtOnceLeavesTheKeyboardToTheTableUntilIt
 // An opener that finds no player for the table ends with a failure and no window ever comes:
 // the browser says so instead of waiting for a table that will not start.
 TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
-    zembra::Main& browser = start();
-    state().config.vpDir = "/vp/";
-    select(24, "Genie");
+    zembra::Main& browser = startOn(24, "Genie", &zembra::EmulatorConfig::vpDir, "/vp/");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     launcher->openFailed = "the program xdg-open could not open /vp/tables/Genie.vpt";
     browser.supervisor().onEmulatorEndWatch(); // still running: nothing to say yet
@@ -207,21 +201,20 @@ TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
     browser.supervisor().onEmulatorEndWatch();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
-    EXPECT_FALSE(testing_support::supervision(browser).emulatorEndWatch().isActive());
-    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
-    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
+    EXPECT_FALSE(sv.emulatorEndWatch().isActive());
+    EXPECT_FALSE(sv.timWfExit().isActive());
+    EXPECT_FALSE(sv.timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
 TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
-    zembra::Main& browser = start();
+    zembra::Main& browser = startOn(21, "sfex", &zembra::EmulatorConfig::impactDir, "/i/");
     launcher->fail = true;
-    state().config.impactDir = "/i/";
-    select(21, "sfex");
+    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     EXPECT_FALSE(browser.notice->isHidden());
     EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
-    EXPECT_FALSE(testing_support::supervision(browser).timLock().isActive());
+    EXPECT_FALSE(sv.timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
 
@@ -231,6 +224,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
     values.powerOffOnExit = "YES";
     muted = true;
     zembra::Main& browser = start();
+    auto sv = testing_support::supervision(browser);
     power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
     std::vector<std::string> events;
     QObject::connect(app.get(), &zembra::Application::browserLoaded,
@@ -243,7 +237,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
         // exit watch and joystick poll.
         zembra::blanker& intro = app->intro();
         EXPECT_FALSE(intro.timexit.isActive());
-        EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
+        EXPECT_FALSE(sv.timWfExit().isActive());
         EXPECT_FALSE(browser.timjoy.isActive());
         intro.onTimexit(); // a tick that was already due
         if (app->browser() != nullptr && app->browser()->isVisible()) {

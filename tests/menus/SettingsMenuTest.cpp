@@ -26,8 +26,6 @@ TEST(SettingsMenu, UpAndDownWrapAndSelectOpensTheEntry) {
     EXPECT_EQ(zembra::menuUp(5), 4);
     EXPECT_EQ(zembra::menuDown(5), 1);
     EXPECT_EQ(zembra::nextMenu(0), MenuEntry::Exit);
-    EXPECT_EQ(zembra::kMenuItems[1].caption, "ReDefine Keys");
-    EXPECT_EQ(zembra::kMenuItems[3].caption, "Skins");
 }
 
 TEST(SettingsMenu, KeysActInExitUpDownSelectOrderAndUnboundMatchesNothing) {
@@ -70,26 +68,16 @@ TEST(SettingsMenu, OnlyFourJoystickWordsAct) {
     }
 }
 
-TEST(SettingsMenu, FlasherPulsesTheWholeColourNumberOverEightTicks) {
-    // 0x0000FF is odd in its low bits: halves go to the even neighbour (255 / 8 = 31.875 -> 32,
-    // 255 / 2 = 127.5 -> 128). 0x010203 shows the factors spilling across channels.
-    struct Row {
-        std::int32_t colour;
-        std::array<std::optional<std::int32_t>, 8> ticks;
-    };
-    const Row rows[] = {
-        {0xFF, {32, 64, 128, 255, 255, 128, 64, std::nullopt}},
-        {0x010203, {8256, 16513, 33026, 0x010203, 0x010203, 33026, 16513, std::nullopt}},
-        {5, {1, 1, 2, 5, 5, 2, 1, std::nullopt}},
-    };
-    for (const Row& row : rows) {
-        zembra::Flasher flasher;
-        for (int cycle = 0; cycle < 2; ++cycle) {
-            for (std::size_t i = 0; i < row.ticks.size(); ++i) {
-                EXPECT_EQ(flasher.tick(row.colour), row.ticks[i]) << row.colour << " tick " << i;
-            }
-            EXPECT_EQ(flasher.flashStep(), 0);
+// The colours are the browser's pulse (tested with it); the flasher's own part is the cycle:
+// eight ticks, the last changing nothing, then the same again from the start.
+TEST(SettingsMenu, FlasherRepeatsTheEightTickPulse) {
+    const std::optional<std::int32_t> ticks[] = {32, 64, 128, 255, 255, 128, 64, std::nullopt};
+    zembra::Flasher flasher;
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        for (const auto& expected : ticks) {
+            EXPECT_EQ(flasher.tick(0xFF), expected) << "cycle " << cycle;
         }
+        EXPECT_EQ(flasher.flashStep(), 0);
     }
 }
 

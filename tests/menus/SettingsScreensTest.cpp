@@ -12,7 +12,8 @@ namespace {
 using zembra::NumberScreen;
 
 // Applies "u"/"d" steps and returns every label shown, the first included.
-std::vector<std::string> walk(NumberScreen screen, std::string_view steps) {
+template <typename Screen>
+std::vector<std::string> walk(Screen screen, std::string_view steps) {
     std::vector<std::string> shown{screen.label()};
     for (const char step : steps) {
         step == 'u' ? screen.up() : screen.down();
@@ -114,13 +115,8 @@ TEST(SettingsScreens, SkinListWrapsBothWaysFromTheCurrentSkin) {
         {many, "ddu", {"\\cur\\", "s0", "s1", "s0"}},
     };
     for (const Row& row : rows) {
-        zembra::SkinScreen screen("\\cur\\", row.names);
-        Labels shown{screen.label()};
-        for (const char step : row.steps) {
-            step == 'u' ? screen.up() : screen.down();
-            shown.push_back(screen.label());
-        }
-        EXPECT_EQ(shown, row.shown) << row.names.size() << " folders, " << row.steps;
+        EXPECT_EQ(walk(zembra::SkinScreen("\\cur\\", row.names), row.steps), row.shown)
+            << row.names.size() << " folders, " << row.steps;
     }
 }
 
