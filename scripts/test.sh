@@ -15,9 +15,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMBRA_SANITIZE
 cmake --build "$build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# A test that fails is run once more before the run fails: on a loaded machine an end-to-end
-# start on a bare virtual X server now and then finds the browser without the keyboard, a race
-# still to be mended. A fault that is really there fails both times.
+# A test that fails is run once more before the run fails: the leak checker's own tracer
+# crashes now and then as a program ends on a loaded machine. A fault that is really there
+# fails both times.
 (cd "$build" && ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2)
 
 echo "Checking the formatting"

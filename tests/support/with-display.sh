@@ -51,6 +51,11 @@ if [ -z "$server" ] || [ ! -s "$dir/display" ]; then
     exit 1
 fi
 export DISPLAY=":$(head -n 1 "$dir/display")"
+# A virtual display has no session bus. Qt's accessibility bridge asks for one when a window is
+# first shown, and libdbus then forks to start a bus of its own; under the sanitizers a fork
+# while other threads allocate can leave that child hung and the program waiting on it for
+# ever, its window never shown. An address that fails at once keeps libdbus from forking.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-unix:path=/nonexistent/session-bus}
 status=0
 "$@" || status=$?
 if [ $status -ne 0 ] && [ -s "$dir/log" ]; then
