@@ -55,6 +55,17 @@ export ZEMBRA_STANDIN_RECORD=$work/record ZEMBRA_OPENER=$work/opener ZEMBRA_E2E_
 bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     set -euo pipefail
     source "$ZEMBRA_E2E_LIB"
+    # leave PID: presses the Exit key (E) once a second until the browser ends; it ignores keys
+    # until the five seconds of the start-up lock are over.
+    leave() {
+        local tries
+        for tries in $(seq 1 15); do
+            kill -0 "$1" 2>/dev/null || break
+            xdo key e
+            sleep 1
+        done
+        wait_for_exit "$1"
+    }
     record=$ZEMBRA_STANDIN_RECORD
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
@@ -82,13 +93,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     echo "waiting for the browser after Impact" >&2
     wait_for_browser
 
-    # The browser ignores keys until the five seconds of the start-up lock are over.
-    for tries in $(seq 1 15); do
-        kill -0 "$pid" 2>/dev/null || break
-        xdo key e
-        sleep 1
-    done
-    wait_for_exit "$pid"
+    leave "$pid"
 
     # The second run starts on Impact'"'"'s path, saved at the exit; the next path is the table.
     start_zembra "$ZEMBRA_E2E_CAB/run2.log" --home "$ZEMBRA_E2E_CAB"
@@ -109,12 +114,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     xdo keyup e
     echo "waiting for the browser after the table" >&2
     wait_for_browser
-    for tries in $(seq 1 15); do
-        kill -0 "$pid" 2>/dev/null || break
-        xdo key e
-        sleep 1
-    done
-    wait_for_exit "$pid"
+    leave "$pid"
 ' || {
     echo "FAIL: the run did not end cleanly"
     cat "$cab/run.log" "$cab/run2.log" "$work/record" "$work/table" 2> /dev/null
