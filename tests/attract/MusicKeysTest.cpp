@@ -101,7 +101,7 @@ TEST(MusicKeys, SongsChosenAtOpeningAndAtTheEndOfASong) {
     }
 }
 
-TEST(MusicKeys, SavedValuesAndJoystickNames) {
+TEST(MusicKeys, SavedValuesAndTheKeysOfTheJukebox) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float huge = std::numeric_limits<float>::max();
     EXPECT_EQ(zembra::songNumber(2.5f), 2);
@@ -109,8 +109,15 @@ TEST(MusicKeys, SavedValuesAndJoystickNames) {
     EXPECT_EQ(zembra::volumeLevel(15), 0);
     EXPECT_EQ(zembra::volumeLevel(-huge), zembra::kQuietestVolume);
     EXPECT_EQ(zembra::volumeLevel(nan), 0);
-    EXPECT_EQ(zembra::musicKeyOfAction("LeftPage"), MusicKey::PrevPage);
-    EXPECT_EQ(zembra::musicKeyOfAction("EXIT"), std::nullopt);
+    EXPECT_EQ(zembra::musicKeyOf(zembra::Action::PrevPage), MusicKey::PrevPage);
+    EXPECT_EQ(zembra::musicKeyOf(zembra::Action::NextPath), std::nullopt);
+    zembra::KeyBindings keys;
+    keys.keyUp = 38;
+    keys.keySelect = 38; // Up comes first
+    keys.keyRefresh = 116;
+    EXPECT_EQ(zembra::musicKeyOfCode(keys, 38), MusicKey::Up);
+    EXPECT_EQ(zembra::musicKeyOfCode(keys, 116), MusicKey::Refresh);
+    EXPECT_EQ(zembra::musicKeyOfCode(keys, 0), std::nullopt); // unbound keys match nothing
 }
 
 TEST(MusicVolume, EveryStepIsHeardAndTheFloorIsSilent) {

@@ -4,6 +4,7 @@
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
+#include "zembra/attract/ScreenSav.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/menus/frmMute.h"
 #include "zembra/startup/UserSettings.h"
@@ -175,9 +176,12 @@ TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
 
     tap(browser, kDown, true);
     EXPECT_EQ(state().list1.index(), 4);
-    EXPECT_EQ(app->saverRequests, 1);
     EXPECT_FALSE(state().ssMode);
     EXPECT_TRUE(QString::fromStdString(state().viewPic).endsWith("art/snap/g05.png"));
+    ASSERT_NE(app->screenSaver(), nullptr);
+    EXPECT_TRUE(app->screenSaver()->isVisible());
+    EXPECT_FALSE(app->screenSaver()->screensaver());
+    app->screenSaver()->closeSaver();
 
     tap(browser, kNextPath, true); // paths move with a modifier too
     EXPECT_EQ(state().curPath, 3);
@@ -346,15 +350,17 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     EXPECT_TRUE(state().ssMode);
 
     browser.onTimScr();
-    EXPECT_EQ(app->saverRequests, 0);
+    EXPECT_EQ(app->screenSaver(), nullptr);
     browser.onTimScr();
-    EXPECT_EQ(app->saverRequests, 1);
+    ASSERT_NE(app->screenSaver(), nullptr);
+    EXPECT_TRUE(app->screenSaver()->isVisible());
+    app->screenSaver()->closeSaver();
 
     state().settings.ssCountdown = -1;
     browser.onTimScr();
-    EXPECT_EQ(app->saverRequests, 1);
+    EXPECT_FALSE(app->screenSaver()->isVisible());
     browser.StartSaverNow(); // the action opens it even then
-    EXPECT_EQ(app->saverRequests, 2);
+    EXPECT_TRUE(app->screenSaver()->isVisible());
 }
 
 TEST_F(BrowserTest, SelectLaunchesAfterTheLaunchSoundOrAtOnce) {

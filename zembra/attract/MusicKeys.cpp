@@ -3,7 +3,6 @@
 #include "zembra/attract/MusicKeys.h"
 
 #include "common/text/Numbers.h"
-#include "common/text/Strings.h"
 #include "zembra/attract/RandomSource.h"
 
 #include <algorithm>
@@ -36,25 +35,32 @@ MusicOutcome changeVolume(const MusicState& state, int by) {
 
 } // namespace
 
-std::optional<MusicKey> musicKeyOfAction(std::string_view actionName) {
-    const std::string name = common::upperAscii(actionName);
-    if (name == "SELECT") {
+std::optional<MusicKey> musicKeyOf(Action action) {
+    switch (action) {
+    case Action::Select:
         return MusicKey::Select;
-    }
-    if (name == "UP") {
+    case Action::Up:
         return MusicKey::Up;
-    }
-    if (name == "DOWN") {
+    case Action::Down:
         return MusicKey::Down;
-    }
-    if (name == "LEFTPAGE") {
+    case Action::PrevPage:
         return MusicKey::PrevPage;
-    }
-    if (name == "RIGHTPAGE") {
+    case Action::NextPage:
         return MusicKey::NextPage;
-    }
-    if (name == "REFRESH") {
+    case Action::Refresh:
         return MusicKey::Refresh;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<MusicKey> musicKeyOfCode(const KeyBindings& keys, int code) {
+    for (const Action action : {Action::Up, Action::Down, Action::NextPage, Action::PrevPage,
+                                Action::Refresh, Action::Select}) {
+        const KeyBindings::Code& bound = keys.of(action);
+        if (bound && *bound == code) {
+            return musicKeyOf(action);
+        }
     }
     return std::nullopt;
 }

@@ -3,9 +3,11 @@
 // volume, as a rule the window applies to its player.
 #pragma once
 
+#include "zembra/input/Action.h"
+#include "zembra/input/KeyFile.h"
+
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace zembra {
 
@@ -18,9 +20,13 @@ inline constexpr float kShuffleOn = -1;       ///< `shuffle` holds this when shu
 /// The six keys the attract window gives to the jukebox; any other key closes the window.
 enum class MusicKey { Refresh, Select, PrevPage, NextPage, Down, Up };
 
-/// The music key a joystick action name stands for ("SELECT", "UP", "DOWN", "LEFTPAGE",
-/// "RIGHTPAGE", "REFRESH", in any case); nothing for any other name.
-std::optional<MusicKey> musicKeyOfAction(std::string_view actionName);
+/// The music key an action stands for (Select, Up, Down, Previous Page, Next Page, Refresh);
+/// nothing for any other action, which closes the attract window.
+std::optional<MusicKey> musicKeyOf(Action action);
+
+/// The music key bound to key `code`: the first of Up, Down, Next Page, Previous Page, Refresh
+/// and Select bound to it; nothing for any other key (an unbound action matches no key).
+std::optional<MusicKey> musicKeyOfCode(const KeyBindings& keys, int code);
 
 /// What the jukebox keeps between keys; the first three are saved in quarn.cfg.
 struct MusicState {

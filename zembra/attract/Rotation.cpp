@@ -59,6 +59,28 @@ std::string pickedPicture(const RotationPick& pick, const EmulatorConfig& config
     return picture;
 }
 
+std::vector<std::string> rotationFolders(const EmulatorConfig& config) {
+    std::vector<std::string> folders;
+    for (int path = 0; path <= kRotationPaths; ++path) {
+        const std::string& folder = pathArtFolder(config, path);
+        if (folder.empty()) {
+            continue;
+        }
+        for (int kind = 1; kind <= 4; ++kind) {
+            folders.push_back(folder + std::string(artKindFolder(kind)));
+        }
+    }
+    return folders;
+}
+
+std::unique_ptr<FileProbe> listArtwork(const std::vector<std::string>& folders) {
+    auto probe = std::make_unique<FolderListingProbe>();
+    for (const std::string& folder : folders) {
+        probe->folderProblem(folder); // lists the folder and keeps its names
+    }
+    return probe;
+}
+
 RotationStep rotateArtwork(const StringTable& masterList, const EmulatorConfig& config,
                            std::string_view prevPic, FileProbe& probe, RandomSource& random,
                            int maxTries) {

@@ -2,8 +2,10 @@
 // The screensaver's artwork rotation: which picture of which game comes next.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembra {
 
@@ -44,6 +46,14 @@ const std::string& pathArtFolder(const EmulatorConfig& config, int path);
 /// that would reach outside the folder.
 std::string pickedPicture(const RotationPick& pick, const EmulatorConfig& config,
                           const StringTable& masterList);
+
+/// Every folder a pick can name: the four kinds' folders of each path with an art folder.
+std::vector<std::string> rotationFolders(const EmulatorConfig& config);
+
+/// Reads `folders` now and answers existence from that listing afterwards, so the rotation's
+/// many tests never touch the disk. Listing takes as long as the disk does: call it off the
+/// window thread and hand the probe over when it is done.
+std::unique_ptr<FileProbe> listArtwork(const std::vector<std::string>& folders);
 
 /// What one tick of the rotation decided.
 struct RotationStep {

@@ -2,6 +2,7 @@
 #include "zembra/startup/Application.h"
 
 #include "common/text/NativePath.h"
+#include "zembra/attract/ScreenSav.h"
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/menus/background.h"
@@ -28,7 +29,9 @@ Application::Application(std::string programFolder, Services services)
 }
 
 Application::~Application() {
-    // The browser refers to the intro window; it goes first.
+    // The browser refers to the intro window; it goes first. The attract window's readers end
+    // before anything they answer to.
+    saver_.reset();
     delete browser_.data();
     delete mute_.data();
 }
@@ -88,8 +91,14 @@ void Application::showMenu() {
 }
 
 bool Application::showScreenSaver() {
-    ++saverRequests;
-    return false;
+    if (ending_) {
+        return false;
+    }
+    if (!saver_) {
+        saver_ = std::make_unique<ScreenSav>(*this);
+    }
+    saver_->open();
+    return true;
 }
 
 void Application::launchSelected() {

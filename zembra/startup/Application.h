@@ -18,6 +18,7 @@ class Main;
 class blanker;
 class background;
 class frmMute;
+class ScreenSav;
 
 /// Owns the program-wide state and the services, and creates the windows as they are needed.
 /// Windows reach one another through it. The browser window `Main` is closed and loaded anew
@@ -54,9 +55,12 @@ public:
     void showMenu();
     bool menuVisible() const { return false; }
     void focusMenu() {}
-    /// Opens the attract window over the browser; false when it could not be opened, in which
-    /// case the browser stays as it is.
+    /// Opens the attract window in the browser's place, as the screensaver or, when `ssMode`
+    /// is false, as the picture viewer; false when it could not be opened, in which case the
+    /// browser stays as it is.
     bool showScreenSaver();
+    /// The attract window, or nullptr before it was first opened.
+    ScreenSav* screenSaver() const { return saver_.get(); }
 
     /// Starts the selected game; the launch request ends here.
     void launchSelected();
@@ -81,7 +85,6 @@ public:
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
     int menuRequests = 0;
-    int saverRequests = 0;
     int launchRequests = 0;
 
 signals:
@@ -93,6 +96,7 @@ private:
     Services services_;
     std::unique_ptr<background> backdrop_;
     std::unique_ptr<blanker> intro_;
+    std::unique_ptr<ScreenSav> saver_;
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
     bool quitting_ = false;

@@ -2,6 +2,7 @@
 // The media player element on libmpv: one file at a time, sound only or drawn into a widget.
 #include "zembra/platform/linux/MpvMediaPlayer.h"
 
+#include "zembra/attract/MusicKeys.h"
 #include "zembra/platform/linux/MpvApi.h"
 #include "zembra/platform/linux/MpvLibrary.h"
 #include "zembra/platform/linux/VideoWatch.h"
@@ -31,13 +32,6 @@
 namespace zembra {
 
 namespace {
-
-// The program's volume is in hundredths of a decibel below full volume. mpv's volume is a
-// cubic curve (amplitude = (volume / 100)^3), so the gain's cube root gives the same loudness.
-double mpvVolume(int volume) {
-    const double gain = std::pow(10.0, volume / 2000.0);
-    return std::clamp(100.0 * std::cbrt(gain), 0.0, 100.0);
-}
 
 // Only an existing regular file that this process may read is worth handing to mpv; anything
 // else (a folder, a device, a FIFO that would block the reader) reads back as no file at once.
@@ -287,7 +281,8 @@ struct MpvMediaPlayer::Impl {
 
     void sendVolume() {
         if (mpv != nullptr) {
-            double mpvLevel = mpvVolume(volume);
+            // The program's scale has one mapping onto mpv's, the jukebox's.
+            double mpvLevel = mpvMusicVolume(volume);
             api->setPropertyAsync(mpv, 0, "volume", MPV_FORMAT_DOUBLE, &mpvLevel);
         }
     }
