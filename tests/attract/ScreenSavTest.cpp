@@ -95,6 +95,8 @@ TEST_F(ScreenSavTest, TheScreenSaverKeyOpensItEvenWhenTheCountdownIsOff) {
     zembra::ScreenSav& saver = opened();
     EXPECT_TRUE(saver.isVisible());
     EXPECT_TRUE(saver.screensaver());
+    app->intro().onTimexit(); // the intro's hand-over, due two seconds after the start
+    EXPECT_FALSE(browser.isVisible());
     saver.keyUp(); // the release of the key that opened it closes nothing
     EXPECT_TRUE(saver.isVisible());
     saver.keyDown(kSaver, false);

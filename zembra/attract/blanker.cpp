@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/attract/blanker.h"
 
+#include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/Main.h"
 #include "zembra/launcher/KeySequences.h"
 #include "zembra/menus/background.h"
@@ -137,6 +138,12 @@ void blanker::mousePressEvent(QMouseEvent*) {
 void blanker::onTimexit() {
     if (app_.ending()) {
         timexit.stop(); // the program is ending: no browser comes up over its last message
+        return;
+    }
+    if (const ScreenSav* saver = app_.screenSaver(); saver != nullptr && saver->isVisible()) {
+        // The screensaver came up in the first two seconds: it brings the browser back itself.
+        timexit.stop();
+        hide();
         return;
     }
     Main& browser = app_.loadBrowser();
