@@ -18,6 +18,7 @@ class Main;
 class blanker;
 class background;
 class frmMute;
+class frmMenu;
 
 /// Owns the program-wide state and the services, and creates the windows as they are needed.
 /// Windows reach one another through it. The browser window `Main` is closed and loaded anew
@@ -51,9 +52,13 @@ public:
     // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
     // Each action arrives here and nowhere else.
     void showInfo();
+    /// Opens the settings menu over the browser (a menu already open takes the keyboard).
     void showMenu();
-    bool menuVisible() const { return false; }
-    void focusMenu() {}
+    /// The settings menu, or nullptr while it is closed.
+    frmMenu* menu() const;
+    bool menuVisible() const;
+    /// Shows the open settings menu and gives it the keyboard.
+    void focusMenu();
     /// Opens the attract window over the browser; false when it could not be opened, in which
     /// case the browser stays as it is.
     bool showScreenSaver();
@@ -80,7 +85,6 @@ public:
 
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
-    int menuRequests = 0;
     int saverRequests = 0;
     int launchRequests = 0;
 
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<blanker> intro_;
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
+    QPointer<frmMenu> menu_;
     bool quitting_ = false;
     bool ending_ = false;
 };
