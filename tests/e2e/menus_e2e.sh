@@ -41,9 +41,23 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         import -window root "$ZEMBRA_E2E_CAB/../fail.png" || true
         return 1
     }
+    # wait_for_rebuilt_browser: the browser went down after a Select; waits until a new one
+    # (another window) has the keyboard.
+    wait_for_rebuilt_browser() {
+        local old=$1 tries
+        for tries in $(seq 1 100); do
+            if wait_for_browser 2> /dev/null && [ "$(xdotool getwindowfocus)" != "$old" ]; then
+                return 0
+            fi
+            sleep 0.1
+        done
+        echo "the browser never came back" >&2
+        return 1
+    }
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
     wait_for_browser
+    browser=$(xdotool getwindowfocus)
     import -window root "$ZEMBRA_E2E_CAB/before.png"
 
     # Skins: Config, down to the fourth entry, Select, Down, Select.
@@ -53,8 +67,8 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_focus Menu # the skin screen, over the menu
     xdo key --delay 80 Down Return
     wait_for_line "$cfg" "\"\\$(ls -U1 "$ZEMBRA_E2E_CAB/zbthemes" | head -n 1)\\\"$(printf "\r")"
-    sleep 2.5 # the intro hands over to the rebuilt browser two seconds after it went down
-    wait_for_browser
+    wait_for_rebuilt_browser "$browser"
+    browser=$(xdotool getwindowfocus)
     import -window root "$ZEMBRA_E2E_CAB/after.png"
 
     # Font size: Config, Select on the first entry, Up twice, Select.
@@ -64,8 +78,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_focus Menu
     xdo key --delay 80 Up Up Return
     wait_for_line "$cfg" "$(printf "2\r")"
-    sleep 2.5
-    wait_for_browser
+    wait_for_rebuilt_browser "$browser"
 
     # Keys: Config, the second entry, thirteen new keys.
     xdo key Tab
