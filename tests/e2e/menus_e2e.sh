@@ -26,18 +26,25 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     set -euo pipefail
     source "$ZEMBRA_E2E_LIB"
     cfg=$ZEMBRA_E2E_CAB/quarn.cfg
-    # wait_for_focus TITLE: waits until the window of that title has the keyboard.
+    # wait_for_focus TITLE [OLD]: waits until a window of that title other than OLD has the
+    # keyboard, and keeps it for three polls in a row (a window of the menu is unmapped for a
+    # moment when it takes the picture behind it); its id goes to $focused. The menu and its
+    # screens share the title "Menu", so a screen is told from the menu by OLD.
     wait_for_focus() {
-        local tries window focus
-        for tries in $(seq 1 100); do
+        local tries window focus steady=0
+        for tries in $(seq 1 150); do
             focus=$(xdotool getwindowfocus 2> /dev/null || true)
-            for window in $(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null || true); do
-                [ "$window" = "$focus" ] && return 0
-            done
+            if [ "$focus" != "${2:-}" ] && [ "$focus" = "${focused:-}" ] &&
+                xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | grep -qx "$focus"; then
+                steady=$((steady + 1))
+                [ $steady -ge 3 ] && return 0
+            else
+                steady=0
+            fi
+            focused=$focus
             sleep 0.1
         done
         echo "the $1 window never took the keyboard" >&2
-        xdotool getwindowfocus getwindowname >&2 || true
         import -window root "$ZEMBRA_E2E_CAB/../fail.png" || true
         return 1
     }
@@ -64,7 +71,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     xdo key Tab
     wait_for_focus Menu
     xdo key --delay 80 Down Down Down Return
-    wait_for_focus Menu # the skin screen, over the menu
+    wait_for_focus Menu "$focused" # the skin screen, over the menu
     xdo key --delay 80 Down Return
     wait_for_line "$cfg" "\"\\$(ls -U1 "$ZEMBRA_E2E_CAB/zbthemes" | head -n 1)\\\"$(printf "\r")"
     wait_for_rebuilt_browser "$browser"
@@ -75,7 +82,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     xdo key Tab
     wait_for_focus Menu
     xdo key Return
-    wait_for_focus Menu
+    wait_for_focus Menu "$focused"
     xdo key --delay 80 Up Up Return
     wait_for_line "$cfg" "$(printf "2\r")"
     wait_for_rebuilt_browser "$browser"
