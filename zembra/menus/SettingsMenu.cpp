@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/menus/SettingsMenu.h"
 
-#include "common/text/Strings.h"
-
 namespace zembra {
 namespace {
 
@@ -43,21 +41,22 @@ std::optional<MenuCommand> menuKeyCommand(int keyCode, const KeyBindings& keys) 
     return std::nullopt;
 }
 
-std::optional<MenuCommand> menuJoystickCommand(std::string_view word) {
-    const std::string upper = common::upperAscii(word);
-    if (upper == "UP") {
+std::optional<MenuCommand> menuJoystickCommand(std::optional<Action> action) {
+    if (!action) {
+        return std::nullopt;
+    }
+    switch (*action) {
+    case Action::Up:
         return MenuCommand::Up;
-    }
-    if (upper == "DOWN") {
+    case Action::Down:
         return MenuCommand::Down;
-    }
-    if (upper == "SELECT") {
+    case Action::Select:
         return MenuCommand::Select;
-    }
-    if (upper == "EXIT") {
+    case Action::Exit:
         return MenuCommand::Exit;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 MenuLayout menuLayout(double lineHeight, double browserHeight) {

@@ -2,6 +2,7 @@
 // The settings menu without its window: the five entries, moving between them, what each opens.
 #pragma once
 
+#include "zembra/input/Action.h"
 #include "zembra/input/KeyFile.h"
 
 #include <array>
@@ -42,8 +43,9 @@ enum class MenuCommand { Up, Down, Select, Exit };
 /// key bound to two of them does the first. An unbound action matches no key.
 std::optional<MenuCommand> menuKeyCommand(int keyCode, const KeyBindings& keys);
 
-/// A joystick input's word (any case): "UP", "DOWN", "SELECT" or "EXIT".
-std::optional<MenuCommand> menuJoystickCommand(std::string_view word);
+/// What a joystick input does in the menu, by the action its word was bound to when
+/// joystick.ini was read: only Up, Down, Select and Exit act.
+std::optional<MenuCommand> menuJoystickCommand(std::optional<Action> action);
 
 /// Where the entries stand, in twips: a gap of 0.15 line above the first, between each two and
 /// below the last; the menu's top centres it on the browser's height.

@@ -6,6 +6,7 @@
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/menus/background.h"
+#include "zembra/menus/frmMenu.h"
 #include "zembra/menus/frmMute.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ Application::Application(std::string programFolder, Services services)
     : state_(std::make_unique<ProgramState>()), services_(std::move(services)) {
     state_->programFolder = std::move(programFolder);
     state_->themesRoot = state_->programFolder + "\\zbthemes";
+    // The program ends through quit() alone: after a change of skin or font size from the menu
+    // no window is shown for the two seconds before the browser comes back.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     showMessage = [](const QString& message) {
         const QString platform = QGuiApplication::platformName();
         if (platform != "offscreen" && platform != "minimal") {
@@ -34,6 +38,7 @@ Application::~Application() {
     saver_.reset();
     delete browser_.data();
     delete mute_.data();
+    delete menu_.data();
 }
 
 void Application::start() {
@@ -87,7 +92,24 @@ void Application::showInfo() {
 }
 
 void Application::showMenu() {
-    ++menuRequests;
+    if (menu_ == nullptr) {
+        menu_ = new frmMenu(*this);
+    }
+    focusMenu();
+}
+
+frmMenu* Application::menu() const {
+    return menu_.data();
+}
+
+bool Application::menuVisible() const {
+    return menu_ != nullptr && menu_->isVisible();
+}
+
+void Application::focusMenu() {
+    if (menu_ != nullptr) {
+        menu_->takeFocus();
+    }
 }
 
 bool Application::showScreenSaver() {

@@ -19,6 +19,7 @@ class blanker;
 class background;
 class frmMute;
 class ScreenSav;
+class frmMenu;
 
 /// Owns the program-wide state and the services, and creates the windows as they are needed.
 /// Windows reach one another through it. The browser window `Main` is closed and loaded anew
@@ -52,9 +53,13 @@ public:
     // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
     // Each action arrives here and nowhere else.
     void showInfo();
+    /// Opens the settings menu over the browser (a menu already open takes the keyboard).
     void showMenu();
-    bool menuVisible() const { return false; }
-    void focusMenu() {}
+    /// The settings menu, or nullptr while it is closed.
+    frmMenu* menu() const;
+    bool menuVisible() const;
+    /// Shows the open settings menu and gives it the keyboard.
+    void focusMenu();
     /// Opens the attract window in the browser's place, as the screensaver or, when `ssMode`
     /// is false, as the picture viewer; false when it could not be opened, in which case the
     /// browser stays as it is.
@@ -84,7 +89,6 @@ public:
 
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
-    int menuRequests = 0;
     int launchRequests = 0;
 
 signals:
@@ -99,6 +103,7 @@ private:
     std::unique_ptr<ScreenSav> saver_;
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
+    QPointer<frmMenu> menu_;
     bool quitting_ = false;
     bool ending_ = false;
 };

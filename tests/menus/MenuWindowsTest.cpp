@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings menu's windows on a cabinet with fake services: the menu's keys and joystick,
+// the screens' steps and what Select and Exit keep, the skin refused, the keys bound again.
+#include "common/ui/Units.h"
+#include "tests/browser/BrowserFixture.h"
+#include "zembra/input/QtKeyMap.h"
+#include "zembra/menus/Keys.h"
+#include "zembra/menus/SettingsWindows.h"
+#include "zembra/menus/frmMenu.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+using testing_support::BrowserTest;
+
+namespace {
+
+constexpr int kUp = 38, kDown = 40, kSelect = 13, kExit = 27; // the fixture's key file
+
+void press(QWidget* window, int windowsCode) {
+    QKeyEvent event(QEvent::KeyPress, zembra::qtKeyForWindowsCode(windowsCode), Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+template <typename Window>
+Window* openWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* found = qobject_cast<Window*>(window);
+        if (found != nullptr && found->isVisible()) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+class MenuTest : public BrowserTest {
+protected:
+    zembra::frmMenu& openMenu() {
+        start();
+        app->showMenu();
+        return *app->menu();
+    }
+
+    /// Opens entry `position` of the menu with the keyboard.
+    template <typename Window>
+    Window& openEntry(int position) {
+        zembra::frmMenu& menu = openMenu();
+        for (int i = 1; i < position; ++i) {
+            press(&menu, kDown);
+        }
+        press(&menu, kSelect);
+        Window* window = openWindow<Window>();
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+
+    std::string cfgText() { return cab.read("quarn.cfg"); }
+
+    /// The browser comes back as the intro's timer has it do, with its start-up sequence.
+    zembra::Main& reload() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(app->menu(), nullptr);
+        EXPECT_EQ(app->browser(), nullptr);
+        EXPECT_TRUE(app->intro().timexit.isActive());
+        app->intro().onTimexit();
+        zembra::Main& browser = *app->browser();
+        browser.onTimer1();
+        return browser;
+    }
+};
+
+TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
+    cab.write("joystick.ini", "' buttons then the stick\r\nbut1 = DOWN\r\nbut2 = CONFIG\r\n"
+                              "but3 = EXIT\r\n");
+    // The joystick's Config opens the menu from the browser.
+    start().shootinput(1);
+    ASSERT_NE(app->menu(), nullptr);
+    zembra::frmMenu& menu = *app->menu();
+    EXPECT_EQ(menu.menuPos(), 1);
+    EXPECT_EQ(menu.timjoy.interval(), 50);
+    press(&menu, kUp);
+    EXPECT_EQ(menu.menuPos(), 5); // Up from Font Size is Exit
+    press(&menu, kDown);
+    EXPECT_EQ(menu.menuPos(), 1);
+    press(&menu, 65); // not a menu key
+    EXPECT_EQ(menu.menuPos(), 1);
+
+    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
+    auto poll = [&](std::uint32_t buttons, std::uint32_t y = 32768) {
+        joystick.state = zembra::JoystickState{32768, y, buttons};
+        menu.onTimjoy();
+    };
+    poll(1);     // button 1: DOWN
+    poll(0, 10); // the stick up, bound to nothing here
+    poll(2);     // button 2: CONFIG does nothing in the menu
+    EXPECT_EQ(menu.menuPos(), 2);
+    // The flashing entry follows the position.
+    for (int tick = 0; tick < 3; ++tick) {
+        menu.onTimhigh();
+    }
+    EXPECT_NE(menu.entries[1]->palette().color(QPalette::WindowText),
+              common::colourFromNumber(state().scheme.highColour));
+    EXPECT_EQ(menu.entries[0]->palette().color(QPalette::WindowText),
+              common::colourFromNumber(state().scheme.highColour));
+
+    poll(4); // button 3: EXIT
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->menu(), nullptr);
+    EXPECT_NE(app->browser(), nullptr);
+}
+
+TEST_F(MenuTest, TheMouseSelectsAndOpensAnEntry) {
+    zembra::frmMenu& menu = openMenu();
+    const QPoint centre = menu.entries[2]->geometry().center();
+    QMouseEvent click(QEvent::MouseButtonPress, centre, menu.mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&menu, &click);
+    EXPECT_EQ(menu.menuPos(), 3);
+    EXPECT_NE(openWindow<zembra::frmSS>(), nullptr);
+}
+
+// Each row: the screen, the keys pressed on it, the value shown, and what Select stores.
+TEST_F(MenuTest, ScreensStepWithinTheirLimitsAndExitKeepsNothing) {
+    struct Row {
+        int entry;
+        std::vector<int> keys;
+        std::string shown;
+    };
+    for (const Row& row : {
+             Row{1, {}, "0"},                      // the first font size has no blank
+             Row{1, {kDown, kDown}, "0"},          // and goes no lower
+             Row{1, {kUp, kUp, kUp, kDown}, " 2"}, // later ones have the blank
+             Row{3, {}, " 120"},
+             Row{3, {kUp}, " 121"},
+         }) {
+        TearDown();
+        SetUp();
+        const std::string before = [&] {
+            start();
+            return cfgText();
+        }();
+        app->showMenu();
+        zembra::frmMenu& menu = *app->menu();
+        for (int i = 1; i < row.entry; ++i) {
+            press(&menu, kDown);
+        }
+        press(&menu, kSelect);
+        auto* screen = row.entry == 1
+                           ? static_cast<zembra::SettingsScreen*>(openWindow<zembra::frmFont>())
+                           : openWindow<zembra::frmSS>();
+        ASSERT_NE(screen, nullptr);
+        for (const int key : row.keys) {
+            press(screen, key);
+        }
+        EXPECT_EQ(screen->lblValue->text().toStdString(), row.shown) << row.entry;
+        press(screen, kExit);
+        EXPECT_EQ(cfgText(), before) << "Exit keeps nothing";
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_NE(app->browser(), nullptr);
+    }
+}
+
+TEST_F(MenuTest, TheDelayStopsAtOffAndSelectGoesBackToTheMenu) {
+    ssDelay = "-1";
+    auto& screen = openEntry<zembra::frmSS>(3);
+    press(&screen, kDown);
+    EXPECT_EQ(screen.lblValue->text().toStdString(), "-1");
+    press(&screen, kUp);
+    press(&screen, kUp);
+    EXPECT_EQ(screen.lblValue->text().toStdString(), " 1");
+    press(&screen, kSelect);
+    EXPECT_EQ(state().settings.ssDelay, 1);
+    EXPECT_EQ(state().settings.ssCountdown, 1);
+    EXPECT_NE(cfgText().find("\r\n1\r\n"), std::string::npos);
+    ASSERT_NE(app->menu(), nullptr);
+    EXPECT_TRUE(app->menu()->isVisible());
+}
+
+TEST_F(MenuTest, FontSizeSelectRebuildsTheBrowserInTheNewSize) {
+    auto& screen = openEntry<zembra::frmFont>(1);
+    press(&screen, kUp);
+    press(&screen, kUp);
+    press(&screen, kSelect);
+    reload();
+    EXPECT_EQ(state().settings.userFontSize, 2);
+    EXPECT_EQ(state().scheme.fontSize, 2);
+    EXPECT_TRUE(cfgText().ends_with("\r\n2\r\n"));
+}
+
+TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
+    std::filesystem::create_directories(cab / "zbthemes/broken");
+    auto& screen = openEntry<zembra::frmSkin>(4);
+    EXPECT_EQ(screen.lblValue->text().toStdString(), "\\plain\\");
+    const std::string before = cfgText();
+    while (screen.lblValue->text() != "broken") {
+        press(&screen, kDown);
+    }
+    press(&screen, kSelect);
+    EXPECT_NE(screen.lblNote->text().toStdString().find("broken has no skin.ini"),
+              std::string::npos);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(cfgText(), before);
+    EXPECT_EQ(state().settings.skinDir, "\\plain\\");
+    EXPECT_NE(app->browser(), nullptr);
+}
+
+TEST_F(MenuTest, SkinSelectRebuildsTheBrowserInTheChosenSkin) {
+    for (const char* file : {"skin.ini", "scheme.cfg"}) {
+        cab.write(std::string("zbthemes/other/") + file,
+                  cab.read(std::string("zbthemes/plain/") + file));
+    }
+    cab.write("zbthemes/other/scheme.cfg", "\"DejaVu Sans\",14,0,16777215,65280\r\n");
+    auto& screen = openEntry<zembra::frmSkin>(4);
+    while (screen.lblValue->text() != "other") {
+        press(&screen, kUp);
+    }
+    press(&screen, kSelect);
+    reload();
+    EXPECT_EQ(state().settings.skinDir, "\\other\\");
+    EXPECT_EQ(state().scheme.highColour, 65280);
+    EXPECT_TRUE(cfgText().starts_with("\"\\other\\\"\r\n"));
+}
+
+TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
+    auto& keys = openEntry<zembra::Keys>(2);
+    EXPECT_EQ(keys.Label1->text().toStdString(), "Press Key for Up :");
+    const std::vector<int> codes{87, 83, 68, 65, 82, 67, 76, 74, 32, 81, 90, 77, 73};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (i == 9) {
+            // A key without a code binds nothing.
+            ASSERT_EQ(zembra::windowsKeyCode(Qt::Key_Memo), 0);
+            QKeyEvent memo(QEvent::KeyPress, Qt::Key_Memo, Qt::NoModifier);
+            QCoreApplication::sendEvent(&keys, &memo);
+        }
+        press(&keys, codes[i]);
+        if (i < 12) {
+            EXPECT_EQ(keys.Label1->text().toStdString(),
+                      "Press Key for " + std::string(zembra::kKeyPrompts[i + 1]));
+        }
+    }
+    EXPECT_EQ(cab.read("zbkeys.cfg"), "87,83,68,65,82,67,76,74,32,81,90,77,73\r\n");
+    EXPECT_EQ(state().keys.keyExit, 81);
+    // The menu, still open, takes the new keys: the old Exit does nothing, the new one closes.
+    zembra::frmMenu& menu = *app->menu();
+    press(&menu, kExit);
+    EXPECT_TRUE(menu.isVisible());
+    press(&menu, 81);
+    EXPECT_FALSE(menu.isVisible());
+    // And the browser: the new Exit starts the way out.
+    zembra::Main& browser = *app->browser();
+    browser.keyDown(81, false);
+    EXPECT_TRUE(browser.timfx.isActive());
+}
+
+TEST_F(MenuTest, ThePromptStaysCentredWhenTheWindowIsResized) {
+    auto& keys = openEntry<zembra::Keys>(2);
+    for (const QSize size : {QSize(640, 480), QSize(300, 900)}) {
+        keys.resize(size);
+        EXPECT_NEAR(keys.Label1->geometry().center().x(), size.width() / 2, 1);
+        EXPECT_NEAR(keys.Label1->geometry().center().y(), size.height() / 2, 1);
+    }
+}
+
+} // namespace
