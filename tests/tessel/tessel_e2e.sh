@@ -48,8 +48,13 @@ bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
         sleep 0.1
     done
     wait_for_focus "ZB Tessel 3.0"
+    # The File menu opens as a window of its own: E is pressed once it is shown.
+    shown=$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | wc -l)
     xdo key alt+f
-    sleep 0.3
+    for tries in $(seq 1 100); do
+        [ "$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | wc -l)" -gt "$shown" ] && break
+        sleep 0.1
+    done
     xdo key e
     for tries in $(seq 1 100); do
         kill -0 "$pid" 2> /dev/null || break
