@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Helpers for the end-to-end tests: a fixture cabinet and waiting for the browser.
+# Helpers for the end-to-end tests: the fixture cabinet, starting Zembra and waiting on conditions.
 
-# make_cabinet DIR: a cabinet of one path with ten of twenty games present, a plain skin,
-# keys on the arrows, Enter and Escape, and settings that open on path 1, first game.
+# make_cabinet DIR: the fixture cabinet of tests/support/cabinet (the plain skin, keys on the
+# arrows, Enter and Escape, settings that open on path 1, first game) with one path of ten of
+# twenty games present.
 make_cabinet() {
-    local cab=$1
-    mkdir -p "$cab/roms" "$cab/zbthemes/plain"
+    local cab=$1 i
+    mkdir -p "$cab/roms"
+    cp -r "$(dirname "${BASH_SOURCE[0]}")/../support/cabinet/." "$cab/"
     : > "$cab/gamelist.lst"
-    local i
     for i in $(seq -w 1 20); do
         printf 'game%s,"Game number %s"\r\n' "$i" "$i" >> "$cab/gamelist.lst"
         if [ $((10#$i % 2)) -eq 1 ]; then : > "$cab/roms/game$i.zip"; fi
@@ -23,13 +24,6 @@ make_cabinet() {
         printf 'ScrollRate(ms)=0\r\nReserved      =0\r\nTV Output  =NO\r\n'
         printf 'RunW=0\r\nRunH=0\r\nExHz=0\r\nExBp=0\r\nRuHz=0\r\nRuBp=0\r\nPowerOffOnExit=NO\r\n'
     } > "$cab/quarn.ini"
-    printf '600,4000,3400,2600\r\n#TRUE#\r\n3400,5800,1600,2100\r\n#TRUE#\r\n' > "$cab/zbthemes/plain/skin.ini"
-    printf '3400,4000,1600,2100\r\n#TRUE#\r\n100,4000,3400,450\r\n#TRUE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '900,200,3600,4500\r\n1\r\n"list"\r\n1000,750\r\n150,200\r\n#TRUE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '5500,200\r\n#TRUE#\r\n100\r\n0\r\n5300,2400,300,1200\r\n#FALSE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '"DejaVu Sans",11,3342336,16777215,255\r\n' > "$cab/zbthemes/plain/scheme.cfg"
-    printf '"\\plain\\"\r\n120\r\n0\r\n0\r\n1\r\n#TRUE#\r\n0\r\n1\r\n0\r\n' > "$cab/quarn.cfg"
-    printf '38,40,34,33,116,9,39,37,13,27,83,77,73\r\n' > "$cab/zbkeys.cfg"
 }
 
 # start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
