@@ -207,11 +207,9 @@ protected:
 TEST_F(LogindPower, IsAvailableOnlyWhileTheServiceAnswers) {
     const auto power = zembra::makePower(address);
     EXPECT_FALSE(power->available());
-    const auto unasked = power->permission(Action::PowerOff);
-    ASSERT_TRUE(unasked.has_value());
-    EXPECT_TRUE(unasked->couldNotAsk);
-    EXPECT_EQ(unasked->error.name, "org.freedesktop.DBus.Error.ServiceUnknown");
-    EXPECT_TRUE(power->request(Action::PowerOff).has_value());
+    // What cannot be asked says so (PowerContract); here, in the bus's own words.
+    EXPECT_EQ(power->permission(Action::PowerOff)->error.name,
+              "org.freedesktop.DBus.Error.ServiceUnknown");
 
     ASSERT_NO_FATAL_FAILURE(startLogind());
     EXPECT_TRUE(power->available());
@@ -222,9 +220,6 @@ TEST_F(LogindPower, IsAvailableOnlyWhileTheServiceAnswers) {
     const auto lost = zembra::makePower("unix:path=" + folder.text() + "/no-bus-here");
     EXPECT_FALSE(lost->available());
     EXPECT_TRUE(lost->permission(Action::Reboot)->couldNotAsk);
-    const auto error = lost->request(Action::LogOff);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_FALSE(error->message.empty());
     EXPECT_TRUE(script.takeCalls().empty());
 }
 
