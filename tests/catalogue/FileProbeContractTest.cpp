@@ -2,6 +2,7 @@
 // What every file probe promises the scan, held against both disk probes and against the fake
 // the scan tests use.
 #include "tests/fakes/FakeFileProbe.h"
+#include "tests/support/Contract.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/catalogue/FileProbe.h"
 
@@ -61,10 +62,7 @@ private:
 };
 
 template <typename World>
-class FileProbeContract : public ::testing::Test {
-protected:
-    World world;
-};
+using FileProbeContract = testing_support::Contract<World>;
 
 using Probes = ::testing::Types<DiskWorld<zembra::PerNameProbe>,
                                 DiskWorld<zembra::FolderListingProbe>, FakeWorld>;

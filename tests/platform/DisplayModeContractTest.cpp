@@ -2,6 +2,7 @@
 // What every display mode promises the browser, held against XRandR on a virtual display and
 // against the fake the window tests use.
 #include "tests/fakes/FakeDisplayMode.h"
+#include "tests/support/Contract.h"
 #include "zembra/platform/DisplayMode.h"
 
 #include <QGuiApplication>
@@ -28,7 +29,6 @@ private:
 
 class FakeWorld {
 public:
-    const char* missing() const { return ""; }
     zembra::DisplayMode& display() { return fake_; }
 
 private:
@@ -36,15 +36,7 @@ private:
 };
 
 template <typename World>
-class DisplayModeContract : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (*world.missing() != '\0') {
-            GTEST_SKIP() << world.missing();
-        }
-    }
-    World world;
-};
+using DisplayModeContract = testing_support::Contract<World>;
 
 using Displays = ::testing::Types<XWorld, FakeWorld>;
 TYPED_TEST_SUITE(DisplayModeContract, Displays);

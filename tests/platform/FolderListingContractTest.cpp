@@ -2,6 +2,7 @@
 // What every folder listing promises the settings screens, held against the file system's own
 // listing and against the fake the screen tests use.
 #include "tests/fakes/FakeFolderListing.h"
+#include "tests/support/Contract.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/menus/FolderListing.h"
 
@@ -50,10 +51,7 @@ private:
 };
 
 template <typename World>
-class FolderListingContract : public ::testing::Test {
-protected:
-    World world;
-};
+using FolderListingContract = testing_support::Contract<World>;
 
 using Listings = ::testing::Types<DiskWorld, FakeWorld>;
 TYPED_TEST_SUITE(FolderListingContract, Listings);

@@ -2,6 +2,7 @@
 // What every joystick promises the windows' polls, held against SDL's virtual joysticks and
 // against the fake the window tests use.
 #include "tests/fakes/FakeJoystick.h"
+#include "tests/support/Contract.h"
 #include "zembra/platform/Joystick.h"
 
 #include <SDL2/SDL.h>
@@ -40,7 +41,6 @@ private:
 
 class FakeWorld {
 public:
-    const char* missing() const { return ""; }
     void plugIn() { fake_.state = zembra::JoystickState{}; }
     void pushUpLeftWithTwoButtons() { fake_.state = zembra::JoystickState{0, 0, 1 | 2048}; }
     zembra::Joystick& joystick() { return fake_; }
@@ -50,15 +50,7 @@ private:
 };
 
 template <typename World>
-class JoystickContract : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (*world.missing() != '\0') {
-            GTEST_SKIP() << world.missing();
-        }
-    }
-    World world;
-};
+using JoystickContract = testing_support::Contract<World>;
 
 using Joysticks = ::testing::Types<SdlWorld, FakeWorld>;
 TYPED_TEST_SUITE(JoystickContract, Joysticks);

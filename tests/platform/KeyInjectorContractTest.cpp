@@ -2,6 +2,7 @@
 // What every key injector promises the launch supervision, held against XTest on a virtual
 // display and against the fake the window tests use.
 #include "tests/fakes/FakeKeyInjector.h"
+#include "tests/support/Contract.h"
 #include "zembra/platform/KeyInjector.h"
 
 #include <cstdlib>
@@ -57,7 +58,6 @@ private:
 
 class FakeKeys {
 public:
-    const char* missing() const { return ""; }
     zembra::KeyInjector& keys() { return fake_; }
     std::uintptr_t window() const { return 4242; }
 
@@ -66,15 +66,7 @@ private:
 };
 
 template <typename World>
-class KeyInjectorContract : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (*world.missing() != '\0') {
-            GTEST_SKIP() << world.missing();
-        }
-    }
-    World world;
-};
+using KeyInjectorContract = testing_support::Contract<World>;
 
 using Injectors = ::testing::Types<RealKeys, FakeKeys>;
 TYPED_TEST_SUITE(KeyInjectorContract, Injectors);

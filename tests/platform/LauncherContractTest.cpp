@@ -2,6 +2,7 @@
 // What every launcher promises the launch supervision, held against posix_spawn and against the
 // fake the window tests use.
 #include "tests/fakes/FakeLauncher.h"
+#include "tests/support/Contract.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/Waiting.h"
 #include "zembra/platform/Launcher.h"
@@ -77,13 +78,12 @@ private:
 };
 
 template <typename World>
-class LauncherContract : public ::testing::Test {
+class LauncherContract : public testing_support::Contract<World> {
 protected:
     /// The last program started without waiting ends within the deadline.
     bool ends() {
-        return testing_support::waitUntil([this] { return !world.launcher().running(); });
+        return testing_support::waitUntil([this] { return !this->world.launcher().running(); });
     }
-    World world;
 };
 
 using Launchers = ::testing::Types<RealLauncher, FakeLauncher>;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Power control through logind, end to end against a pretend logind on a private D-Bus.
 #include "tests/fakes/FakePower.h"
+#include "tests/support/Contract.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/platform/Power.h"
 
@@ -297,7 +298,6 @@ private:
 
 class FakeWorld {
 public:
-    std::string missing() { return ""; }
     void serviceUp() { fake_.reachable = true; }
     void answer(bool allowed) {
         fake_.refusal.reset();
@@ -319,16 +319,7 @@ private:
 };
 
 template <typename World>
-class PowerContract : public testing::Test {
-protected:
-    void SetUp() override {
-        const std::string why = world.missing();
-        if (!why.empty()) {
-            GTEST_SKIP() << why;
-        }
-    }
-    World world;
-};
+using PowerContract = testing_support::Contract<World>;
 
 using Powers = testing::Types<LogindWorld, FakeWorld>;
 TYPED_TEST_SUITE(PowerContract, Powers);
