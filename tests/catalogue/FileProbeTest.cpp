@@ -12,34 +12,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(FileProbe, FolderListingAnswersAsOneTestPerName) {
+// What both disk probes answer for ordinary names is held in FileProbeContractTest; these are
+// the names a folder listing could get wrong where one test per name would not.
+TEST(FileProbe, FolderListingAnswersOddNamesAsOneTestPerName) {
     testing_support::TempFolder cab;
-    cab.touch("roms/pacman.zip");
-    cab.touch("roms/Galaga.zip");
     cab.touch("roms/sub/dkong.zip");
     cab.touch("romsextra.zip");
-    fs::create_directories(cab / "roms" / "folder.zip");
-    fs::create_symlink(cab / "roms" / "pacman.zip", cab / "roms" / "linked.zip");
-    fs::create_symlink(cab / "roms" / "absent.zip", cab / "roms" / "broken.zip");
-    fs::create_directory_symlink(cab / "roms" / "sub", cab / "roms" / "sublink.zip");
-
     const std::string roms = cab.text() + "\\roms\\";
-    std::vector<std::string> candidates = {cab.text() + "\\romsextra.zip",
-                                           cab.text() + "\\nowhere\\pacman.zip"};
-    for (const char* name :
-         {"pacman.zip", "PACMAN.zip", "galaga.zip", "Galaga.zip", "folder.zip", "linked.zip",
-          "broken.zip", "sublink.zip", "sub\\dkong.zip", "sub/dkong.zip", "..\\romsextra.zip",
-          ".zip", "", "..", "pacman.zip\\"}) {
-        candidates.push_back(roms + name);
-    }
     zembra::FolderListingProbe listing;
     zembra::PerNameProbe perName;
-    for (const auto& candidate : candidates) {
-        EXPECT_EQ(listing.isFile(candidate), perName.isFile(candidate)) << candidate;
+    for (const char* name :
+         {"sub/dkong.zip", "..\\romsextra.zip", ".zip", "", "..", "sub\\..\\sub\\dkong.zip"}) {
+        EXPECT_EQ(listing.isFile(roms + name), perName.isFile(roms + name)) << name;
     }
-    EXPECT_TRUE(listing.isFile(roms + "pacman.zip"));
-    EXPECT_TRUE(listing.isFile(roms + "linked.zip"));
-    EXPECT_FALSE(listing.isFile(roms + "PACMAN.zip"));
 }
 
 TEST(FileProbe, ListingIsTakenOncePerFolder) {
@@ -93,21 +78,12 @@ TEST(FileProbe, AFolderThatIgnoresCaseMatchesNamesInAnyCase) {
 TEST(FileProbe, CaseRulesAndUnreadableFoldersAreFoundOnTheDisk) {
     testing_support::TempFolder cab;
     cab.touch("roms/Pacman.zip");
-    cab.touch("plain");
     zembra::DiskFolderLister lister;
     const auto roms = lister.list((cab / "roms/").string());
     EXPECT_FALSE(roms.caseInsensitive); // the test folder's file system tells case apart
     EXPECT_EQ(roms.files, std::vector<std::string>{"Pacman.zip"});
     EXPECT_FALSE(roms.problem);
 
-    zembra::FolderListingProbe listing;
-    zembra::PerNameProbe perName;
-    for (zembra::FileProbe* probe :
-         {static_cast<zembra::FileProbe*>(&listing), static_cast<zembra::FileProbe*>(&perName)}) {
-        EXPECT_EQ(probe->folderProblem(cab.text() + "\\nowhere\\"), "does not exist");
-        EXPECT_EQ(probe->folderProblem(cab.text() + "\\plain\\"), "is not a folder");
-        EXPECT_FALSE(probe->folderProblem(cab.text() + "\\roms\\"));
-    }
     if (::geteuid() != 0) {
         fs::create_directory(cab / "locked");
         fs::permissions(cab / "locked", fs::perms::none);

@@ -82,10 +82,9 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_browser
     echo "--- impact" >> "$record"
 
-    # Impact: next path, select; the keys arrive by themselves, the Exit key closes it.
-    xdo key Right
-    sleep 0.5
-    xdo key Return
+    # Impact: next path, select (the key-up that moves comes before the Return, in order);
+    # the keys arrive by themselves, the Exit key closes it.
+    xdo key Right Return
     wait_for_line "$record" "up Enter"
     xdo keydown e
     wait_for_line "$record" "end escape"
@@ -100,9 +99,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     pid=$zembra_pid
     echo "waiting for the browser after the second start" >&2
     wait_for_browser
-    xdo key Right
-    sleep 0.5
-    xdo key Return
+    xdo key Right Return
     wait_for_line "$ZEMBRA_E2E_WORK/opener-done" done
     # The opener has ended with the table in front; ten ticks of the end watch later the
     # table still has the keyboard.

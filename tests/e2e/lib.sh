@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Helpers for the end-to-end tests: a fixture cabinet and waiting for the browser.
+# Helpers for the end-to-end tests: the fixture cabinet, starting Zembra and waiting on conditions.
 
-# make_cabinet DIR: a cabinet of one path with ten of twenty games present, a plain skin,
-# keys on the arrows, Enter and Escape, and settings that open on path 1, first game.
+# make_cabinet DIR: the fixture cabinet of tests/support/cabinet (the plain skin, keys on the
+# arrows, Enter and Escape, settings that open on path 1, first game) with one path of ten of
+# twenty games present.
 make_cabinet() {
-    local cab=$1
-    mkdir -p "$cab/roms" "$cab/zbthemes/plain"
+    local cab=$1 i
+    mkdir -p "$cab/roms"
+    cp -r "$(dirname "${BASH_SOURCE[0]}")/../support/cabinet/." "$cab/"
     : > "$cab/gamelist.lst"
-    local i
     for i in $(seq -w 1 20); do
         printf 'game%s,"Game number %s"\r\n' "$i" "$i" >> "$cab/gamelist.lst"
         if [ $((10#$i % 2)) -eq 1 ]; then : > "$cab/roms/game$i.zip"; fi
@@ -23,13 +24,6 @@ make_cabinet() {
         printf 'ScrollRate(ms)=0\r\nReserved      =0\r\nTV Output  =NO\r\n'
         printf 'RunW=0\r\nRunH=0\r\nExHz=0\r\nExBp=0\r\nRuHz=0\r\nRuBp=0\r\nPowerOffOnExit=NO\r\n'
     } > "$cab/quarn.ini"
-    printf '600,4000,3400,2600\r\n#TRUE#\r\n3400,5800,1600,2100\r\n#TRUE#\r\n' > "$cab/zbthemes/plain/skin.ini"
-    printf '3400,4000,1600,2100\r\n#TRUE#\r\n100,4000,3400,450\r\n#TRUE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '900,200,3600,4500\r\n1\r\n"list"\r\n1000,750\r\n150,200\r\n#TRUE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '5500,200\r\n#TRUE#\r\n100\r\n0\r\n5300,2400,300,1200\r\n#FALSE#\r\n' >> "$cab/zbthemes/plain/skin.ini"
-    printf '"DejaVu Sans",11,3342336,16777215,255\r\n' > "$cab/zbthemes/plain/scheme.cfg"
-    printf '"\\plain\\"\r\n120\r\n0\r\n0\r\n1\r\n#TRUE#\r\n0\r\n1\r\n0\r\n' > "$cab/quarn.cfg"
-    printf '38,40,34,33,116,9,39,37,13,27,83,77,73\r\n' > "$cab/zbkeys.cfg"
 }
 
 # start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
@@ -37,15 +31,13 @@ make_cabinet() {
 # as another one leaves ("could not connect to display"), which Qt cannot try again; so nothing
 # else talks to the display while Zembra connects, and a refused start is made again.
 start_zembra() {
-    local log=$1 attempt waited
+    local log=$1 attempt
     shift
     for attempt in 1 2 3; do
         "$ZEMBRA_E2E_BIN" "$@" > "$log" 2>&1 &
         zembra_pid=$!
-        for waited in $(seq 1 20); do
-            kill -0 "$zembra_pid" 2> /dev/null || break
-            sleep 0.1
-        done
+        # A refused connection ends the program within two seconds.
+        wait_until 20 eval "! kill -0 $zembra_pid 2> /dev/null" || true
         if kill -0 "$zembra_pid" 2> /dev/null || ! grep -q "could not connect to display" "$log"; then
             return 0
         fi
@@ -55,47 +47,43 @@ start_zembra() {
     return 1
 }
 
-# wait_for_browser: waits until the browser window is shown and has the keyboard.
-wait_for_browser() {
-    local window focus tries
-    for tries in $(seq 1 200); do
-        window=$(xdotool search --onlyvisible --name '^Zembra$' 2>/dev/null | head -n 1 || true)
-        focus=$(xdotool getwindowfocus 2>/dev/null || true)
-        if [ -n "$window" ] && [ "$window" = "$focus" ]; then
-            return 0
-        fi
+# wait_until TRIES COMMAND...: runs COMMAND every tenth of a second until it succeeds, at most
+# TRIES times; fails when it never does. Every wait of the end-to-end runs is one of these.
+wait_until() {
+    local tries=$1
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
         sleep 0.1
     done
-    echo "the browser window never took the keyboard" >&2
-    return 1
 }
 
-# wait_for_exit PID: waits for the program to end by itself; prints its exit status.
+# browser_has_keyboard: whether the browser window is shown and has the keyboard.
+browser_has_keyboard() {
+    local window
+    window=$(xdotool search --onlyvisible --name '^Zembra$' 2> /dev/null | head -n 1 || true)
+    [ -n "$window" ] && [ "$window" = "$(xdotool getwindowfocus 2> /dev/null || true)" ]
+}
+
+# wait_for_browser: waits until the browser window is shown and has the keyboard.
+wait_for_browser() {
+    wait_until 200 browser_has_keyboard || { echo "the browser window never took the keyboard" >&2; return 1; }
+}
+
+# wait_for_exit PID: waits for the program to end by itself; returns its exit status.
 wait_for_exit() {
-    local pid=$1 tries
-    for tries in $(seq 1 300); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            return $?
-        fi
-        sleep 0.1
-    done
-    echo "the program did not end" >&2
-    kill "$pid"
-    return 124
+    if ! wait_until 300 eval "! kill -0 $1 2> /dev/null"; then
+        echo "the program did not end" >&2
+        kill "$1"
+        return 124
+    fi
+    wait "$1"
 }
 
 # wait_for_line FILE LINE: waits until FILE holds the exact line LINE.
 wait_for_line() {
-    local file=$1 line=$2 tries
-    for tries in $(seq 1 300); do
-        if [ -f "$file" ] && grep -qxF -- "$line" "$file"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "\"$line\" never appeared in $file" >&2
-    return 1
+    wait_until 300 grep -qxF -- "$2" "$1" 2> /dev/null || { echo "\"$2\" never appeared in $1" >&2; return 1; }
 }
 
 # xdo ARG...: xdotool, tried again when the X server refuses its connection for a moment (Xvfb

@@ -37,15 +37,7 @@ printf '<busconfig><type>session</type><listen>unix:dir=%s</listen><auth>EXTERNA
 dbus-daemon --config-file="$work/bus.conf" --nofork --print-address=3 3> "$work/address" \
     2> "$work/bus.log" &
 pids+=($!)
-wait_for_text() { # FILE: waits until FILE is not empty
-    local tries
-    for tries in $(seq 1 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-wait_for_text "$work/address" || { echo "FAIL: the private bus did not start"; exit 1; }
+wait_until 100 test -s "$work/address" || { echo "FAIL: the private bus did not start"; exit 1; }
 address=$(head -n 1 "$work/address")
 record=$work/logind
 "$logind" "$address" "$record" &
@@ -83,21 +75,12 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_browser
     xdo key Escape
     wait_for_line "$ZEMBRA_LOGIND_RECORD" PowerOff
-    for tries in $(seq 1 100); do
-        message_in_front && break
-        sleep 0.1
-    done
-    message_in_front || { echo "the message never came to the front" >&2; exit 1; }
-    # Longer than the intro window'"'"'s two-second hand-over, which used to bring a fresh
-    # browser up over the message.
-    # A few tries, for a connection the X server refuses now and then; a window over the
-    # message would stay there.
+    wait_until 100 message_in_front || { echo "the message never came to the front" >&2; exit 1; }
+    # Nothing may come up over it: checked after longer than the intro window'"'"'s two-second
+    # hand-over, which used to bring a fresh browser up over the message. A few tries, for a
+    # connection the X server refuses now and then; a window over the message would stay there.
     sleep 3
-    for tries in $(seq 1 5); do
-        message_in_front && break
-        sleep 0.2
-    done
-    message_in_front || { echo "something came up over the message" >&2; exit 1; }
+    wait_until 5 message_in_front || { echo "something came up over the message" >&2; exit 1; }
     kill -0 "$pid" || { echo "Zembra ended before the message was dismissed" >&2; exit 1; }
     if [ -n "$ZEMBRA_E2E_SCREENSHOT" ]; then
         import -window root "$ZEMBRA_E2E_SCREENSHOT"

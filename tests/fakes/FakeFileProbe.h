@@ -4,6 +4,8 @@
 
 #include "zembra/catalogue/FileProbe.h"
 
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,7 +21,13 @@ public:
         asked.emplace_back(programPath);
         return files.find(programPath) != files.end();
     }
-    std::optional<std::string> folderProblem(std::string_view) override { return std::nullopt; }
+    /// Why a folder (program form, with its trailing separator) cannot be listed; a folder not
+    /// here can.
+    std::map<std::string, std::string, std::less<>> folderProblems;
+    std::optional<std::string> folderProblem(std::string_view folder) override {
+        const auto found = folderProblems.find(folder);
+        return found == folderProblems.end() ? std::nullopt : std::optional(found->second);
+    }
 };
 
 } // namespace testing_fakes

@@ -14,7 +14,20 @@ public:
     std::vector<zembra::KeySequence> sent;
     std::set<int> held; ///< virtual-key codes that read as down
 
-    void send(const zembra::KeySequence& sequence) override { sent.push_back(sequence); }
+    /// Records the sequence and, as the display would, holds or releases the keys it sends.
+    void send(const zembra::KeySequence& sequence) override {
+        sent.push_back(sequence);
+        if (sequence.clearKeyboardFirst) {
+            held.clear();
+        }
+        for (const zembra::KeyEvent& event : sequence.events) {
+            if (event.down) {
+                held.insert(event.key);
+            } else {
+                held.erase(event.key);
+            }
+        }
+    }
     bool isDown(int virtualKey) override { return held.count(virtualKey) != 0; }
     void takeKeyboard(std::uintptr_t window) override {
         keyboardTakenBy.push_back(window);

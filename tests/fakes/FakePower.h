@@ -22,12 +22,20 @@ public:
         ++availabilityQuestions;
         return reachable;
     }
+    /// Without the service nothing can be asked, and a request fails (with `error` when set).
     std::optional<Refusal> permission(Action action) override {
         questions.push_back(action);
+        if (!reachable) {
+            return Refusal{true, {"org.freedesktop.DBus.Error.ServiceUnknown", "no power service"}};
+        }
         return refusal;
     }
     std::optional<zembra::SystemError> request(Action action) override {
         requests.push_back(action);
+        if (!reachable && !error) {
+            return zembra::SystemError{"org.freedesktop.DBus.Error.ServiceUnknown",
+                                       "no power service"};
+        }
         return error;
     }
 };

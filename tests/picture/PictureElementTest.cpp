@@ -4,11 +4,11 @@
 
 #include "common/picture/PictureLoader.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/Waiting.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -74,14 +74,6 @@ bool near(const QColor& a, const QColor& b) {
 
 QColor pixel(PictureElement& e, int x, int y) {
     return e.grab().toImage().pixelColor(x, y);
-}
-
-/// Polls `done`; the generous limit only stops a broken build hanging.
-template <typename Condition>
-bool eventually(Condition done) {
-    for (int i = 0; i < 30000 && !done(); ++i)
-        QThread::msleep(1);
-    return done();
 }
 
 /// A named pipe: the worker decoding it waits in its read until the writing end is closed,
@@ -261,12 +253,12 @@ TEST_F(PictureTest, OneWorkerWhileAKeyIsHeldTakesElementRequestsBeforePrefetches
                      [&](const QString& file) { order.push_back(file); });
     Gate gate(path("gate.png"));
     loader_.prefetch({gate.file}, size);
-    ASSERT_TRUE(eventually([&] { return gate.held(); }));
+    ASSERT_TRUE(testing_support::waitUntil([&] { return gate.held(); }));
 
     // When idle, a second worker decodes while the first is held.
     auto e = element(size);
     e->setFileName(x);
-    ASSERT_TRUE(eventually([&] { return !loader_.cached(x, size).isNull(); }));
+    ASSERT_TRUE(testing_support::waitUntil([&] { return !loader_.cached(x, size).isNull(); }));
 
     // With a key held, all waits behind the gate: a later prefetch replaces an earlier one, a
     // later name an earlier one, and a deleted element's request goes with it.

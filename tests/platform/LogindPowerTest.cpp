@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Power control through logind, end to end against a pretend logind on a private D-Bus.
+#include "tests/fakes/FakePower.h"
+#include "tests/support/Contract.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/platform/Power.h"
 
@@ -143,12 +145,14 @@ private:
     std::promise<std::string> ready_;
 };
 
-class LogindPower : public testing::Test {
-protected:
-    void SetUp() override {
+/// A private D-Bus of the test's own, on which a pretend logind can be started.
+class PrivateBus {
+public:
+    /// Empty when the bus is up, otherwise why it cannot be had here.
+    std::string start() {
         const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
         if (daemon.isEmpty()) {
-            GTEST_SKIP() << "dbus-daemon (Debian package dbus-daemon) is missing";
+            return "dbus-daemon (Debian package dbus-daemon) is missing";
         }
         // A socket and an open policy, nothing started on demand, nothing of the machine's own.
         folder.write("bus.conf",
@@ -166,10 +170,14 @@ protected:
             daemonProcess.waitForReadyRead(100);
             output += daemonProcess.readAllStandardOutput();
         }
-        ASSERT_TRUE(output.contains('\n')) << daemonProcess.readAllStandardError().toStdString();
+        if (!output.contains('\n')) {
+            ADD_FAILURE() << daemonProcess.readAllStandardError().toStdString();
+            return "dbus-daemon did not start";
+        }
         address = output.left(output.indexOf('\n')).trimmed().toStdString();
+        return "";
     }
-    void TearDown() override {
+    ~PrivateBus() {
         logind.reset(); // off the bus before the bus goes
         daemonProcess.terminate();
         daemonProcess.waitForFinished(5000);
@@ -187,14 +195,22 @@ protected:
     std::unique_ptr<FakeLogind> logind;
 };
 
+class LogindPower : public testing::Test, protected PrivateBus {
+protected:
+    void SetUp() override {
+        const std::string missing = start();
+        if (!missing.empty()) {
+            GTEST_SKIP() << missing;
+        }
+    }
+};
+
 TEST_F(LogindPower, IsAvailableOnlyWhileTheServiceAnswers) {
     const auto power = zembra::makePower(address);
     EXPECT_FALSE(power->available());
-    const auto unasked = power->permission(Action::PowerOff);
-    ASSERT_TRUE(unasked.has_value());
-    EXPECT_TRUE(unasked->couldNotAsk);
-    EXPECT_EQ(unasked->error.name, "org.freedesktop.DBus.Error.ServiceUnknown");
-    EXPECT_TRUE(power->request(Action::PowerOff).has_value());
+    // What cannot be asked says so (PowerContract); here, in the bus's own words.
+    EXPECT_EQ(power->permission(Action::PowerOff)->error.name,
+              "org.freedesktop.DBus.Error.ServiceUnknown");
 
     ASSERT_NO_FATAL_FAILURE(startLogind());
     EXPECT_TRUE(power->available());
@@ -205,9 +221,6 @@ TEST_F(LogindPower, IsAvailableOnlyWhileTheServiceAnswers) {
     const auto lost = zembra::makePower("unix:path=" + folder.text() + "/no-bus-here");
     EXPECT_FALSE(lost->available());
     EXPECT_TRUE(lost->permission(Action::Reboot)->couldNotAsk);
-    const auto error = lost->request(Action::LogOff);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_FALSE(error->message.empty());
     EXPECT_TRUE(script.takeCalls().empty());
 }
 
@@ -255,6 +268,95 @@ TEST_F(LogindPower, AsksWithoutInteractionAndPassesRefusalsOnWordForWord) {
     EXPECT_EQ(refused->message, words.toStdString());
     EXPECT_EQ(power->request(Action::LogOff)->message, "no session");
     EXPECT_THAT(script.takeCalls().back(), HasSubstr("GetSessionByPID")); // nothing terminated
+}
+
+/// logind on the private bus, pretended.
+class LogindWorld : PrivateBus {
+public:
+    std::string missing() { return start(); }
+    void serviceUp() { startLogind(); }
+    void answer(bool allowed) {
+        std::lock_guard lock(script.mutex);
+        script.answer = allowed ? "yes" : "no";
+    }
+    void refuseRequests(const std::string& name, const std::string& words) {
+        std::lock_guard lock(script.mutex);
+        for (const char* method : {"PowerOff", "Reboot", "Halt", "GetSessionByPID"}) {
+            script.refusals[method] = {QString::fromStdString(name), QString::fromStdString(words)};
+        }
+    }
+    Power& power() {
+        if (!power_) {
+            power_ = zembra::makePower(address);
+        }
+        return *power_;
+    }
+
+private:
+    std::unique_ptr<Power> power_;
+};
+
+class FakeWorld {
+public:
+    void serviceUp() { fake_.reachable = true; }
+    void answer(bool allowed) {
+        fake_.refusal.reset();
+        if (!allowed) {
+            fake_.refusal = Power::Refusal{false, {"", "the system answers \"no\""}};
+        }
+    }
+    void refuseRequests(const std::string& name, const std::string& words) {
+        fake_.error = zembra::SystemError{name, words};
+    }
+    Power& power() { return fake_; }
+
+private:
+    testing_fakes::FakePower fake_ = [] {
+        testing_fakes::FakePower unreachable;
+        unreachable.reachable = false;
+        return unreachable;
+    }();
+};
+
+template <typename World>
+using PowerContract = testing_support::Contract<World>;
+
+using Powers = testing::Types<LogindWorld, FakeWorld>;
+TYPED_TEST_SUITE(PowerContract, Powers);
+
+// The exit's power-off tells an owner why nothing happened: it must know whether the system
+// said no or could not be asked at all.
+TYPED_TEST(PowerContract, WithoutTheServiceNothingCanBeAskedAndEveryRequestFails) {
+    Power& power = this->world.power();
+    EXPECT_FALSE(power.available());
+    const auto refusal = power.permission(Action::PowerOff);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(refusal->couldNotAsk);
+    const auto error = power.request(Action::Reboot);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->name.empty() && error->message.empty());
+}
+
+TYPED_TEST(PowerContract, AnAnsweringServiceAllowsRefusesAndPassesItsWordsOn) {
+    ASSERT_NO_FATAL_FAILURE(this->world.serviceUp());
+    Power& power = this->world.power();
+    EXPECT_TRUE(power.available());
+    this->world.answer(true);
+    EXPECT_EQ(power.permission(Action::Reboot), std::nullopt);
+    EXPECT_EQ(power.request(Action::PowerOff), std::nullopt);
+    this->world.answer(false);
+    const auto refusal = power.permission(Action::Reboot);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_FALSE(refusal->couldNotAsk);
+    EXPECT_FALSE(refusal->error.message.empty());
+
+    this->world.refuseRequests("org.freedesktop.login1.Busy", "Operation already in progress");
+    for (const Action action : {Action::Halt, Action::LogOff}) {
+        const auto refused = power.request(action);
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->name, "org.freedesktop.login1.Busy");
+        EXPECT_EQ(refused->message, "Operation already in progress");
+    }
 }
 
 } // namespace

@@ -4,12 +4,12 @@
 
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/Waiting.h"
 #include "zembra/platform/linux/MpvApi.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QThread>
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
@@ -47,19 +47,15 @@ std::string greyVideo(int frames) {
     return video;
 }
 
-/// Processes events until `done` holds or `ms` have passed. mpv reports ends from its own
-/// threads; anything that must come gets 20 s, far more than it needs.
-bool waitUntil(const std::function<bool()>& done, int ms = 20000) {
-    for (int waited = 0; waited < ms && !done(); waited += 5) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return done();
+/// Processes events until `done` holds. mpv reports ends from its own threads.
+bool waitUntil(const std::function<bool()>& done) {
+    return testing_support::pollUntil(done, [] { QCoreApplication::processEvents(); });
 }
 
 /// Processes events for `ms`: the calls already posted run, and a stray one has time to come.
 void linger(int ms) {
-    waitUntil([] { return false; }, ms);
+    testing_support::pollUntil([] { return false; }, [] { QCoreApplication::processEvents(); },
+                               std::chrono::milliseconds(ms));
 }
 
 class MpvMediaPlayerTest : public ::testing::Test {

@@ -46,4 +46,9 @@ std::string readFile(const fs::path& path) {
     return text.str();
 }
 
+void copyFixtureCabinet(const TempFolder& folder) {
+    fs::copy(ZEMBRA_FIXTURE_CABINET, folder.path(),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 } // namespace testing_support

@@ -19,21 +19,19 @@ cp -r "$demo" "$work/skin"
 export TESSEL_E2E_BIN=$tessel TESSEL_E2E_SKIN=$work/skin TESSEL_E2E_LIB=$here/../e2e/lib.sh
 bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     set -euo pipefail
-    source "$TESSEL_E2E_LIB" # xdo: xdotool, tried again when the server refuses it a moment
+    source "$TESSEL_E2E_LIB" # xdo, wait_until and wait_for_exit
     # wait_for_focus NAME: waits until the window called NAME is shown and has the keyboard,
     # giving it the keyboard when nothing else does (there is no window manager here).
-    wait_for_focus() {
-        local window="" tries
-        for tries in $(seq 1 200); do
-            window=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1 || true)
-            if [ -n "$window" ]; then
-                [ "$(xdotool getwindowfocus 2> /dev/null || true)" = "$window" ] && return 0
-                xdotool windowfocus "$window" 2> /dev/null || true
-            fi
-            sleep 0.1
-        done
-        echo "the window \"$1\" never took the keyboard" >&2
+    has_focus() {
+        local window
+        window=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1 || true)
+        [ -n "$window" ] || return 1
+        [ "$(xdotool getwindowfocus 2> /dev/null || true)" = "$window" ] && return 0
+        xdotool windowfocus "$window" 2> /dev/null || true
         return 1
+    }
+    wait_for_focus() {
+        wait_until 200 has_focus "$1" || { echo "the window \"$1\" never took the keyboard" >&2; return 1; }
     }
     "$TESSEL_E2E_BIN" "$TESSEL_E2E_SKIN" > "$TESSEL_E2E_SKIN/run.log" 2>&1 &
     pid=$!
@@ -43,24 +41,16 @@ bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     xdo key ctrl+a
     xdo type --delay 60 1234
     xdo key ctrl+s
-    for tries in $(seq 1 100); do
-        head -n 7 "$TESSEL_E2E_SKIN/skin.ini" | tail -n 1 | grep -q "^1234," && break
-        sleep 0.1
-    done
+    saved() { sed -n 7p "$TESSEL_E2E_SKIN/skin.ini" | grep -q "^1234,"; }
+    wait_until 100 saved || true # the file is compared below
     wait_for_focus "ZB Tessel 3.0"
+    # The File menu opens as a window of its own: E is pressed once it is shown.
+    windows() { xdotool search --onlyvisible --pid "$pid" 2> /dev/null | wc -l; }
+    shown=$(windows)
     xdo key alt+f
-    sleep 0.3
+    wait_until 100 eval "[ \$(windows) -gt $shown ]" || true
     xdo key e
-    for tries in $(seq 1 100); do
-        kill -0 "$pid" 2> /dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2> /dev/null; then
-        echo "the editor did not end on File, Exit" >&2
-        kill "$pid"
-        exit 1
-    fi
-    wait "$pid"
+    wait_for_exit "$pid" || { echo "the editor did not end on File, Exit" >&2; exit 1; }
 ' || { echo "FAIL: the run did not end cleanly"; cat "$work/skin/run.log"; exit 1; }
 
 expected=$(tr -d '\r' < "$demo/skin.ini" | sed '7s/^[^,]*,/1234,/')

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every key injector promises the launch supervision, held against XTest on a virtual
+// display and against the fake the window tests use.
+#include "tests/fakes/FakeKeyInjector.h"
+#include "tests/support/Contract.h"
+#include "zembra/platform/KeyInjector.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+// After the test framework: Xlib's macros (None) collide with its names.
+#include <X11/Xlib.h>
+
+namespace {
+
+/// XTest on the display the test runs under, and a window of another client to give the
+/// keyboard to.
+class RealKeys {
+public:
+    RealKeys() {
+        if (std::getenv("DISPLAY") == nullptr) {
+            return;
+        }
+        keys_ = zembra::makeKeyInjector();
+        other_ = XOpenDisplay(nullptr);
+        if (other_ == nullptr) {
+            return;
+        }
+        window_ = XCreateSimpleWindow(other_, DefaultRootWindow(other_), 0, 0, 50, 50, 0, 0, 0);
+        XSelectInput(other_, window_, StructureNotifyMask);
+        XMapWindow(other_, window_);
+        XEvent event;
+        do {
+            XWindowEvent(other_, window_, StructureNotifyMask, &event);
+        } while (event.type != MapNotify);
+    }
+    ~RealKeys() {
+        if (other_ != nullptr) {
+            XDestroyWindow(other_, window_);
+            XCloseDisplay(other_);
+        }
+    }
+    RealKeys(const RealKeys&) = delete;
+    RealKeys& operator=(const RealKeys&) = delete;
+
+    /// Why this world cannot be had here; empty when it can.
+    const char* missing() const {
+        return other_ == nullptr ? "needs an X display (ctest runs it under with-display.sh)" : "";
+    }
+    zembra::KeyInjector& keys() { return *keys_; }
+    std::uintptr_t window() const { return window_; }
+
+private:
+    std::unique_ptr<zembra::KeyInjector> keys_;
+    Display* other_ = nullptr;
+    Window window_ = 0;
+};
+
+class FakeKeys {
+public:
+    zembra::KeyInjector& keys() { return fake_; }
+    std::uintptr_t window() const { return 4242; }
+
+private:
+    testing_fakes::FakeKeyInjector fake_;
+};
+
+template <typename World>
+using KeyInjectorContract = testing_support::Contract<World>;
+
+using Injectors = ::testing::Types<RealKeys, FakeKeys>;
+TYPED_TEST_SUITE(KeyInjectorContract, Injectors);
+
+// The exit watch reads the Exit key while an emulator is in front, and the keys sent to an
+// emulator must not stay down after it.
+TYPED_TEST(KeyInjectorContract, KeysSentGoDownAndUpAndClearingReleasesThem) {
+    zembra::KeyInjector& keys = this->world.keys();
+    zembra::KeySequence hold;
+    hold.events = {{zembra::kVkControl, true}, {zembra::kVkQ, true}};
+    keys.send(hold);
+    EXPECT_TRUE(keys.isDown(zembra::kVkControl));
+    EXPECT_TRUE(keys.isDown(zembra::kVkQ));
+    EXPECT_FALSE(keys.isDown(zembra::kVkEscape));
+
+    keys.send(zembra::escapeTap()); // a tap leaves its key up
+    EXPECT_FALSE(keys.isDown(zembra::kVkEscape));
+    keys.send(zembra::PressKeySim4()); // clears the keyboard, then taps Enter
+    for (const int key : {zembra::kVkControl, zembra::kVkQ, zembra::kVkEnter}) {
+        EXPECT_FALSE(keys.isDown(key)) << key;
+    }
+}
+
+TYPED_TEST(KeyInjectorContract, TheWindowGivenTheKeyboardHasIt) {
+    zembra::KeyInjector& keys = this->world.keys();
+    keys.takeKeyboard(this->world.window());
+    EXPECT_EQ(keys.keyboardWindow(), this->world.window());
+}
+
+} // namespace
