@@ -7,9 +7,9 @@
 #include "tests/fakes/FakeKeyInjector.h"
 #include "tests/fakes/FakeLauncher.h"
 #include "tests/fakes/FakeMediaPlayer.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/blanker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,10 +10,10 @@
 #include "tests/fakes/FakePower.h"
 #include "tests/support/QuarnIniBuilder.h"
 #include "tests/support/TempFolder.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/HeadlessRescan.h"
+#include "zembra/startup/blanker.h"
 
 #include <QCoreApplication>
 #include <QImage>

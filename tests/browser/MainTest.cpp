@@ -4,8 +4,8 @@
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
+#include "zembra/browser/frmMute.h"
 #include "zembra/input/KeyFile.h"
-#include "zembra/menus/frmMute.h"
 #include "zembra/startup/UserSettings.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "common/skin/SkinFolder.h"
 #include "common/text/NativePath.h"
 #include "common/ui/Units.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/SkinBounds.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/input/JoystickFile.h"
@@ -14,6 +13,7 @@
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
 #include "zembra/startup/StartupSession.h"
+#include "zembra/startup/blanker.h"
 #include "zembra/widgets/WindowTimer.h"
 
 #include <QEvent>

@@ -2,7 +2,6 @@
 // The browser window's actions: key dispatch, mute, rescan, the attract countdown and exit.
 #include "common/text/NativePath.h"
 #include "common/text/Strings.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/PathList.h"
@@ -14,6 +13,7 @@
 #include "zembra/launcher/KeySequences.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/Shutdown.h"
+#include "zembra/startup/blanker.h"
 
 namespace zembra {
 

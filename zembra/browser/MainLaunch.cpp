@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's side of starting a game: what it hands the supervision, and what the
 // supervision asks of it.
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/blanker.h"
 
 #include <QTimer>
 

@@ -2,10 +2,10 @@
 #include "zembra/startup/Application.h"
 
 #include "common/text/NativePath.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
-#include "zembra/menus/background.h"
-#include "zembra/menus/frmMute.h"
+#include "zembra/browser/frmMute.h"
+#include "zembra/startup/background.h"
+#include "zembra/startup/blanker.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
