@@ -49,11 +49,12 @@ void Main::endLock() {
 }
 
 void Main::standDown() {
-    for (QTimer* timer :
-         {&Timer1, &timUp, &timdown, &timleft, &timright, &timPp, &timNp, &timjoy, &timhigh,
-          &timscroller, &timscroller2, &timtorefresh, &timScr, &timRefreshit, &timfx}) {
+    for (QTimer* timer : {&Timer1, &timjoy, &timscroller, &timscroller2, &timtorefresh, &timScr,
+                          &timRefreshit, &timfx}) {
         timer->stop();
     }
+    moves_.stop();
+    list_->stopPulse();
     supervisor_.standDown();
     launchPending_ = false;
     setEnabled(false);
