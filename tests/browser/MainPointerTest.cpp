@@ -69,7 +69,7 @@ TEST_F(BrowserTest, AnEmptyListStartsNothingAndTheNextStartRestoresTheSavedPath)
     doubleClick(parts(browser).ll().at(static_cast<std::size_t>(state().midIndex))); // the message
     state().joyBindings.actions[0] = zembra::Action::Select;
     browser.shootinput(0);
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     EXPECT_FALSE(fx().fileName().endsWith("com.mp3"));
 
     // The browser applies the start-up session's answer: a saved path other than the first,

@@ -364,18 +364,18 @@ TEST_F(BrowserTest, SelectLaunchesAfterTheLaunchSoundOrAtOnce) {
     zembra::Main& browser = start();
     tap(browser, kSelect);
     EXPECT_TRUE(fx().fileName().endsWith("com.mp3"));
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     fx().finish();
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->launchRequests, 1);
+    EXPECT_EQ(launcher->calls.size(), 1u);
 
     std::filesystem::remove(cab / "zbthemes/plain/com.mp3");
     tap(browser, kSelect); // no sound to wait for
-    EXPECT_EQ(app->launchRequests, 2);
+    EXPECT_EQ(launcher->calls.size(), 2u);
 
     state().settings.muted = true;
     tap(browser, kSelect);
-    EXPECT_EQ(app->launchRequests, 3);
+    EXPECT_EQ(launcher->calls.size(), 3u);
 }
 
 TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
@@ -404,11 +404,11 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
     EXPECT_EQ(state().curPath, 3);
 
     poll(zembra::JoystickState{32768, 32768, 3}); // two buttons: nothing
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     EXPECT_EQ(state().curPath, 3);
     state().settings.muted = true;
     poll(zembra::JoystickState{32768, 32768, 1}); // "select" in lower case
-    EXPECT_EQ(app->launchRequests, 1);
+    EXPECT_EQ(launcher->calls.size(), 1u);
     poll(zembra::JoystickState{32768, 32768, 4}); // "Exit" works in the browser too
     EXPECT_TRUE(browser.timfx.isActive());
     poll(std::nullopt); // unplugged: nothing happens

@@ -93,7 +93,6 @@ bool Application::showScreenSaver() {
 }
 
 void Application::launchSelected() {
-    ++launchRequests;
     if (browser_ != nullptr) {
         browser_->runEmu();
     }

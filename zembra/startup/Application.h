@@ -82,7 +82,6 @@ public:
     int infoRequests = 0;
     int menuRequests = 0;
     int saverRequests = 0;
-    int launchRequests = 0;
 
 signals:
     void browserLoaded(Main* window);
