@@ -2,14 +2,15 @@
 // Browser benchmarks on the real windows (offscreen, 1920 x 1080): start-up to the first full
 // drawing of the list, a held key's moves with cold and with prefetched artwork, and memory.
 #include "bench/PhotoLike.h"
+#include "tests/browser/BrowserAccess.h"
 #include "tests/fakes/FakeDisplayMode.h"
 #include "tests/fakes/FakeJoystick.h"
 #include "tests/fakes/FakeKeyInjector.h"
 #include "tests/fakes/FakeLauncher.h"
 #include "tests/fakes/FakeMediaPlayer.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/blanker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
+
+using testing_support::parts;
 
 namespace fs = std::filesystem;
 using zembra::bench::photoLike;
@@ -141,7 +144,7 @@ zembra::Main& startBrowser(zembra::Application& app) {
         }
     }
     zembra::Main& browser = *app.browser();
-    browser.Timer1.stop();
+    parts(browser).Timer1().stop();
     browser.onTimer1();
     browser.grab(); // the first complete drawing
     return browser;
@@ -192,7 +195,7 @@ void BM_HeldKeyMoves(benchmark::State& state) {
             browser.repaint();
             latencies.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
             bool allShown = true;
-            for (const auto* picture : {browser.xMarquee, browser.xScreen}) {
+            for (const auto* picture : {parts(browser).xMarquee(), parts(browser).xScreen()}) {
                 const QImage ready = loader.cached(picture->fileName(),
                                                    picture->size() * picture->devicePixelRatioF());
                 allShown = allShown && !ready.isNull() &&

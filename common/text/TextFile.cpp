@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/text/TextFile.h"
 
-#include <cerrno>
+#include "common/os/FileSystem.h"
+
 #include <cstdint>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace common {
 namespace {
@@ -108,50 +105,48 @@ std::string decodeText(std::string_view bytes) {
 }
 
 std::optional<std::string> loadFileBytes(const std::filesystem::path& path, std::string* error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
+    const FileStatus status = fileStatus(path);
+    switch (status.kind) {
+    case FileKind::Missing:
+        setError(error, "is missing");
+        return std::nullopt;
+    case FileKind::Unreachable:
         // A link loop or a folder without permission is not a missing file: say what it is.
-        setError(error, errno == ENOENT
-                            ? std::string("is missing")
-                            : "cannot be reached (" + std::string(std::strerror(errno)) + ")");
+        setError(error, "cannot be reached (" + status.reason + ")");
         return std::nullopt;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        setError(error,
-                 S_ISDIR(info.st_mode) ? "is a folder, not a file" : "is not a regular file");
+    case FileKind::Folder:
+        setError(error, "is a folder, not a file");
         return std::nullopt;
+    case FileKind::Other:
+        setError(error, "is not a regular file");
+        return std::nullopt;
+    case FileKind::File:
+        break;
     }
-    const auto size = static_cast<std::uintmax_t>(info.st_size);
-    if (size > kMaxTextFileBytes) {
-        setError(error, "is too large (" + std::to_string(size) + " bytes; at most " +
+    if (status.size > kMaxTextFileBytes) {
+        setError(error, "is too large (" + std::to_string(status.size) + " bytes; at most " +
                             std::to_string(kMaxTextFileBytes) + " are read)");
         return std::nullopt;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        setError(error, "cannot be opened (" + std::string(std::strerror(errno)) + ")");
+    ReadFile file(path);
+    if (!file.isOpen()) {
+        setError(error, "cannot be opened (" + file.reason() + ")");
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::string bytes(static_cast<std::size_t>(status.size), '\0');
     std::size_t filled = 0;
     // A file that shrank while being read keeps what was there.
     while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int readErrno = errno;
-            ::close(fd);
-            setError(error, "cannot be read (" + std::string(std::strerror(readErrno)) + ")");
+        const auto got = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (!got) {
+            setError(error, "cannot be read (" + file.reason() + ")");
             return std::nullopt;
         }
-        if (got == 0) {
+        if (*got == 0) {
             break;
         }
-        filled += static_cast<std::size_t>(got);
+        filled += *got;
     }
-    ::close(fd);
     bytes.resize(filled);
     return bytes;
 }

@@ -2,6 +2,7 @@
 // A cabinet in a temporary folder and the real windows on it, with fake platform services.
 #pragma once
 
+#include "tests/browser/BrowserAccess.h"
 #include "tests/fakes/FakeDisplayMode.h"
 #include "tests/fakes/FakeJoystick.h"
 #include "tests/fakes/FakeKeyInjector.h"
@@ -10,10 +11,10 @@
 #include "tests/fakes/FakePower.h"
 #include "tests/support/QuarnIniBuilder.h"
 #include "tests/support/TempFolder.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/HeadlessRescan.h"
+#include "zembra/startup/blanker.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -21,6 +22,8 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+
+using testing_support::parts;
 
 namespace testing_support {
 
@@ -136,7 +139,7 @@ protected:
 
     /// The text row `row` of the list shows.
     std::string row(zembra::Main& browser, int row) {
-        return browser.ll.at(static_cast<std::size_t>(row))->text().toStdString();
+        return parts(browser).ll().at(static_cast<std::size_t>(row))->text().toStdString();
     }
 
     testing_fakes::FakeMediaPlayer& fx() { return *players.at(1); }

@@ -2,7 +2,10 @@
 // The browser's pictures when one cannot be shown: the path logo and the artwork panels never
 // keep the picture of the path or the game before.
 #include "common/picture/PictureLoader.h"
+#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
+
+using testing_support::parts;
 
 using testing_support::BrowserTest;
 
@@ -46,21 +49,21 @@ TEST_F(BrowserPictureTest, APictureThatCannotShowNeverLeavesTheOneBefore) {
     // g06's snap exists (so the panel stays up) but is no picture inside.
     cab.write("art/snap/g06.png", "\x89PNG\r\n\x1a\n" + std::string(300, 'Z'));
     zembra::Main& browser = start();
-    browser.xlogo->resize(40, 40);
+    parts(browser).xlogo()->resize(40, 40);
     settle(browser);
-    ASSERT_EQ(centre(browser.xScreen), QColor(Qt::red));
-    ASSERT_EQ(centre(browser.xlogo), QColor(Qt::red));
+    ASSERT_EQ(centre(parts(browser).xScreen()), QColor(Qt::red));
+    ASSERT_EQ(centre(parts(browser).xlogo()), QColor(Qt::red));
 
     tap(browser, kDown);
     settle(browser);
-    EXPECT_EQ(browser.xScreen->fileName(), "");
-    const QColor shown = centre(browser.xScreen); // the skin's fall-back, a JPEG
+    EXPECT_EQ(parts(browser).xScreen()->fileName(), "");
+    const QColor shown = centre(parts(browser).xScreen()); // the skin's fall-back, a JPEG
     EXPECT_LT(std::abs(shown.blue() - 255) + shown.red(), 60) << shown.name().toStdString();
 
     tap(browser, kNextPath); // path 3 has no logo
     settle(browser);
-    EXPECT_EQ(browser.xlogo->fileName(), "");
-    EXPECT_NE(centre(browser.xlogo), QColor(Qt::red));
+    EXPECT_EQ(parts(browser).xlogo()->fileName(), "");
+    EXPECT_NE(centre(parts(browser).xlogo()), QColor(Qt::red));
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's pointer and launch guards: clicks, double clicks, right-button drags, and an
 // empty list that never starts a game.
+#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 
 #include <QMouseEvent>
 #include <algorithm>
+
+using testing_support::parts;
 
 using testing_support::BrowserTest;
 
@@ -32,16 +35,16 @@ TEST_F(BrowserTest, ADoubleClickLaunchesOnceAndOnlyTheLeftButtonClicks) {
     zembra::Main& browser = start();
     const auto mid = static_cast<std::size_t>(state().midIndex);
     // A right press toggles the drag, a quick second one too; neither moves nor launches.
-    QLabel* below = browser.ll.at(mid + 3);
+    QLabel* below = parts(browser).ll().at(mid + 3);
     for (const auto type :
          {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
         send(below, type, Qt::RightButton);
     }
-    EXPECT_TRUE(browser.timscroller.isActive());
+    EXPECT_TRUE(parts(browser).timscroller().isActive());
     send(below, QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(state().list1.index(), 4);
 
-    doubleClick(browser.ll.at(mid + 2));
+    doubleClick(parts(browser).ll().at(mid + 2));
     ASSERT_EQ(launcher->calls.size(), 1u);
     EXPECT_TRUE(std::ranges::count(launcher->calls[0].arguments, "g07") == 1);
     EXPECT_EQ(state().list1.index(), 6); // the trailing release moved nothing
@@ -51,9 +54,9 @@ TEST_F(BrowserTest, ADoubleClickLaunchesOnceAndOnlyTheLeftButtonClicks) {
     players.clear();
     zembra::Main& strip = start();
     ASSERT_EQ(state().midIndex, 2);
-    send(strip.xlist.at(3), QEvent::MouseButtonRelease, Qt::RightButton);
+    send(parts(strip).xlist().at(3), QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(state().list1.index(), 4);
-    doubleClick(strip.xlist.at(3));
+    doubleClick(parts(strip).xlist().at(3));
     EXPECT_TRUE(std::ranges::count(launcher->calls.at(0).arguments, "g06") == 1);
     EXPECT_EQ(state().list1.index(), 5);
 }
@@ -63,10 +66,10 @@ TEST_F(BrowserTest, AnEmptyListStartsNothingAndTheNextStartRestoresTheSavedPath)
     zembra::Main& browser = start();
     ASSERT_EQ(state().list1.count(), 0);
     browser.keyDown(kSelect, false);
-    doubleClick(browser.ll.at(static_cast<std::size_t>(state().midIndex))); // the message
+    doubleClick(parts(browser).ll().at(static_cast<std::size_t>(state().midIndex))); // the message
     state().joyBindings.actions[0] = zembra::Action::Select;
     browser.shootinput(0);
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     EXPECT_FALSE(fx().fileName().endsWith("com.mp3"));
 
     // The browser applies the start-up session's answer: a saved path other than the first,

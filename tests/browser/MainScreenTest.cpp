@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' size: the screen as the mode change left it, and run sizes beyond any screen.
+#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "zembra/browser/ListLayout.h"
+
+using testing_support::parts;
 
 using testing_support::BrowserTest;
 
@@ -56,8 +59,9 @@ TEST_F(BrowserTest, SkinNumbersBeyondAnyScreenGiveAListThatFitsIt) {
     for (const Row& row : rows) {
         writeSkin(row.listType, row.columns, row.listArea, row.cell, row.spacing);
         zembra::Main& browser = start();
-        const std::size_t elements =
-            std::string(row.listType) == "\"list\"" ? browser.ll.size() : browser.xlist.size();
+        const std::size_t elements = std::string(row.listType) == "\"list\""
+                                         ? parts(browser).ll().size()
+                                         : parts(browser).xlist().size();
         EXPECT_GE(elements, 1u) << row.listArea;
         EXPECT_LE(elements, std::size_t(zembra::kMaxListElements)) << row.listArea;
         EXPECT_LT(state().midIndex, static_cast<int>(elements));

@@ -2,14 +2,17 @@
 // The browser window on the offscreen platform: start-up, list drawing, moves, pulse, artwork,
 // keys, mute and exit.
 #include "common/ui/Units.h"
+#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/attract/ScreenSav.h"
+#include "zembra/browser/frmMute.h"
 #include "zembra/input/KeyFile.h"
-#include "zembra/menus/frmMute.h"
 #include "zembra/startup/UserSettings.h"
 
 #include <QApplication>
+
+using testing_support::parts;
 
 using testing_support::BrowserTest;
 using testing_support::readFile;
@@ -29,9 +32,9 @@ TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
     EXPECT_EQ(state().curPath, 1);
     EXPECT_EQ(state().list1.index(), 4);
     EXPECT_EQ(row(browser, state().midIndex), "Game 05");
-    EXPECT_EQ(browser.lblPath->text(), "Fixture");
+    EXPECT_EQ(parts(browser).lblPath()->text(), "Fixture");
     EXPECT_EQ(browser.size(), QSize(1920, 1080));
-    EXPECT_FALSE(browser.timRefreshit.isActive()); // the lists were there
+    EXPECT_FALSE(parts(browser).timRefreshit().isActive()); // the lists were there
     EXPECT_FALSE(app->intro().isVisible());
     // The start sound of the skin was played.
     EXPECT_NE(std::find(fx().calls.begin(), fx().calls.end(), "play"), fx().calls.end());
@@ -39,7 +42,7 @@ TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
 
 TEST_F(BrowserTest, ABrowserStartedAgainTakesQuarnCfgAndTheSkinAsTheyAreNow) {
     zembra::Main& first = start();
-    EXPECT_EQ(first.ll.at(0)->font().pointSizeF(), 11); // the skin's own size
+    EXPECT_EQ(parts(first).ll().at(0)->font().pointSizeF(), 11); // the skin's own size
     // The owner picks a font size; quarn.ini, read once at start, is not read again.
     zembra::UserSettings chosen = state().settings;
     chosen.userFontSize = 20;
@@ -54,8 +57,8 @@ TEST_F(BrowserTest, ABrowserStartedAgainTakesQuarnCfgAndTheSkinAsTheyAreNow) {
     again.onTimer1();
     EXPECT_FALSE(app->ending());
     EXPECT_EQ(state().scheme.bgColour, 255); // the new scheme
-    EXPECT_EQ(again.ll.at(0)->font().pointSizeF(), 20);
-    EXPECT_EQ(again.lblPath->font().pointSizeF(), 20);
+    EXPECT_EQ(parts(again).ll().at(0)->font().pointSizeF(), 20);
+    EXPECT_EQ(parts(again).lblPath()->font().pointSizeF(), 20);
     EXPECT_EQ(row(again, state().midIndex), "Game 05");
 }
 
@@ -69,7 +72,7 @@ TEST_F(BrowserTest, ASavedIndexPastTheListKeepsTheFirstGameWithEmptyRowsBeforeIt
     EXPECT_EQ(row(browser, 0), "");
     EXPECT_EQ(row(browser, mid), "Game 01");
     EXPECT_EQ(row(browser, mid + 1), "Game 02");
-    EXPECT_EQ(browser.ll.size() / 2, static_cast<std::size_t>(mid));
+    EXPECT_EQ(parts(browser).ll().size() / 2, static_cast<std::size_t>(mid));
 }
 
 TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
@@ -82,12 +85,12 @@ TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
 
     // Held: every tick moves, the release adds nothing.
     browser.keyDown(kDown, false);
-    EXPECT_TRUE(browser.timdown.isActive());
+    EXPECT_TRUE(parts(browser).timdown().isActive());
     browser.tickHeldMove(zembra::Action::Down);
     browser.tickHeldMove(zembra::Action::Down);
     browser.keyUp();
     EXPECT_EQ(state().list1.index(), 5);
-    EXPECT_FALSE(browser.timdown.isActive());
+    EXPECT_FALSE(parts(browser).timdown().isActive());
 
     tap(browser, kNextPage);
     EXPECT_EQ(state().list1.index(), 11); // fewer than a page left: the last game
@@ -95,14 +98,14 @@ TEST_F(BrowserTest, TapsHeldKeysPagesAndPathsThatSkipEmptyOnes) {
     tap(browser, kNextPath);
     EXPECT_EQ(state().curPath, 3); // path 2 is not in use
     EXPECT_EQ(state().list1.index(), 0);
-    EXPECT_EQ(browser.lblPath->text(), "Third");
+    EXPECT_EQ(parts(browser).lblPath()->text(), "Third");
     tap(browser, kNextPath);
     EXPECT_EQ(state().curPath, 1); // 4 to 27 are empty, and 27 wraps to 1
 }
 
 TEST_F(BrowserTest, ThePulseRunsEightTicks) {
     zembra::Main& browser = start();
-    QLabel* selection = browser.ll.at(static_cast<std::size_t>(state().midIndex));
+    QLabel* selection = parts(browser).ll().at(static_cast<std::size_t>(state().midIndex));
     // The eighth tick is idle and paints nothing.
     const std::vector<int> expected = {32, 64, 128, 255, 255, 128, 64, 64};
     while (browser.pulseStep() != 0) {
@@ -122,25 +125,25 @@ TEST_F(BrowserTest, TwoColumnsPutTheSelectionAtTheTopOfTheSecond) {
     writeSkin("\"list\"", 2);
     zembra::Main& browser = start();
     const auto mid = static_cast<std::size_t>(state().midIndex);
-    ASSERT_EQ(browser.ll.size() % 2, 0u);
-    EXPECT_EQ(mid, browser.ll.size() / 2);
-    EXPECT_EQ(browser.ll[mid]->y(), browser.ll[0]->y());
-    EXPECT_GT(browser.ll[mid]->x(), browser.ll[0]->x());
+    ASSERT_EQ(parts(browser).ll().size() % 2, 0u);
+    EXPECT_EQ(mid, parts(browser).ll().size() / 2);
+    EXPECT_EQ(parts(browser).ll()[mid]->y(), parts(browser).ll()[0]->y());
+    EXPECT_GT(parts(browser).ll()[mid]->x(), parts(browser).ll()[0]->x());
 }
 
 TEST_F(BrowserTest, APictureStripKeepsTheCellsThatFit) {
     writeSkin("\"snap\"", 1, "900,200,4800,1200", "1000,1000", 0);
     writeArt("snap", "g05");
     zembra::Main& browser = start();
-    EXPECT_EQ(browser.xlist.size(), 4u);
+    EXPECT_EQ(parts(browser).xlist().size(), 4u);
     EXPECT_EQ(state().midIndex, 2);
-    EXPECT_TRUE(browser.shphigh->isVisibleTo(&browser));
-    EXPECT_TRUE(browser.ll[0]->isHidden());
+    EXPECT_TRUE(parts(browser).shphigh()->isVisibleTo(&browser));
+    EXPECT_TRUE(parts(browser).ll()[0]->isHidden());
     // The selection cell shows the selected game's snap, its neighbours theirs.
-    EXPECT_TRUE(browser.xlist[2]->fileName().endsWith("art/snap/g05.png"));
-    EXPECT_EQ(browser.lblPath->text(), "Game 05");
+    EXPECT_TRUE(parts(browser).xlist()[2]->fileName().endsWith("art/snap/g05.png"));
+    EXPECT_EQ(parts(browser).lblPath()->text(), "Game 05");
     // A neighbour without a picture keeps the fall-back cleared to nothing.
-    EXPECT_TRUE(browser.xlist[3]->fileName().isEmpty());
+    EXPECT_TRUE(parts(browser).xlist()[3]->fileName().isEmpty());
 }
 
 TEST_F(BrowserTest, ArtworkIsShownHiddenAndFallsBack) {
@@ -149,21 +152,21 @@ TEST_F(BrowserTest, ArtworkIsShownHiddenAndFallsBack) {
     writeArt("snap", "g06");
     writeArt("flyers", "g05");
     zembra::Main& browser = start();
-    EXPECT_FALSE(browser.xMarquee->isHidden());
-    EXPECT_TRUE(browser.xMarquee->fileName().endsWith("art/marquees/g05.png"));
-    EXPECT_FALSE(browser.xScreen->isHidden());
+    EXPECT_FALSE(parts(browser).xMarquee()->isHidden());
+    EXPECT_TRUE(parts(browser).xMarquee()->fileName().endsWith("art/marquees/g05.png"));
+    EXPECT_FALSE(parts(browser).xScreen()->isHidden());
     // The skin hides flyers: the picture is loaded but the element stays hidden.
-    EXPECT_TRUE(browser.xFlyer->isHidden());
-    EXPECT_TRUE(browser.xFlyer->fileName().endsWith("art/flyers/g05.png"));
-    EXPECT_TRUE(browser.xCabinet->isHidden());
+    EXPECT_TRUE(parts(browser).xFlyer()->isHidden());
+    EXPECT_TRUE(parts(browser).xFlyer()->fileName().endsWith("art/flyers/g05.png"));
+    EXPECT_TRUE(parts(browser).xCabinet()->isHidden());
 
     tap(browser, kDown);
-    EXPECT_TRUE(browser.xMarquee->isHidden()); // g06 has no marquee
-    EXPECT_FALSE(browser.xScreen->isHidden());
-    EXPECT_TRUE(browser.xScreen->fileName().endsWith("art/snap/g06.png"));
-    EXPECT_EQ(state().viewPic, browser.xScreen->fileName().toStdString());
+    EXPECT_TRUE(parts(browser).xMarquee()->isHidden()); // g06 has no marquee
+    EXPECT_FALSE(parts(browser).xScreen()->isHidden());
+    EXPECT_TRUE(parts(browser).xScreen()->fileName().endsWith("art/snap/g06.png"));
+    EXPECT_EQ(state().viewPic, parts(browser).xScreen()->fileName().toStdString());
     tap(browser, kUp);
-    EXPECT_FALSE(browser.xMarquee->isHidden()); // back as soon as a picture exists
+    EXPECT_FALSE(parts(browser).xMarquee()->isHidden()); // back as soon as a picture exists
 }
 
 TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
@@ -325,7 +328,7 @@ TEST_F(BrowserTest, WithoutListFilesTheFirstRunScansAndShowsPathOne) {
     scanFirst = false;
     zembra::Main& browser = start();
     EXPECT_EQ(row(browser, state().midIndex), "No Roms Found, check your Quarn.ini");
-    ASSERT_TRUE(browser.timRefreshit.isActive());
+    ASSERT_TRUE(parts(browser).timRefreshit().isActive());
     browser.onTimRefreshit();
     EXPECT_TRUE(cab.exists("l 1.lst"));
     EXPECT_EQ(state().curPath, 1);
@@ -337,14 +340,14 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     ssDelay = "2";
     zembra::Main& browser = start();
     browser.deactivated();
-    EXPECT_FALSE(browser.timjoy.isActive());
+    EXPECT_FALSE(parts(browser).timjoy().isActive());
     EXPECT_FALSE(browser.timScr.isActive());
-    EXPECT_FALSE(browser.timhigh.isActive());
+    EXPECT_FALSE(parts(browser).timhigh().isActive());
     EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_FALSE(state().ssMode);
     browser.activated();
     browser.gotFocus();
-    EXPECT_TRUE(browser.timjoy.isActive());
+    EXPECT_TRUE(parts(browser).timjoy().isActive());
     EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_TRUE(browser.timScr.isActive());
     EXPECT_TRUE(state().ssMode);
@@ -367,18 +370,18 @@ TEST_F(BrowserTest, SelectLaunchesAfterTheLaunchSoundOrAtOnce) {
     zembra::Main& browser = start();
     tap(browser, kSelect);
     EXPECT_TRUE(fx().fileName().endsWith("com.mp3"));
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     fx().finish();
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->launchRequests, 1);
+    EXPECT_EQ(launcher->calls.size(), 1u);
 
     std::filesystem::remove(cab / "zbthemes/plain/com.mp3");
     tap(browser, kSelect); // no sound to wait for
-    EXPECT_EQ(app->launchRequests, 2);
+    EXPECT_EQ(launcher->calls.size(), 2u);
 
     state().settings.muted = true;
     tap(browser, kSelect);
-    EXPECT_EQ(app->launchRequests, 3);
+    EXPECT_EQ(launcher->calls.size(), 3u);
 }
 
 TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
@@ -400,18 +403,18 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
     EXPECT_EQ(state().list1.index(), 5);
     browser.onTimjoy(); // held: moves again on every poll, with no timer of its own
     EXPECT_EQ(state().list1.index(), 6);
-    EXPECT_FALSE(browser.timdown.isActive());
+    EXPECT_FALSE(parts(browser).timdown().isActive());
     poll(zembra::JoystickState{32768, 32768, 2});
     EXPECT_EQ(state().list1.index(), 11); // a page, to the last game
     poll(zembra::JoystickState{65535, 32768, 0});
     EXPECT_EQ(state().curPath, 3);
 
     poll(zembra::JoystickState{32768, 32768, 3}); // two buttons: nothing
-    EXPECT_EQ(app->launchRequests, 0);
+    EXPECT_EQ(launcher->calls.size(), 0u);
     EXPECT_EQ(state().curPath, 3);
     state().settings.muted = true;
     poll(zembra::JoystickState{32768, 32768, 1}); // "select" in lower case
-    EXPECT_EQ(app->launchRequests, 1);
+    EXPECT_EQ(launcher->calls.size(), 1u);
     poll(zembra::JoystickState{32768, 32768, 4}); // "Exit" works in the browser too
     EXPECT_TRUE(browser.timfx.isActive());
     poll(std::nullopt); // unplugged: nothing happens

@@ -4,7 +4,7 @@
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/browser/HighlightPulse.h"
-#include "zembra/menus/frmMute.h"
+#include "zembra/browser/frmMute.h"
 
 #include <QApplication>
 

@@ -2,9 +2,12 @@
 // Starting games from the browser: blocking and supervised starts, the keys sent after
 // start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
 // of the program when the machine refuses to power off.
+#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/launcher/KeySequences.h"
+
+using testing_support::parts;
 
 using testing_support::BrowserTest;
 
@@ -238,7 +241,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
         zembra::blanker& intro = app->intro();
         EXPECT_FALSE(intro.timexit.isActive());
         EXPECT_FALSE(sv.timWfExit().isActive());
-        EXPECT_FALSE(browser.timjoy.isActive());
+        EXPECT_FALSE(parts(browser).timjoy().isActive());
         intro.onTimexit(); // a tick that was already due
         if (app->browser() != nullptr && app->browser()->isVisible()) {
             events.push_back("browser shown");

@@ -3,6 +3,8 @@
 // cleared, and the key state reads what is held.
 #include "zembra/platform/KeyInjector.h"
 
+#include "zembra/platform/linux/XKeysyms.h"
+
 #include <X11/keysym.h>
 #include <cstdlib>
 #include <gtest/gtest.h>

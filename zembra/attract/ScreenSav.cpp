@@ -5,7 +5,7 @@
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/attract/Rotation.h"
-#include "zembra/attract/blanker.h"
+#include "zembra/startup/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/FileProbe.h"
 #include "zembra/input/JoystickPoll.h"

@@ -2,12 +2,9 @@
 // Reads the ID3v1 tag and lays the song's title out for the labels.
 #include "zembra/attract/SongTag.h"
 
+#include "common/os/FileSystem.h"
 #include "common/text/NativePath.h"
 #include "common/text/TextFile.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zembra {
 
@@ -50,24 +47,20 @@ std::optional<SongTag> parseId3v1(std::string_view tail) {
 }
 
 std::optional<SongTag> readId3v1(const std::string& programPath) {
-    const std::string native = common::nativePath(programPath).string();
-    // O_NONBLOCK: a FIFO named in the playlist must not hang the reader.
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+    // Non-blocking: a FIFO named in the playlist must not hang the reader.
+    common::ReadFile file(common::nativePath(programPath), true);
+    if (!file.isOpen()) {
         return std::nullopt;
     }
-    std::optional<SongTag> tag;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        info.st_size >= static_cast<off_t>(kId3v1Size)) {
-        char bytes[kId3v1Size];
-        const off_t at = info.st_size - static_cast<off_t>(kId3v1Size);
-        if (::pread(fd, bytes, kId3v1Size, at) == static_cast<ssize_t>(kId3v1Size)) {
-            tag = parseId3v1(std::string_view(bytes, kId3v1Size));
-        }
+    const common::FileStatus status = file.status();
+    if (status.kind != common::FileKind::File || status.size < kId3v1Size) {
+        return std::nullopt;
     }
-    ::close(fd);
-    return tag;
+    char bytes[kId3v1Size];
+    if (file.readAt(bytes, kId3v1Size, status.size - kId3v1Size) != kId3v1Size) {
+        return std::nullopt;
+    }
+    return parseId3v1(std::string_view(bytes, kId3v1Size));
 }
 
 std::array<std::string, 3> keyboardLabels(const std::optional<SongTag>& tag,

@@ -27,10 +27,7 @@ FrameTrace::FrameTrace(Main& browser, const std::string& file)
     }
     browser.installEventFilter(this);
     browser.Timer1.installEventFilter(this);
-    for (QTimer* move : {&browser.timUp, &browser.timdown, &browser.timleft, &browser.timright,
-                         &browser.timPp, &browser.timNp}) {
-        move->installEventFilter(this);
-    }
+    browser.moves().installTimerFilter(*this);
 }
 
 FrameTrace::~FrameTrace() {

@@ -5,7 +5,6 @@
 #include "common/skin/SkinFolder.h"
 #include "common/text/NativePath.h"
 #include "common/ui/Units.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/SkinBounds.h"
 #include "zembra/catalogue/PathList.h"
 #include "zembra/input/JoystickFile.h"
@@ -14,6 +13,7 @@
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
 #include "zembra/startup/StartupSession.h"
+#include "zembra/startup/blanker.h"
 #include "zembra/widgets/WindowTimer.h"
 
 #include <QEvent>
@@ -27,7 +27,8 @@ namespace zembra {
 
 Main::Main(Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), state_(app.state()),
-      supervisor_(app.services(), state_.keys, state_.curPath, *this) {
+      supervisor_(app.services(), state_.keys, state_.curPath, *this),
+      moves_(*this, [this](Action action) { heldMove(action); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Zembra");
     setFocusPolicy(Qt::StrongFocus);
@@ -50,39 +51,15 @@ Main::~Main() {
 
 void Main::createElements() {
     auto& loader = *app_.services().pictures;
-    auto picture = [&](const char* name) {
-        auto* element = new common::PictureElement(loader, this);
-        element->setObjectName(name);
-        element->setFocusPolicy(Qt::NoFocus);
-        element->installEventFilter(this);
-        return element;
-    };
-    listArea = new QWidget(this);
-    listArea->setObjectName("listArea");
-    listArea->setAttribute(Qt::WA_TransparentForMouseEvents);
-    listArea->lower();
-    shphigh = new QWidget(this);
-    shphigh->setObjectName("shphigh");
-    shphigh->setAutoFillBackground(true);
-    shphigh->hide();
-    xScreen = picture("xScreen");
-    xCabinet = picture("xCabinet");
-    xFlyer = picture("xFlyer");
-    xMarquee = picture("xMarquee");
-    // Each picture appears with the first game that has one, if the skin shows its kind.
-    for (QWidget* artwork : {xScreen, xCabinet, xFlyer, xMarquee}) {
-        artwork->hide();
-    }
-    xlogo = picture("xlogo");
-    picf = new QWidget(this);
-    picf->setObjectName("picf");
-    picf->setAttribute(Qt::WA_TransparentForMouseEvents);
-    xlist.push_back(picture("xlist"));
-    xlist[0]->hide();
-
+    mpFX = app_.services().makePlayer(nullptr);
     lblPath = new QLabel("1", this);
     lblPath->setObjectName("lblPath");
     lblPath->installEventFilter(this);
+    // Created in the order they lie on the window, the lowest first.
+    list_ = std::make_unique<ListView>(*this, state_, loader, *lblPath);
+    artwork_ = std::make_unique<ArtworkPanel>(*this, state_, loader, *mpFX);
+    list_->createCells();
+    lblPath->raise();
     static const char* kArrows[] = {"<< ", "  < ", "   ", " >  ", " >>"};
     for (std::size_t i = 0; i < lblNav.size(); ++i) {
         lblNav[i] = new QLabel(kArrows[i], this);
@@ -90,13 +67,11 @@ void Main::createElements() {
         lblNav[i]->installEventFilter(this);
         lblNav[i]->adjustSize();
     }
-    ll.push_back(newRowLabel());
-    ll[0]->hide();
+    list_->createRows();
     notice = new QLabel(this);
     notice->setObjectName("notice");
     notice->setStyleSheet("background: black; color: white; padding: 6px;");
     notice->hide();
-    mpFX = app_.services().makePlayer(nullptr);
     connect(mpFX.get(), &MediaPlayer::playStateChanged, this, [this](int, int newState) {
         // The launch follows the launch sound, once the player says it has stopped. One
         // request starts one game, however many stop reports arrive.
@@ -110,38 +85,9 @@ void Main::createElements() {
     });
 }
 
-QLabel* Main::newRowLabel() {
-    auto* label = new QLabel(this);
-    label->setObjectName("ll");
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setWordWrap(false);
-    label->installEventFilter(this);
-    if (!ll.empty()) {
-        QLabel* model = ll[0];
-        label->setFont(model->font());
-        label->setPalette(model->palette());
-        label->setAlignment(model->alignment());
-        label->setGeometry(model->geometry());
-    }
-    return label;
-}
-
-common::PictureElement* Main::newCell() {
-    auto* cell = new common::PictureElement(*app_.services().pictures, this);
-    cell->setObjectName("xlist");
-    cell->setFocusPolicy(Qt::NoFocus);
-    cell->installEventFilter(this);
-    cell->setBackgroundColour(xlist[0]->backgroundColour());
-    cell->resize(xlist[0]->size());
-    return cell;
-}
-
 void Main::connectTimers() {
     setupTimer(Timer1, 10, true);
-    for (QTimer* t : {&timUp, &timdown, &timleft, &timright, &timPp, &timNp, &timjoy}) {
-        setupTimer(*t, 75);
-    }
-    setupTimer(timhigh, 150);
+    setupTimer(timjoy, 75);
     setupTimer(timscroller, 150);
     setupTimer(timscroller2, 150);
     setupTimer(timtorefresh, 500, true);
@@ -149,10 +95,6 @@ void Main::connectTimers() {
     setupTimer(timRefreshit, 400, true);
     setupTimer(timfx, 1000);
     connect(&Timer1, &QTimer::timeout, this, &Main::onTimer1);
-    for (const HeldMove& move : heldMoves()) {
-        connect(&(this->*move.timer), &QTimer::timeout, this, [this, &move] { moveTick(move); });
-    }
-    connect(&timhigh, &QTimer::timeout, this, &Main::onTimhigh);
     connect(&timscroller, &QTimer::timeout, this, &Main::onTimscroller);
     connect(&timscroller2, &QTimer::timeout, this, &Main::onTimscroller2);
     connect(&timtorefresh, &QTimer::timeout, this, &Main::onTimtorefresh);
@@ -160,7 +102,7 @@ void Main::connectTimers() {
     connect(&timRefreshit, &QTimer::timeout, this, &Main::onTimRefreshit);
     connect(&timfx, &QTimer::timeout, this, &Main::onTimfx);
     connect(&timjoy, &QTimer::timeout, this, &Main::onTimjoy);
-    timhigh.start();
+    list_->startPulse();
     timjoy.start();
 }
 
@@ -191,7 +133,7 @@ void Main::startUp() {
     // A skin's spacing was designed at 7680 twips wide; it grows with the window's width.
     state_.skinLayout.imageSpacing =
         scaledSpacing(state_.skinLayout.imageSpacing, common::pixelsToTwips(width()));
-    SetListSize();
+    list_->SetListSize();
 
     const QString backgroundFile = skinFile("background.jpg");
     QImageReader reader(backgroundFile);
@@ -279,7 +221,7 @@ void Main::activated() {
     supervisor_.stopExitWatch();
     state_.themesRoot = state_.programFolder + "\\zbthemes";
     setCursor(Qt::BlankCursor);
-    timhigh.start();
+    list_->startPulse();
 }
 
 void Main::deactivated() {
@@ -288,7 +230,7 @@ void Main::deactivated() {
     state_.settings.ssCountdown = state_.settings.ssDelay;
     timjoy.stop();
     supervisor_.startExitWatch();
-    timhigh.stop();
+    list_->stopPulse();
 }
 
 void Main::gotFocus() {
@@ -298,11 +240,11 @@ void Main::gotFocus() {
     state_.ssMode = true;
     timScr.start();
     state_.settings.ssCountdown = state_.settings.ssDelay;
-    timhigh.start();
+    list_->startPulse();
 }
 
 void Main::lostFocus() {
-    timhigh.stop();
+    list_->stopPulse();
 }
 
 void Main::focusInEvent(QFocusEvent* event) {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "common/picture/PictureElement.h"
-#include "zembra/browser/Artwork.h"
+#include "zembra/browser/ArtworkPanel.h"
+#include "zembra/browser/HeldMoves.h"
+#include "zembra/browser/ListView.h"
 #include "zembra/input/Action.h"
 #include "zembra/launcher/LaunchSupervisor.h"
 #include "zembra/platform/MediaPlayer.h"
@@ -18,12 +20,19 @@
 #include <memory>
 #include <vector>
 
+namespace testing_support {
+struct BrowserAccess;
+}
+
 namespace zembra {
 
 class Application;
+class FrameTrace;
 
 /// Full screen, designed 7680 twips wide and stretched to the screen. Its timers carry the
-/// names the front-end has always used; each tick handler is a method a test can call.
+/// names the front-end has always used; each tick handler is a method a test can call. The
+/// list, the artwork and the held moves are parts of their own; the window routes keys, the
+/// joystick, the pointer and its timers to them.
 /// The start-up sequence runs from Timer1 a moment after the window loads, every time it
 /// loads: at program start and after a change of skin or font size.
 class Main : public QWidget, private SupervisedWindow {
@@ -37,38 +46,17 @@ public:
     explicit Main(Application& app, QWidget* parent = nullptr);
     ~Main() override;
 
-    // Timers.
-    QTimer Timer1;       ///< 10 ms, once: the start-up sequence
-    QTimer timUp;        ///< 75 ms: held Up
-    QTimer timdown;      ///< 75 ms: held Down
-    QTimer timleft;      ///< 75 ms: held Previous Page
-    QTimer timright;     ///< 75 ms: held Next Page
-    QTimer timPp;        ///< 75 ms: held Previous Path
-    QTimer timNp;        ///< 75 ms: held Next Path
-    QTimer timhigh;      ///< 150 ms: the highlight pulse
-    QTimer timscroller;  ///< 150 ms: dragging pages
-    QTimer timscroller2; ///< 150 ms: dragging steps
-    QTimer timtorefresh; ///< 500 ms, once: reload the artwork
-    QTimer timjoy;       ///< 75 ms: joystick poll
-    QTimer timScr;       ///< 1 s: screensaver countdown
-    QTimer timRefreshit; ///< 400 ms, once: the first-run rescan
-    QTimer timfx;        ///< 1 s: waits for the exit sound, then ends the program
+    /// 1 s: the attract mode's countdown; the windows over the browser restart it.
+    QTimer timScr;
+    /// 1 s: waits for the exit sound, then ends the program.
+    QTimer timfx;
+    /// A short message over the browser, such as a program that could not be started.
+    QLabel* notice;
 
-    // Elements.
-    common::PictureElement* xMarquee;
-    common::PictureElement* xScreen;
-    common::PictureElement* xFlyer;
-    common::PictureElement* xCabinet;
-    common::PictureElement* xlogo;
-    QWidget* picf;     ///< sits on the cabinet picture's corner
-    QWidget* listArea; ///< the skin's list rectangle; never drawn
-    QWidget* shphigh;  ///< the highlight frame of the picture strip
-    QLabel* lblPath;
-    std::array<QLabel*, 5> lblNav{};
-    std::vector<QLabel*> ll;                    ///< row labels; 0 is the template
-    std::vector<common::PictureElement*> xlist; ///< picture cells; 0 is the template
-    std::unique_ptr<MediaPlayer> mpFX;
-    clsFormResize formResize;
+    /// The parts the browser routes its events to.
+    ListView& list() { return *list_; }
+    ArtworkPanel& artwork() { return *artwork_; }
+    HeldMoves& moves() { return moves_; }
 
     // The start-up sequence and the skin.
     void startUp();
@@ -80,12 +68,7 @@ public:
     void makeVis();
 
     // The list.
-    void SetListSize();
-    void SetListSize2();
-    void DelList();
-    void DelList2();
-    void RefreshList();
-    void shootScreens(const StringTable& arraytype, std::string_view pic);
+    void RefreshList() { list_->RefreshList(); }
     void populateList();
     void loadLists();
     void RescanAll();
@@ -99,9 +82,7 @@ public:
     void KillDisplay();
 
     // Artwork.
-    void cabRefresh();
-    bool ShowFileSystemType(const std::string& file);
-    common::PictureElement* artElement(ArtKind kind) const;
+    void cabRefresh() { artwork_->cabRefresh(lastMove_); }
 
     // Actions.
     /// The one entry for every action, whichever device asked for it.
@@ -120,8 +101,8 @@ public:
     // Timer ticks.
     void onTimer1() { startUp(); }
     /// What a held move's timer does on each tick.
-    void tickHeldMove(Action action);
-    void onTimhigh();
+    void tickHeldMove(Action action) { moves_.tick(action); }
+    void onTimhigh() { list_->onTimhigh(); }
     void onTimscroller() { InputCheck(true); }
     void onTimscroller2() { InputCheck(false); }
     void onTimtorefresh();
@@ -138,8 +119,6 @@ public:
     /// The program is ending: every timer stops and the window takes no input, so nothing of
     /// the browser acts while the last message waits for the owner.
     void standDown();
-    /// A short message over the browser, such as a program that could not be started.
-    QLabel* notice;
     /// Shows what a rescan or a save could not do, one line each, over the browser for a
     /// while (a full-screen cabinet has no terminal) and on standard error.
     void showProblems(const std::vector<std::string>& problems);
@@ -153,7 +132,7 @@ public:
     void lostFocus();
 
     /// The pulse's counter (0 to 7).
-    int pulseStep() const { return pulseStep_; }
+    int pulseStep() const { return list_->pulseStep(); }
     bool loaded() const { return loaded_; }
 
 protected:
@@ -176,17 +155,21 @@ private:
     void startLock() override;
     void endLock() override;
 
-    /// One of the six moves a key repeats while held: its action, its timer, the move, and the
-    /// picture a modified key shows instead (none for the path moves).
-    struct HeldMove {
-        Action action;
-        QTimer Main::*timer;
-        void (*move)(Main&);
-        common::PictureElement* Main::*picture;
-    };
-    static const std::array<HeldMove, 6>& heldMoves();
-    static const HeldMove* heldMoveFor(Action action);
-    void moveTick(const HeldMove& move);
+    friend struct testing_support::BrowserAccess;
+    friend class FrameTrace; // times the start-up tick
+    /// One move of a held move's action.
+    void heldMove(Action action);
+
+    QTimer Timer1;       ///< 10 ms, once: the start-up sequence
+    QTimer timscroller;  ///< 150 ms: dragging pages
+    QTimer timscroller2; ///< 150 ms: dragging steps
+    QTimer timtorefresh; ///< 500 ms, once: reload the artwork
+    QTimer timjoy;       ///< 75 ms: joystick poll
+    QTimer timRefreshit; ///< 400 ms, once: the first-run rescan
+    QLabel* lblPath;
+    std::array<QLabel*, 5> lblNav{};
+    std::unique_ptr<MediaPlayer> mpFX;
+    clsFormResize formResize;
 
     void createElements();
     void connectTimers();
@@ -195,23 +178,18 @@ private:
     void refreshMoved(); ///< RefreshList and cabRefresh after a move
     void prefetchNeighbours();
     void InputCheck(bool pages);
-    bool labelClicked(QLabel* label, QEvent* event);
-    bool cellEvent(common::PictureElement* cell, QEvent* event);
-    QLabel* newRowLabel();
-    common::PictureElement* newCell();
+    bool labelClicked(QLabel* label, int row, QEvent* event);
+    bool cellEvent(common::PictureElement* cell, int k, QEvent* event);
     QString skinFile(std::string_view name) const;
-    bool isStripMode() const;
 
     Application& app_;
     ProgramState& state_;
     LaunchSupervisor supervisor_;
+    std::unique_ptr<ListView> list_;
+    std::unique_ptr<ArtworkPanel> artwork_;
+    HeldMoves moves_;
     bool loaded_ = false;
-    int pulseStep_ = 0;
-    int lastMove_ = 1; ///< +1 down the list, -1 up, for prefetching
-    /// The move the last key started, and whether its timer has ticked since: a tap released
-    /// before the first tick still moves once.
-    const HeldMove* heldMove_ = nullptr;
-    bool heldMoveTicked_ = false;
+    int lastMove_ = 1;           ///< +1 down the list, -1 up, for prefetching
     bool launchPending_ = false; ///< a launch waits for the launch sound to end
     QImage backgroundImage_;
     QPoint rememberedPointer_;

@@ -2,7 +2,6 @@
 // The browser window's actions: key dispatch, mute, rescan, the attract countdown and exit.
 #include "common/text/NativePath.h"
 #include "common/text/Strings.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/PathList.h"
@@ -14,70 +13,34 @@
 #include "zembra/launcher/KeySequences.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/Shutdown.h"
+#include "zembra/startup/blanker.h"
 
 namespace zembra {
 
-namespace {
-
-/// Starts a timer that is not running; one that runs keeps its rhythm.
-void enable(QTimer& timer) {
-    if (!timer.isActive()) {
-        timer.start();
+void Main::heldMove(Action action) {
+    switch (action) {
+    case Action::Up:
+        stepUp();
+        return;
+    case Action::Down:
+        stepDown();
+        return;
+    case Action::PrevPage:
+        gPrevPage();
+        break;
+    case Action::NextPage:
+        gNextPage();
+        break;
+    case Action::PrevPath:
+        gPrevPath();
+        break;
+    case Action::NextPath:
+        gNextPath();
+        break;
+    default:
+        return;
     }
-}
-
-} // namespace
-
-const std::array<Main::HeldMove, 6>& Main::heldMoves() {
-    static const std::array<HeldMove, 6> moves = {{
-        {Action::Up, &Main::timUp, [](Main& m) { m.stepUp(); }, &Main::xMarquee},
-        {Action::Down, &Main::timdown, [](Main& m) { m.stepDown(); }, &Main::xScreen},
-        {Action::PrevPage, &Main::timleft,
-         [](Main& m) {
-             m.gPrevPage();
-             m.refreshMoved();
-         },
-         &Main::xCabinet},
-        {Action::NextPage, &Main::timright,
-         [](Main& m) {
-             m.gNextPage();
-             m.refreshMoved();
-         },
-         &Main::xFlyer},
-        {Action::PrevPath, &Main::timPp,
-         [](Main& m) {
-             m.gPrevPath();
-             m.refreshMoved();
-         },
-         nullptr},
-        {Action::NextPath, &Main::timNp,
-         [](Main& m) {
-             m.gNextPath();
-             m.refreshMoved();
-         },
-         nullptr},
-    }};
-    return moves;
-}
-
-const Main::HeldMove* Main::heldMoveFor(Action action) {
-    for (const HeldMove& move : heldMoves()) {
-        if (move.action == action) {
-            return &move;
-        }
-    }
-    return nullptr;
-}
-
-void Main::moveTick(const HeldMove& move) {
-    heldMoveTicked_ = true;
-    move.move(*this);
-}
-
-void Main::tickHeldMove(Action action) {
-    if (const HeldMove* move = heldMoveFor(action)) {
-        moveTick(*move);
-    }
+    refreshMoved();
 }
 
 void Main::keyDown(int keyCode, bool modifier) {
@@ -88,20 +51,16 @@ void Main::keyDown(int keyCode, bool modifier) {
 }
 
 void Main::perform(Action action, ActionModifiers modifiers) {
-    if (const HeldMove* move = heldMoveFor(action)) {
+    if (HeldMoves::isMove(action)) {
+        common::PictureElement* picture = artwork_->pictureFor(action);
         if (!modifiers.repeatsWhileHeld) {
-            moveTick(*move);
-        } else if (modifiers.modifier && move->picture != nullptr) {
+            moves_.tick(action);
+        } else if (modifiers.modifier && picture != nullptr) {
             state_.savedIndex = static_cast<std::int16_t>(state_.list1.index());
-            pictureView(this->*move->picture);
+            pictureView(picture);
         } else {
             app_.services().pictures->setBusy(true);
-            QTimer& timer = this->*move->timer;
-            if (!timer.isActive()) {
-                heldMove_ = move;
-                heldMoveTicked_ = false;
-            }
-            enable(timer);
+            moves_.press(action);
         }
         return;
     }
@@ -155,18 +114,7 @@ void Main::shootinput(int index) {
 }
 
 void Main::keyUp() {
-    // A key released before its timer's first tick (a quick tap, or an arcade encoder's short
-    // pulse) still makes its one move; a held key has already moved on every tick.
-    const HeldMove* tapped =
-        heldMove_ != nullptr && (this->*heldMove_->timer).isActive() && !heldMoveTicked_ ? heldMove_
-                                                                                         : nullptr;
-    heldMove_ = nullptr;
-    for (const HeldMove& move : heldMoves()) {
-        (this->*move.timer).stop();
-    }
-    if (tapped != nullptr) {
-        moveTick(*tapped);
-    }
+    moves_.release();
     app_.services().pictures->setBusy(false);
     timScr.start();
     state_.settings.ssCountdown = state_.settings.ssDelay;
@@ -312,11 +260,7 @@ void Main::onTimfx() {
 }
 
 void Main::showListMessage(const QString& text) {
-    const std::size_t mid = static_cast<std::size_t>(state_.midIndex);
-    QLabel* label = mid < ll.size() ? ll[mid] : ll[0];
-    label->setText(text);
-    label->show();
-    label->repaint();
+    list_->showMessage(text);
 }
 
 void Main::populateList() {
@@ -328,8 +272,7 @@ void Main::populateList() {
     }
     lblPath->setText(QString::fromStdString(heading->caption));
     lblPath->adjustSize();
-    xlogo->setVisible(state_.skinLayout.showLogo);
-    xlogo->setFileName(Application::nativeFile(heading->logoFile));
+    artwork_->showLogo(state_.skinLayout.showLogo, Application::nativeFile(heading->logoFile));
     activateWindow();
     setFocus();
 }
@@ -380,9 +323,7 @@ void Main::RescanAll() {
     Scan(state_.programFolder, state_.config, state_.tables, probe, observer).CheckForFiles();
     loadLists();
     // The lists end on the first path from path 1 on that has games; that path is shown.
-    if (!ll.empty()) {
-        ll[0]->setText(QString());
-    }
+    list_->clearFirstRow();
     refreshMoved();
     if (!problems.empty()) {
         showProblems(problems);
@@ -395,12 +336,8 @@ void Main::onTimRefreshit() {
 }
 
 void Main::KillDisplay() {
-    isStripMode() ? DelList2() : DelList();
-    for (QWidget* element : {static_cast<QWidget*>(xMarquee), static_cast<QWidget*>(xScreen),
-                             static_cast<QWidget*>(xFlyer), static_cast<QWidget*>(xCabinet),
-                             static_cast<QWidget*>(xlogo)}) {
-        element->hide();
-    }
+    list_->clear();
+    artwork_->hideAll();
     lblPath->setText("1");
     lblPath->hide();
     for (QLabel* arrow : lblNav) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's side of starting a game: what it hands the supervision, and what the
 // supervision asks of it.
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/blanker.h"
 
 #include <QTimer>
 
@@ -49,11 +49,12 @@ void Main::endLock() {
 }
 
 void Main::standDown() {
-    for (QTimer* timer :
-         {&Timer1, &timUp, &timdown, &timleft, &timright, &timPp, &timNp, &timjoy, &timhigh,
-          &timscroller, &timscroller2, &timtorefresh, &timScr, &timRefreshit, &timfx}) {
+    for (QTimer* timer : {&Timer1, &timjoy, &timscroller, &timscroller2, &timtorefresh, &timScr,
+                          &timRefreshit, &timfx}) {
         timer->stop();
     }
+    moves_.stop();
+    list_->stopPulse();
     supervisor_.standDown();
     launchPending_ = false;
     setEnabled(false);

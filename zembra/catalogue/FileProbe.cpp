@@ -1,18 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/catalogue/FileProbe.h"
 
+#include "common/os/FileSystem.h"
 #include "common/text/NativePath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace zembra {
 namespace {
@@ -51,18 +43,7 @@ std::string flippedCase(std::string_view name) {
 } // namespace
 
 std::optional<std::string> folderReadProblem(const std::string& nativeFolder) {
-    DIR* dir = ::opendir(nativeFolder.empty() ? "." : nativeFolder.c_str());
-    if (dir == nullptr) {
-        if (errno == ENOENT) {
-            return "does not exist";
-        }
-        if (errno == ENOTDIR) {
-            return "is not a folder";
-        }
-        return "cannot be read (" + std::string(std::strerror(errno)) + ")";
-    }
-    ::closedir(dir);
-    return std::nullopt;
+    return common::folderProblem(nativeFolder);
 }
 
 bool staysInFolder(std::string_view setName) {
@@ -82,8 +63,7 @@ bool staysInFolder(std::string_view setName) {
 }
 
 bool PerNameProbe::isFile(std::string_view programPath) {
-    std::error_code ec;
-    return fs::is_regular_file(common::nativePath(programPath), ec);
+    return common::fileStatus(common::nativePath(programPath)).kind == common::FileKind::File;
 }
 
 std::optional<std::string> PerNameProbe::folderProblem(std::string_view folder) {
@@ -92,42 +72,21 @@ std::optional<std::string> PerNameProbe::folderProblem(std::string_view folder) 
 
 FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
     FolderContents contents;
-    DIR* dir = ::opendir(nativeFolder.empty() ? "." : nativeFolder.c_str());
-    if (dir == nullptr) {
-        contents.problem = folderReadProblem(nativeFolder);
-        if (!contents.problem) {
-            contents.problem = "cannot be read";
-        }
-        return contents;
-    }
+    std::string sample;
     std::string probeName;
-    struct stat probeInfo {};
-    // readdir hands over each entry's type, so only links cost a look at their target;
-    // thousands of files per folder are read in a few milliseconds.
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        bool regular = entry->d_type == DT_REG;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat target {};
-            regular =
-                ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
-        }
-        if (regular) {
-            contents.files.emplace_back(name);
-        }
-        if (probeName.empty() && name != "." && name != ".." &&
-            ::fstatat(::dirfd(dir), entry->d_name, &probeInfo, AT_SYMLINK_NOFOLLOW) == 0) {
-            probeName = flippedCase(name);
-        }
-    }
-    if (!probeName.empty()) {
-        // A case-sensitive folder has no such name, or (rarely) a different file under it.
-        struct stat flipped {};
-        contents.caseInsensitive =
-            ::fstatat(::dirfd(dir), probeName.c_str(), &flipped, AT_SYMLINK_NOFOLLOW) == 0 &&
-            flipped.st_ino == probeInfo.st_ino && flipped.st_dev == probeInfo.st_dev;
-    }
-    ::closedir(dir);
+    contents.problem =
+        common::visitFolder(nativeFolder, [&](std::string_view name, common::FileKind kind) {
+            if (kind == common::FileKind::File) {
+                contents.files.emplace_back(name);
+            }
+            if (probeName.empty()) {
+                probeName = flippedCase(name);
+                sample = name;
+            }
+        });
+    // A case-sensitive folder has no such name, or (rarely) a different file under it.
+    contents.caseInsensitive =
+        !probeName.empty() && common::sameEntry(nativeFolder, sample, probeName);
     return contents;
 }
 

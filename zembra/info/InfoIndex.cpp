@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/info/InfoIndex.h"
 
+#include "common/os/FileSystem.h"
 #include "common/text/ItemReader.h"
 #include "common/text/Strings.h"
 #include "common/text/TextFile.h"
 #include "zembra/info/InfoLookup.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zembra {
 namespace {
@@ -33,31 +30,18 @@ void setError(std::string* error, std::string text) {
     }
 }
 
-std::string systemReason(const char* what) {
-    return std::string(what) + " (" + std::strerror(errno) + ")";
+std::string systemReason(const char* what, const common::ReadFile& file) {
+    return std::string(what) + " (" + file.reason() + ")";
 }
-
-class FileCloser {
-public:
-    explicit FileCloser(int fd) : fd_(fd) {}
-    ~FileCloser() { ::close(fd_); }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-
-private:
-    int fd_;
-};
 
 } // namespace
 
 std::optional<FileStamp> fileStamp(const std::filesystem::path& file) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    const common::FileStatus status = common::fileStatus(file);
+    if (status.kind != common::FileKind::File) {
         return std::nullopt;
     }
-    return FileStamp{static_cast<std::uintmax_t>(info.st_size),
-                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-                         info.st_mtim.tv_nsec};
+    return FileStamp{status.size, status.modifiedNs};
 }
 
 /// Takes the file line by line and keeps the names of the "$" lines and the ends of the
@@ -141,45 +125,39 @@ InfoIndex InfoIndex::fromBytes(std::string_view bytes) {
 }
 
 std::optional<InfoIndex> InfoIndex::build(const std::filesystem::path& file, std::string* error) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        setError(error,
-                 errno == ENOENT ? std::string("is missing") : systemReason("cannot be opened"));
+    common::ReadFile reader(file);
+    if (!reader.isOpen()) {
+        setError(error, reader.missing() ? std::string("is missing")
+                                         : systemReason("cannot be opened", reader));
         return std::nullopt;
     }
-    FileCloser closer(fd);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        setError(error, systemReason("cannot be reached"));
+    const common::FileStatus status = reader.status();
+    if (status.kind == common::FileKind::Unreachable) {
+        setError(error, "cannot be reached (" + status.reason + ")");
         return std::nullopt;
     }
-    if (!S_ISREG(info.st_mode)) {
-        setError(error,
-                 S_ISDIR(info.st_mode) ? "is a folder, not a file" : "is not a regular file");
+    if (status.kind != common::FileKind::File) {
+        setError(error, status.kind == common::FileKind::Folder ? "is a folder, not a file"
+                                                                : "is not a regular file");
         return std::nullopt;
     }
 
     InfoIndex index;
     index.file_ = file;
-    index.stamp_ = FileStamp{static_cast<std::uintmax_t>(info.st_size),
-                             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-                                 info.st_mtim.tv_nsec};
+    index.stamp_ = FileStamp{status.size, status.modifiedNs};
     Builder builder(index);
     std::string pending; // the start of a line whose end is in the next piece
     std::uint64_t pendingStart = 0;
     bool skipping = false; // inside an overlong line, until its end
     std::string piece(kChunkBytes, '\0');
     for (;;) {
-        const ssize_t got = ::read(fd, piece.data(), piece.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            setError(error, systemReason("cannot be read"));
+        const auto got = reader.read(piece.data(), piece.size());
+        if (!got) {
+            setError(error, systemReason("cannot be read", reader));
             return std::nullopt;
         }
-        const bool last = got == 0;
-        pending.append(piece.data(), static_cast<std::size_t>(got));
+        const bool last = *got == 0;
+        pending.append(piece.data(), *got);
         if (skipping) {
             const std::size_t lineEnd = pending.find_first_of("\r\n");
             const std::size_t dropped = lineEnd == std::string::npos ? pending.size() : lineEnd + 1;
@@ -223,24 +201,20 @@ std::string InfoIndex::entryText(std::string_view key) const {
     if (!span) {
         return std::string(kNoEntry);
     }
-    const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    common::ReadFile reader(file_);
+    if (!reader.isOpen()) {
         return std::string(kNoEntry);
     }
-    FileCloser closer(fd);
     std::string bytes(static_cast<std::size_t>(std::min(span->end - span->begin, kMaxEntryBytes)),
                       '\0');
     std::size_t filled = 0;
     while (filled < bytes.size()) {
-        const ssize_t got = ::pread(fd, bytes.data() + filled, bytes.size() - filled,
-                                    static_cast<off_t>(span->begin + filled));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
+        const auto got =
+            reader.readAt(bytes.data() + filled, bytes.size() - filled, span->begin + filled);
+        if (!got || *got == 0) {
             break; // a file cut short since: show what is there
         }
-        filled += static_cast<std::size_t>(got);
+        filled += *got;
     }
     bytes.resize(filled);
     auto text = lookUpEntry(common::decodeText(bytes), key);

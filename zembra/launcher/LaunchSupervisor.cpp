@@ -80,7 +80,7 @@ void LaunchSupervisor::standDown() {
 void LaunchSupervisor::onEmulatorEndWatch() {
     // The keyboard is never taken from another program's window: the game may still run
     // there, whatever became of the process that was started.
-    const std::uintptr_t holder = services_.keys->keyboardWindow();
+    const NativeWindow holder = services_.keys->keyboardWindow();
     if (holder != 0) {
         const QWidgetList ours = QApplication::topLevelWidgets();
         const bool foreign = std::none_of(ours.begin(), ours.end(), [holder](QWidget* window) {

@@ -9,6 +9,11 @@
 
 namespace zembra {
 
+/// A window as the display names it (the browser's, an emulator's); 0 is no window.
+using NativeWindow = std::uintptr_t;
+
+/// Keys are named by the program's own codes, the Windows virtual-key codes of the key file
+/// (kVk... in KeySequences.h); the implementation turns them into the display's.
 class KeyInjector {
 public:
     virtual ~KeyInjector() = default;
@@ -22,15 +27,12 @@ public:
 
     /// Gives the keyboard to the native window `window` at once (the browser, when an emulator
     /// has ended and no window manager hands it back).
-    virtual void takeKeyboard(std::uintptr_t window) = 0;
+    virtual void takeKeyboard(NativeWindow window) = 0;
 
     /// The native window that has the keyboard now; 0 when none has (it went back to the
     /// root, as on a session without a window manager when the window that had it closes).
-    virtual std::uintptr_t keyboardWindow() = 0;
+    virtual NativeWindow keyboardWindow() = 0;
 };
-
-/// The X keysym of a Windows virtual-key code; 0 for a code without one.
-unsigned long keysymForVirtualKey(int virtualKey);
 
 /// XTest on the X display. Without one (or without XTest) it says so once on the log and sends
 /// nothing; no key then reads as down.

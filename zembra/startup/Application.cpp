@@ -3,11 +3,11 @@
 
 #include "common/text/NativePath.h"
 #include "zembra/attract/ScreenSav.h"
-#include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
-#include "zembra/menus/background.h"
+#include "zembra/browser/frmMute.h"
 #include "zembra/menus/frmMenu.h"
-#include "zembra/menus/frmMute.h"
+#include "zembra/startup/background.h"
+#include "zembra/startup/blanker.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -124,7 +124,6 @@ bool Application::showScreenSaver() {
 }
 
 void Application::launchSelected() {
-    ++launchRequests;
     if (browser_ != nullptr) {
         browser_->runEmu();
     }

@@ -89,7 +89,6 @@ public:
 
     /// How many times each not-yet-built window was asked for (for tests).
     int infoRequests = 0;
-    int launchRequests = 0;
 
 signals:
     void browserLoaded(Main* window);

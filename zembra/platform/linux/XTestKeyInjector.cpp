@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Key injection and key state through XTest and XQueryKeymap.
 #include "zembra/platform/KeyInjector.h"
+#include "zembra/platform/linux/XKeysyms.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -69,7 +70,7 @@ public:
         return (keys[code / 8] & (1 << (code % 8))) != 0;
     }
 
-    void takeKeyboard(std::uintptr_t window) override {
+    void takeKeyboard(NativeWindow window) override {
         if (display_ == nullptr || window == 0) {
             return;
         }
@@ -80,7 +81,7 @@ public:
         XSync(display_, False);
     }
 
-    std::uintptr_t keyboardWindow() override {
+    NativeWindow keyboardWindow() override {
         if (display_ == nullptr) {
             return 0;
         }
@@ -90,7 +91,7 @@ public:
         if (focus == None || focus == PointerRoot || focus == DefaultRootWindow(display_)) {
             return 0;
         }
-        return static_cast<std::uintptr_t>(focus);
+        return static_cast<NativeWindow>(focus);
     }
 
 private:

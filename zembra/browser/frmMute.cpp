@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/menus/frmMute.h"
+#include "zembra/browser/frmMute.h"
 
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"

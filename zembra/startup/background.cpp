@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/menus/background.h"
+#include "zembra/startup/background.h"
 
 #include "zembra/browser/Main.h"
 #include "zembra/startup/Application.h"

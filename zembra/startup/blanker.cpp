@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zembra/attract/blanker.h"
+#include "zembra/startup/blanker.h"
 
 #include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/Main.h"
 #include "zembra/launcher/KeySequences.h"
-#include "zembra/menus/background.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
+#include "zembra/startup/background.h"
 
 #include <QCursor>
 #include <QEvent>
