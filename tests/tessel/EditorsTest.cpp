@@ -45,12 +45,16 @@ TEST(Editors, DraggingAppliesOneValuePerTickAndTheLastOneLands) {
     EXPECT_TRUE(editor->timYet()->isActive());
     editor->hsBar(2)->setValue(1100);
     editor->hsBar(2)->setValue(1200);
+    editor->hsBar(3)->setValue(1300); // another bar in the same tick keeps its own value
     EXPECT_EQ(open.window.document().layout.marquee.left, 1000); // held for the tick
     editor->timYet_Timer();
     EXPECT_EQ(open.window.document().layout.marquee.left, 1200);
+    EXPECT_EQ(open.window.document().layout.marquee.top, 1300);
     EXPECT_EQ(marquee->x(), form1::px(1200));
     editor->timYet_Timer();
     EXPECT_FALSE(editor->timYet()->isActive());
+    editor->hsBar(2)->setValue(900); // idle again: applied at once
+    EXPECT_EQ(open.window.document().layout.marquee.left, 900);
     // A bar cannot take an element beyond the canvas.
     EXPECT_EQ(editor->hsBar(0)->maximum(), tessel::kDesignWidthTwips);
     EXPECT_EQ(editor->hsBar(3)->maximum(), tessel::kDesignHeightTwips);
