@@ -4,6 +4,7 @@
 #include "common/text/NativePath.h"
 #include "zembra/attract/blanker.h"
 #include "zembra/browser/Main.h"
+#include "zembra/info/Info.h"
 #include "zembra/menus/background.h"
 #include "zembra/menus/frmMute.h"
 
@@ -31,6 +32,7 @@ Application::~Application() {
     // The browser refers to the intro window; it goes first.
     delete browser_.data();
     delete mute_.data();
+    info_.reset();
 }
 
 void Application::start() {
@@ -80,7 +82,11 @@ void Application::showMute() {
 }
 
 void Application::showInfo() {
-    ++infoRequests;
+    if (!info_) {
+        info_ = std::make_unique<Info>(*this);
+        emit infoLoaded(info_.get());
+    }
+    info_->load();
 }
 
 void Application::showMenu() {

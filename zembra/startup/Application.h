@@ -18,6 +18,7 @@ class Main;
 class blanker;
 class background;
 class frmMute;
+class Info;
 
 /// Owns the program-wide state and the services, and creates the windows as they are needed.
 /// Windows reach one another through it. The browser window `Main` is closed and loaded anew
@@ -50,7 +51,11 @@ public:
 
     // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
     // Each action arrives here and nowhere else.
+    /// Opens the game information window over the browser (made on first use, kept for the
+    /// run so its mode and the files' indexes last).
     void showInfo();
+    /// The information window, or nullptr before its first opening.
+    Info* info() const { return info_.get(); }
     void showMenu();
     bool menuVisible() const { return false; }
     void focusMenu() {}
@@ -79,13 +84,13 @@ public:
     std::function<void(const QString&)> showMessage;
 
     /// How many times each not-yet-built window was asked for (for tests).
-    int infoRequests = 0;
     int menuRequests = 0;
     int saverRequests = 0;
     int launchRequests = 0;
 
 signals:
     void browserLoaded(Main* window);
+    void infoLoaded(Info* window);
     void finished(int status);
 
 private:
@@ -95,6 +100,7 @@ private:
     std::unique_ptr<blanker> intro_;
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
+    std::unique_ptr<Info> info_;
     bool quitting_ = false;
     bool ending_ = false;
 };
