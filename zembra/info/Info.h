@@ -49,6 +49,7 @@ public:
     int textTop() const { return textTop_; }
     /// True while a look-up waits for the worker.
     bool looking() const { return looking_; }
+    InfoIndexer& indexer() { return indexer_; }
 
     /// Shown while the index of a file is being built.
     static constexpr const char* kLookingText = "Looking for the game's entry...";
