@@ -7,6 +7,7 @@
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -147,8 +148,12 @@ void blanker::onTimexit() {
     }
     timexit.stop();
     // A game started in the first two seconds has the keyboard; a browser that locked itself
-    // for that start must not take it from the game.
-    if (browser.isEnabled()) {
+    // for that start must not take it from the game. A window opened over the browser
+    // meanwhile (the information window, the menu) keeps the keyboard and its place in front.
+    const QWidget* front = QApplication::activeWindow();
+    const bool oursInFront =
+        front != nullptr && front != this && front != &browser && front != &backdrop;
+    if (browser.isEnabled() && !oursInFront) {
         browser.raise();
         browser.activateWindow();
         browser.setFocus();

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real information window under a virtual display: the Info key shows the selected game's
+# entry of mameinfo.dat, a page key switches to history.dat, any other key closes the window and
+# gives the browser the keyboard back, and Exit then ends the program. What the window shows is
+# read from the program's trace. Usage: info_e2e.sh PATH_TO_ZEMBRA
+set -euo pipefail
+zembra=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$here/lib.sh"
+cab=$work/cab
+make_cabinet "$cab"
+sed -i "s|^MameDir =\r\$|MameDir =$cab/mame/\r|" "$cab/quarn.ini"
+grep -q "^MameDir =$cab/mame/" "$cab/quarn.ini" || { echo "FAIL: MameDir not set"; exit 1; }
+mkdir -p "$cab/mame"
+# The first game of the list (game01) has an entry in both files, under a second name in one.
+printf '# notes\r\n$info=game03\r\n$mame\r\nNot this one\r\n$end\r\n' > "$cab/mame/mameinfo.dat"
+printf '$info=game01\r\n$mame\r\nCPU: imaginary, 8 MHz\r\n$end\r\n' >> "$cab/mame/mameinfo.dat"
+printf '$info=game99,game01,\r\n$bio\r\nA story without an end line\r\n' > "$cab/mame/history.dat"
+
+export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
+export ZEMBRA_TRACE=$cab/trace
+bash "$here/../support/with-display.sh" --size 800x600 bash -c '
+    set -euo pipefail
+    source "$ZEMBRA_E2E_LIB"
+    trace=$ZEMBRA_TRACE
+
+    # press_until KEY TEST: presses KEY, then again every half second, until TEST succeeds;
+    # about 10 s at most.
+    press_until() {
+        local key=$1 test=$2 tries
+        for tries in $(seq 1 100); do
+            if [ $((tries % 5)) -eq 1 ]; then xdo key "$key"; fi
+            if eval "$test"; then return 0; fi
+            sleep 0.1
+        done
+        echo "pressing $key never led to: $test" >&2
+        return 1
+    }
+    # show_by KEY: presses KEY and waits for the window to show a text; presses it again when
+    # nothing came (the window ignores keys just after it opened). Prints the text line.
+    show_by() {
+        local key=$1 before attempt tries
+        before=$(grep -c "^info-text " "$trace" 2> /dev/null || true)
+        for attempt in 1 2 3; do
+            xdo key "$key"
+            for tries in $(seq 1 30); do
+                if [ "$(grep -c "^info-text " "$trace" 2> /dev/null || true)" -gt "$before" ]; then
+                    grep "^info-text " "$trace" | tail -n 1
+                    return 0
+                fi
+                sleep 0.1
+            done
+        done
+        echo "pressing $key showed no text" >&2
+        return 1
+    }
+    info_shown() { xdotool search --onlyvisible --name "^Info\$" > /dev/null 2>&1; }
+    info_focused() { [ "$(xdotool getwindowfocus getwindowname 2> /dev/null)" = Info ]; }
+
+    start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
+    pid=$zembra_pid
+    wait_for_browser
+    # Pressed at once: the intro, which hands the keyboard to the browser two seconds after
+    # the start, must leave it with the information window.
+    [[ $(show_by i) == *" info found" ]] || { echo "no entry in mameinfo.dat shown" >&2; exit 1; }
+    info_shown
+    info_focused
+    [[ $(show_by Next) == *" history found" ]] || { echo "no entry in history.dat shown" >&2; exit 1; }
+    press_until space "! info_shown"
+    wait_for_browser
+    xdo key Escape
+    wait_for_exit "$pid"
+' || { echo "FAIL: the run did not end cleanly"; cat "$cab/run.log"; cat "$cab/trace" 2>/dev/null; exit 1; }
+
+lines=$(grep -c "^info-text " "$cab/trace" || true)
+[ "$lines" -eq 2 ] || { echo "FAIL: $lines texts shown, not 2"; cat "$cab/trace"; exit 1; }
+echo "information window end to end: ok"
