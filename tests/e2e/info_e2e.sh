@@ -12,9 +12,7 @@ trap 'rm -rf "$work"' EXIT
 source "$here/lib.sh"
 cab=$work/cab
 make_cabinet "$cab"
-sed -i "s|^MameDir =\r\$|MameDir =$cab/mame/\r|" "$cab/quarn.ini"
-grep -q "^MameDir =$cab/mame/" "$cab/quarn.ini" || { echo "FAIL: MameDir not set"; exit 1; }
-mkdir -p "$cab/mame"
+set_mame_dir "$cab"
 # The first game of the list (game01) has an entry in both files, under a second name in one.
 printf '# notes\r\n$info=game03\r\n$mame\r\nNot this one\r\n$end\r\n' > "$cab/mame/mameinfo.dat"
 printf '$info=game01\r\n$mame\r\nCPU: imaginary, 8 MHz\r\n$end\r\n' >> "$cab/mame/mameinfo.dat"

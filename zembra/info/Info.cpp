@@ -61,6 +61,8 @@ void Info::load() {
     infoc->setGeometry(rect());
     infoc->clear();
     textTop_ = 0;
+    // The file's index, when it has to be built, is under way while the screen is read.
+    indexer_.prepare(infoFile());
     // The picture behind is taken before the window stands over it.
     if (!isVisible()) {
         TintBehind(this, tintColour(scheme.bgColour, scheme.fontColour));
@@ -86,10 +88,8 @@ void Info::onTiminit() {
 void Info::lookUp() {
     const ProgramState& state = app_.state();
     const std::string key = infoGameKey(state.tables, state.curPath, state.list1.index());
-    const std::filesystem::path file =
-        common::nativePath(infoFilePath(state.config.mameDir, mode_));
     ++ticket_;
-    if (auto text = indexer_.lookUp(file, key, ticket_)) {
+    if (auto text = indexer_.lookUp(infoFile(), key, ticket_)) {
         looking_ = false;
         showText(QString::fromStdString(*text));
         emit textShown(QString::fromStdString(mode_), *text != kNoEntry);
@@ -99,13 +99,17 @@ void Info::lookUp() {
     showText(kLookingText);
 }
 
+std::filesystem::path Info::infoFile() const {
+    return common::nativePath(infoFilePath(app_.state().config.mameDir, mode_));
+}
+
 void Info::answered(quint64 ticket, const QString& text) {
     if (ticket != ticket_ || !looking_) {
         return; // closed, switched or opened again since it was asked
     }
     looking_ = false;
     showText(text);
-    emit textShown(QString::fromStdString(mode_), text != QLatin1String(kNoEntry));
+    emit textShown(QString::fromStdString(mode_), text.toStdString() != kNoEntry);
 }
 
 void Info::showText(const QString& text) {

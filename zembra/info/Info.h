@@ -67,6 +67,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    /// The information file of the current mode.
+    std::filesystem::path infoFile() const;
     void answered(quint64 ticket, const QString& text);
     void showText(const QString& text);
     void placeText(int top);

@@ -36,6 +36,17 @@ std::optional<std::string> InfoIndexer::lookUp(const std::filesystem::path& file
     return std::nullopt;
 }
 
+void InfoIndexer::prepare(const std::filesystem::path& file) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (waiting_ || indexes_.usable(file)) {
+            return;
+        }
+        waiting_ = Request{file, std::string(), kNoTicket};
+    }
+    wake_.notify_one();
+}
+
 void InfoIndexer::work() {
     for (;;) {
         Request request;
@@ -61,6 +72,9 @@ void InfoIndexer::work() {
                 std::cerr << "zembra: the information file " << request.file.string() << ' '
                           << error << std::endl;
             }
+        }
+        if (request.ticket == kNoTicket) {
+            continue;
         }
         const std::string text = index ? index->entryText(request.key) : std::string(kNoEntry);
         emit answered(request.ticket, QString::fromStdString(text));

@@ -32,10 +32,17 @@ public:
     InfoIndexer(const InfoIndexer&) = delete;
     InfoIndexer& operator=(const InfoIndexer&) = delete;
 
+    /// The ticket of a request that wants no answer; look-ups use others.
+    static constexpr std::uint64_t kNoTicket = 0;
+
     /// The text of `key`'s entry in `file` now, when the file's index is kept and current;
     /// otherwise empty, and `answered(ticket, text)` follows.
     std::optional<std::string> lookUp(const std::filesystem::path& file, const std::string& key,
                                       std::uint64_t ticket);
+
+    /// Starts building the index of `file` on the worker when none is kept, so that a look-up
+    /// soon after finds it ready or under way; nothing is answered for it.
+    void prepare(const std::filesystem::path& file);
 
 signals:
     void answered(quint64 ticket, const QString& text);
