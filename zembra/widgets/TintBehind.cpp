@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -36,15 +37,10 @@ std::int32_t tintColour(std::int32_t bgColour, std::int32_t fontColour) {
 
 QImage tintedPicture(QImage behind, std::int32_t colour) {
     behind = behind.convertToFormat(QImage::Format_RGB32);
-    // A plain loop over the pixels: a screen's worth takes a fraction of what a painter in an
-    // AND mode takes, and the window opens that much sooner.
-    const QRgb mask = common::colourFromNumber(colour).rgb(); // opaque, so alpha stays 0xFF
-    for (int y = 0; y < behind.height(); ++y) {
-        auto* pixel = reinterpret_cast<QRgb*>(behind.scanLine(y));
-        for (int x = 0; x < behind.width(); ++x) {
-            pixel[x] &= mask;
-        }
-    }
+    QPainter painter(&behind);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.fillRect(behind.rect(), common::colourFromNumber(colour));
+    painter.end();
     return behind;
 }
 
