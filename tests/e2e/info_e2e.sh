@@ -41,14 +41,15 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         echo "pressing $key never led to: $test" >&2
         return 1
     }
-    # show_by KEY: presses KEY and waits for the window to show a text; presses it again when
-    # nothing came (the window ignores keys just after it opened). Prints the text line.
+    # show_by KEY TRIES: presses KEY and waits (5 s) for the window to show a text, at most
+    # TRIES times (the window ignores keys just after it opened, but once open any other key
+    # closes it, the Info key too). Prints the text line.
     show_by() {
-        local key=$1 before attempt tries
+        local key=$1 attempts=$2 before attempt tries
         before=$(grep -c "^info-text " "$trace" 2> /dev/null || true)
-        for attempt in 1 2 3; do
+        for attempt in $(seq 1 "$attempts"); do
             xdo key "$key"
-            for tries in $(seq 1 30); do
+            for tries in $(seq 1 50); do
                 if [ "$(grep -c "^info-text " "$trace" 2> /dev/null || true)" -gt "$before" ]; then
                     grep "^info-text " "$trace" | tail -n 1
                     return 0
@@ -78,9 +79,9 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_browser
     # Pressed at once: the intro, which hands the keyboard to the browser two seconds after
     # the start, must leave it with the information window.
-    [[ $(show_by i) == *" info found" ]] || { echo "no entry in mameinfo.dat shown" >&2; exit 1; }
+    [[ $(show_by i 1) == *" info found" ]] || { echo "no entry in mameinfo.dat shown" >&2; exit 1; }
     wait_until info_focused || { echo "the information window never took the keyboard" >&2; exit 1; }
-    [[ $(show_by Next) == *" history found" ]] || { echo "no entry in history.dat shown" >&2; exit 1; }
+    [[ $(show_by Next 3) == *" history found" ]] || { echo "no entry in history.dat shown" >&2; exit 1; }
     press_until space "! info_shown"
     wait_for_browser
     xdo key Escape

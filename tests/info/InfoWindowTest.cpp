@@ -38,7 +38,6 @@ protected:
     /// Opens the window on the selected game, lets the guard run out and waits for the text.
     zembra::Info& open() {
         app->browser()->keyDown(kInfo, false);
-        QCoreApplication::processEvents(); // shown on the screen
         zembra::Info& info = *app->info();
         info.onTiminit();
         info.onTimer1();
@@ -64,7 +63,6 @@ TEST_F(InfoWindowTest, PageKeysSwitchTheFileAndTheModeSurvivesReopening) {
     EXPECT_EQ(info.mode(), "info");
     EXPECT_EQ(text(info), "\nFrom mameinfo");
     EXPECT_EQ(info.geometry(), app->browser()->geometry());
-    EXPECT_EQ(keys->focus, info.winId()); // given the keyboard once on the screen
 
     info.keyDown(kNextPage);
     settle(info);

@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QWindow>
 #include <algorithm>
 
 namespace zembra {
@@ -34,8 +33,6 @@ Info::Info(Application& app, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &Info::onTimer1);
     connect(&timinit, &QTimer::timeout, this, &Info::onTiminit);
     connect(&indexer_, &InfoIndexer::answered, this, &Info::answered);
-    create();
-    windowHandle()->installEventFilter(this);
 }
 
 void Info::load() {
@@ -73,7 +70,6 @@ void Info::load() {
 
     Timer1.start();
     timinit.start();
-    wantsKeyboard_ = true;
     show();
     raise();
     activateWindow();
@@ -164,7 +160,6 @@ void Info::keyDown(int keyCode, bool autoRepeat) {
 }
 
 void Info::closeInfo() {
-    wantsKeyboard_ = false;
     Timer1.stop();
     timinit.stop();
     looking_ = false;
@@ -186,21 +181,6 @@ bool Info::event(QEvent* event) {
         activated();
     }
     return QWidget::event(event);
-}
-
-bool Info::eventFilter(QObject* watched, QEvent* event) {
-    // Asking for the keyboard does not always get it on a session without a window manager:
-    // a focus change stamped later than the Info key (the browser's, after a scan that held
-    // the key back) wins. Once the window is on the screen it is given the keyboard outright,
-    // as the browser is after a game.
-    if (event->type() == QEvent::Expose && watched == windowHandle() && wantsKeyboard_ &&
-        windowHandle()->isExposed()) {
-        wantsKeyboard_ = false;
-        if (app_.services().keys) {
-            app_.services().keys->takeKeyboard(winId());
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Info::keyPressEvent(QKeyEvent* event) {

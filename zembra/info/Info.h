@@ -63,7 +63,6 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -78,7 +77,6 @@ private:
     std::string mode_;
     int textTop_ = 0;
     bool looking_ = false;
-    bool wantsKeyboard_ = false; ///< opened and not yet sure to have the keyboard
     std::uint64_t ticket_ = 0;   ///< the newest look-up; older answers are dropped
     InfoIndexer indexer_;
 };
