@@ -77,7 +77,7 @@ private:
     std::string mode_;
     int textTop_ = 0;
     bool looking_ = false;
-    std::uint64_t ticket_ = 0;   ///< the newest look-up; older answers are dropped
+    std::uint64_t ticket_ = 0; ///< the newest look-up; older answers are dropped
     InfoIndexer indexer_;
 };
 
