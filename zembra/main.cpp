@@ -3,6 +3,8 @@
 #include "zembra/browser/Main.h"
 
 #include "zembra/browser/FrameTrace.h"
+#include "zembra/info/Info.h"
+#include "zembra/info/InfoTrace.h"
 #include "zembra/platform/DisplayWait.h"
 #include "zembra/platform/Services.h"
 #include "zembra/startup/Application.h"
@@ -115,6 +117,10 @@ int main(int argc, char** argv) {
         QObject::connect(&app, &zembra::Application::browserLoaded, &app,
                          [file = std::string(trace)](zembra::Main* browser) {
                              new zembra::FrameTrace(*browser, file);
+                         });
+        QObject::connect(&app, &zembra::Application::infoLoaded, &app,
+                         [file = std::string(trace)](zembra::Info* window) {
+                             new zembra::InfoTrace(*window, file);
                          });
     }
     app.start();

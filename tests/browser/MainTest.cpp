@@ -7,6 +7,7 @@
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/frmMute.h"
+#include "zembra/info/Info.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/startup/UserSettings.h"
 
@@ -174,8 +175,10 @@ TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
     writeArt("snap", "g05");
     zembra::Main& browser = start();
     tap(browser, kUp);
-    EXPECT_EQ(app->infoRequests, 1);
+    ASSERT_NE(app->info(), nullptr);
+    EXPECT_TRUE(app->info()->isVisible());
     EXPECT_EQ(state().list1.index(), 4);
+    app->info()->closeInfo();
 
     tap(browser, kDown, true);
     EXPECT_EQ(state().list1.index(), 4);
@@ -190,7 +193,7 @@ TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
     EXPECT_EQ(state().curPath, 3);
 
     tap(browser, 0); // a key without a code matches no unbound action
-    EXPECT_EQ(app->infoRequests, 1);
+    EXPECT_FALSE(app->info()->isVisible());
 }
 
 TEST_F(BrowserTest, TheMoveSoundNeverInterruptsItselfAndMuteStopsItWithANotice) {

@@ -5,12 +5,12 @@
 #include "common/ui/SchemeStyle.h"
 #include "common/ui/Units.h"
 #include "zembra/attract/Rotation.h"
-#include "zembra/startup/blanker.h"
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/FileProbe.h"
 #include "zembra/input/JoystickPoll.h"
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/startup/Application.h"
+#include "zembra/startup/blanker.h"
 #include "zembra/widgets/WindowTimer.h"
 
 #include <QEvent>

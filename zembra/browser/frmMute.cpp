@@ -37,15 +37,14 @@ frmMute::frmMute(Application& app, QWidget* parent)
     lblMute->setAlignment(Qt::AlignCenter);
     lblMute->setGeometry(0, menu.entryTop(4), width(), menu.lineHeight);
 
+    // Tinted before it is first shown, so the picture is the browser's and never its own.
+    TintBehind(this, tintColour(scheme.bgColour, scheme.fontColour));
+
     timexit.setInterval(800);
-    timtrans.setInterval(15);
-    timtrans.setSingleShot(true);
     timhigh.setInterval(150);
     connect(&timexit, &QTimer::timeout, this, &frmMute::onTimexit);
-    connect(&timtrans, &QTimer::timeout, this, &frmMute::onTimtrans);
     connect(&timhigh, &QTimer::timeout, this, &frmMute::onTimhigh);
     timexit.start();
-    timtrans.start();
     timhigh.start();
 }
 
@@ -69,13 +68,6 @@ void frmMute::activated() {
     if (Main* browser = app_.browser()) {
         browser->supervisor().stopExitWatch();
     }
-}
-
-void frmMute::onTimtrans() {
-    timtrans.stop();
-    const common::Scheme& scheme = app_.state().scheme;
-    const bool plain = scheme.bgColour == 16777215 || scheme.bgColour == 0;
-    TintBehind(this, plain ? scheme.fontColour : scheme.bgColour);
 }
 
 void frmMute::onTimexit() {

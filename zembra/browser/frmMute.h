@@ -10,21 +10,20 @@ namespace zembra {
 
 class Application;
 
-/// Stands where the settings menu would, tinted over the browser, flashes its label like the
-/// other screens of the menu, and closes itself after 0.8 s, giving the browser the focus back.
+/// Stands where the settings menu would, tinted over the browser (the picture behind is taken
+/// when the notice is made, before it is shown), flashes its label like the other screens of
+/// the menu, and closes itself after 0.8 s, giving the browser the focus back.
 class frmMute : public QWidget {
     Q_OBJECT
 
 public:
     explicit frmMute(Application& app, QWidget* parent = nullptr);
 
-    QTimer timexit;  ///< 800 ms: close
-    QTimer timtrans; ///< 15 ms, once: the see-through tint
-    QTimer timhigh;  ///< 150 ms, from creation: flashes the label
+    QTimer timexit; ///< 800 ms: close
+    QTimer timhigh; ///< 150 ms, from creation: flashes the label
     QLabel* lblMute;
 
     void onTimexit();
-    void onTimtrans();
     void onTimhigh();
     /// Stops the browser's exit watch: this notice is the front-end's own window.
     void activated();

@@ -5,6 +5,7 @@
 #include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/Main.h"
 #include "zembra/browser/frmMute.h"
+#include "zembra/info/Info.h"
 #include "zembra/menus/frmMenu.h"
 #include "zembra/startup/background.h"
 #include "zembra/startup/blanker.h"
@@ -39,6 +40,7 @@ Application::~Application() {
     delete browser_.data();
     delete mute_.data();
     delete menu_.data();
+    info_.reset();
 }
 
 void Application::start() {
@@ -88,7 +90,11 @@ void Application::showMute() {
 }
 
 void Application::showInfo() {
-    ++infoRequests;
+    if (!info_) {
+        info_ = std::make_unique<Info>(*this);
+        emit infoLoaded(info_.get());
+    }
+    info_->load();
 }
 
 void Application::showMenu() {

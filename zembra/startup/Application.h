@@ -20,6 +20,7 @@ class background;
 class frmMute;
 class ScreenSav;
 class frmMenu;
+class Info;
 
 /// Owns the program-wide state and the services, and creates the windows as they are needed.
 /// Windows reach one another through it. The browser window `Main` is closed and loaded anew
@@ -52,7 +53,11 @@ public:
 
     // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
     // Each action arrives here and nowhere else.
+    /// Opens the game information window over the browser (made on first use, kept for the
+    /// run so its mode and the files' indexes last).
     void showInfo();
+    /// The information window, or nullptr before its first opening.
+    Info* info() const { return info_.get(); }
     /// Opens the settings menu over the browser (a menu already open takes the keyboard).
     void showMenu();
     /// The settings menu, or nullptr while it is closed.
@@ -88,10 +93,10 @@ public:
     std::function<void(const QString&)> showMessage;
 
     /// How many times each not-yet-built window was asked for (for tests).
-    int infoRequests = 0;
 
 signals:
     void browserLoaded(Main* window);
+    void infoLoaded(Info* window);
     void finished(int status);
 
 private:
@@ -103,6 +108,7 @@ private:
     QPointer<Main> browser_;
     QPointer<frmMute> mute_;
     QPointer<frmMenu> menu_;
+    std::unique_ptr<Info> info_;
     bool quitting_ = false;
     bool ending_ = false;
 };

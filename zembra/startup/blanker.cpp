@@ -3,11 +3,13 @@
 
 #include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/Main.h"
+#include "zembra/info/Info.h"
 #include "zembra/launcher/KeySequences.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/DisplayPolicy.h"
 #include "zembra/startup/background.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -154,8 +156,14 @@ void blanker::onTimexit() {
     }
     timexit.stop();
     // A game started in the first two seconds has the keyboard; a browser that locked itself
-    // for that start must not take it from the game.
-    if (browser.isEnabled()) {
+    // for that start must not take it from the game. A window opened over the browser
+    // meanwhile (the information window, the menu) keeps the keyboard and its place in front.
+    // (One still taking the keyboard is not the active window yet.)
+    const QWidget* front = QApplication::activeWindow();
+    const bool oursInFront =
+        (front != nullptr && front != this && front != &browser && front != &backdrop) ||
+        (app_.info() != nullptr && app_.info()->isVisible()) || app_.menuVisible();
+    if (browser.isEnabled() && !oursInFront) {
         browser.raise();
         browser.activateWindow();
         browser.setFocus();

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The information window over the real browser: modes, the key guard, scrolling, closing, and
+// answers from the worker that come late.
+#include "common/ui/Units.h"
+#include "tests/browser/BrowserFixture.h"
+#include "zembra/info/Info.h"
+#include "zembra/info/InfoLookup.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <chrono>
+
+using testing_support::BrowserTest;
+
+namespace {
+
+constexpr int kUp = 38, kDown = 40, kNextPage = 34, kPrevPage = 33, kInfo = 73, kEscape = 27;
+
+std::string longEntry() {
+    std::string text = "$info=g06\r\n$bio\r\n";
+    for (int line = 1; line <= 120; ++line) {
+        text += "Line " + std::to_string(line) + " of a long story\r\n";
+    }
+    return text + "$end\r\n";
+}
+
+class InfoWindowTest : public BrowserTest {
+protected:
+    void SetUp() override {
+        BrowserTest::SetUp();
+        values.mameDir = cab.text() + "/mame/";
+        cab.write("mame/mameinfo.dat", "# notes\r\n$info=g05,g07,\r\n$mame\r\nFrom mameinfo\r\n"
+                                       "$end\r\n" +
+                                           longEntry());
+        cab.write("mame/history.dat", "$info=g05\r\n$bio\r\nFrom history, with commas\r\n$end\r\n");
+    }
+
+    /// Opens the window on the selected game, lets the guard run out and waits for the text.
+    zembra::Info& open() {
+        app->browser()->keyDown(kInfo, false);
+        zembra::Info& info = *app->info();
+        info.onTiminit();
+        info.onTimer1();
+        settle(info);
+        return info;
+    }
+
+    /// Lets the worker's answer arrive (a look-up answered at once needs none).
+    static void settle(zembra::Info& info) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (info.looking() && std::chrono::steady_clock::now() < giveUp) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        ASSERT_FALSE(info.looking()) << "the worker never answered";
+    }
+
+    static std::string text(const zembra::Info& info) { return info.infoc->text().toStdString(); }
+};
+
+TEST_F(InfoWindowTest, PageKeysSwitchTheFileAndTheModeSurvivesReopening) {
+    start();
+    zembra::Info& info = open();
+    EXPECT_EQ(info.mode(), "info");
+    EXPECT_EQ(text(info), "\nFrom mameinfo");
+    EXPECT_EQ(info.geometry(), app->browser()->geometry());
+
+    info.keyDown(kNextPage);
+    settle(info);
+    EXPECT_EQ(info.mode(), "history");
+    EXPECT_EQ(text(info), "\nFrom history\nwith commas");
+    info.keyDown(kPrevPage); // either page key; the kept index answers at once
+    EXPECT_FALSE(info.looking());
+    EXPECT_EQ(info.mode(), "info");
+    info.keyDown(kNextPage, true); // a held page key does not flick the files
+    EXPECT_EQ(info.mode(), "info");
+    info.keyDown(kNextPage);
+
+    info.keyDown(kEscape);
+    EXPECT_FALSE(info.isVisible());
+    open();
+    EXPECT_EQ(info.mode(), "history");
+    EXPECT_EQ(text(info), "\nFrom history\nwith commas");
+}
+
+TEST_F(InfoWindowTest, KeysWaitForTheGuardAndAnyOtherKeyOrAClickCloses) {
+    start();
+    app->browser()->keyDown(kInfo, false);
+    zembra::Info& info = *app->info();
+    EXPECT_TRUE(info.timinit.isActive());
+    info.keyDown(kEscape); // the guard still runs
+    info.keyDown(kNextPage);
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.mode(), "info");
+    info.onTiminit();
+    EXPECT_FALSE(info.timinit.isActive());
+    info.keyDown(kInfo, true); // the Info key still held from the browser
+    EXPECT_TRUE(info.isVisible());
+    info.keyDown(kInfo);
+    EXPECT_FALSE(info.isVisible());
+
+    open();
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(info.infoc, &click);
+    EXPECT_FALSE(info.isVisible());
+}
+
+TEST_F(InfoWindowTest, AGameWithoutAnEntryOrAMissingFileSaysSo) {
+    start();
+    app->browser()->keyDown(kDown, false); // g06: in mameinfo.dat only
+    app->browser()->keyUp();
+    zembra::Info& info = open();
+    EXPECT_NE(text(info), zembra::kNoEntry);
+    info.keyDown(kNextPage);
+    settle(info);
+    EXPECT_EQ(text(info), zembra::kNoEntry);
+
+    info.keyDown(kEscape);
+    std::filesystem::remove(cab / "mame/history.dat");
+    open();
+    EXPECT_EQ(info.mode(), "history");
+    EXPECT_EQ(text(info), zembra::kNoEntry);
+}
+
+TEST_F(InfoWindowTest, ScrollingStopsOneStepPastEitherEdge) {
+    savedIndex = 5; // g06, the long entry
+    start();
+    zembra::Info& info = open();
+    const int height = static_cast<int>(common::pixelsToTwips(info.infoc->height()));
+    const int window = static_cast<int>(common::pixelsToTwips(info.height()));
+    ASSERT_GT(height, window); // the text is longer than the window
+    EXPECT_GE(info.infoc->width(), info.width() - 1);
+
+    for (int press = 0; press < 200; ++press) {
+        info.keyDown(kDown, press > 0);
+    }
+    EXPECT_LE(info.textTop(), -height);
+    EXPECT_GT(info.textTop(), -height - 1000);
+    EXPECT_EQ(info.infoc->y(), common::twipsToPixels(info.textTop()));
+    EXPECT_EQ(info.textTop() % 1000, 0);
+
+    for (int press = 0; press < 400; ++press) {
+        info.keyDown(kUp);
+    }
+    EXPECT_GE(info.textTop(), window);
+    EXPECT_LT(info.textTop(), window + 1000);
+    EXPECT_TRUE(info.isVisible());
+}
+
+TEST_F(InfoWindowTest, AnAnswerThatComesAfterTheWindowClosedIsDropped) {
+    start();
+    app->browser()->keyDown(kInfo, false);
+    zembra::Info& info = *app->info();
+    int answers = 0;
+    QObject::connect(&info.indexer(), &zembra::InfoIndexer::answered, &info,
+                     [&answers] { ++answers; });
+    info.onTiminit();
+    info.keyDown(kNextPage); // history.dat: not indexed yet, so the worker is asked
+    ASSERT_TRUE(info.looking());
+    EXPECT_EQ(text(info), zembra::Info::kLookingText);
+    info.keyDown(kEscape);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (answers == 0 && std::chrono::steady_clock::now() < giveUp) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ASSERT_EQ(answers, 1);
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_EQ(text(info), zembra::Info::kLookingText);
+}
+
+TEST_F(InfoWindowTest, TheProgramMayEndWhileALookUpIsInHand) {
+    start();
+    app->browser()->keyDown(kInfo, false);
+    app->info()->onTimer1();
+    app.reset(); // the window and its worker go; nothing is left to answer into
+    QCoreApplication::processEvents();
+}
+
+} // namespace
