@@ -60,15 +60,6 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         echo "pressing $key showed no text" >&2
         return 1
     }
-    # wait_until TEST: polls TEST for about 5 s.
-    wait_until() {
-        local tries
-        for tries in $(seq 1 50); do
-            if "$@"; then return 0; fi
-            sleep 0.1
-        done
-        return 1
-    }
     info_shown() { xdotool search --onlyvisible --name "^Info\$" > /dev/null 2>&1; }
     info_focused() {
         info_shown && [ "$(xdotool getwindowfocus getwindowname 2> /dev/null)" = Info ]
@@ -80,7 +71,7 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     # Pressed at once: the intro, which hands the keyboard to the browser two seconds after
     # the start, must leave it with the information window.
     [[ $(show_by i 1) == *" info found" ]] || { echo "no entry in mameinfo.dat shown" >&2; exit 1; }
-    wait_until info_focused || { echo "the information window never took the keyboard" >&2; exit 1; }
+    wait_until 50 info_focused || { echo "the information window never took the keyboard" >&2; exit 1; }
     [[ $(show_by Next 3) == *" history found" ]] || { echo "no entry in history.dat shown" >&2; exit 1; }
     press_until space "! info_shown"
     wait_for_browser
