@@ -28,8 +28,12 @@ mode_t currentUmask() {
     return mask;
 }
 
-/// The file a save really replaces: a link is followed to its target (through further links),
-/// so the link stays and its target is updated. A dangling link names the file to create.
+bool isAlnum(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+} // namespace
+
 std::filesystem::path saveTarget(const std::filesystem::path& path) {
     std::filesystem::path target = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -46,12 +50,6 @@ std::filesystem::path saveTarget(const std::filesystem::path& path) {
     }
     return target; // a loop: the rename reports it
 }
-
-bool isAlnum(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-} // namespace
 
 bool isSaveTemporaryName(std::string_view name) {
     if (name.size() < 1 + 1 + kTempMark.size() + kTempRandom || name.front() != '.') {

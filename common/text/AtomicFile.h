@@ -19,6 +19,11 @@ namespace common {
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+/// The file a save of `path` really replaces: a link is followed to its target (through
+/// further links), so the link stays and its target is updated. A dangling link names the file
+/// to create.
+std::filesystem::path saveTarget(const std::filesystem::path& path);
+
 /// Whether `name` has the form of a save's temporary file: ".<file name>.tmp-XXXXXX".
 bool isSaveTemporaryName(std::string_view name);
 
