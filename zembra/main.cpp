@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     // Handed to the windows, which neither read quarn.ini nor the lists again.
     app.state().config = std::move(cabinet.config);
     app.state().tables = std::move(*cabinet.tables);
-    app.state().preloadedPath = cabinet.firstPath;
+    app.state().preloadedPath = cabinet.curPath;
     if (const char* trace = std::getenv("ZEMBRA_TRACE"); trace != nullptr && *trace != '\0') {
         QObject::connect(&app, &zembra::Application::browserLoaded, &app,
                          [file = std::string(trace)](zembra::Main* browser) {

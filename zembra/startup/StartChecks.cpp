@@ -30,7 +30,7 @@ CabinetRead readCabinet(const std::string& programFolder) {
         read.error = error->message();
         return read;
     }
-    read.error = loadLists(programFolder, read.config, *read.tables, read.firstPath);
+    read.error = loadLists(programFolder, read.config, *read.tables, read.curPath);
     return read;
 }
 

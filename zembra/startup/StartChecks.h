@@ -20,7 +20,7 @@ std::optional<std::string> missingProgramFolder(const std::string& programFolder
 struct CabinetRead {
     EmulatorConfig config;
     std::unique_ptr<GameTables> tables = std::make_unique<GameTables>(); ///< large: on the heap
-    std::int16_t firstPath = 1;       ///< the path the lists open on: the first one with games
+    std::int16_t curPath = 1;         ///< the path as reading the lists leaves it
     std::optional<std::string> error; ///< what stops the start; then the rest is incomplete
 };
 
