@@ -4,6 +4,7 @@
 
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
+#include "zembra/platform/linux/DeferredMediaPlayer.h"
 #include "zembra/platform/linux/MpvApi.h"
 
 #include <QCoreApplication>
@@ -267,6 +268,10 @@ TEST_F(MpvMediaPlayerTest, DestroyingAPlayingPlayerIsSafe) {
 TEST_F(MpvMediaPlayerTest, AVideoParentPassesKeysAndClicksOnAndMayGoAwayWhilePlaying) {
     auto videoParent = std::make_unique<QWidget>();
     auto player = MpvMediaPlayer::factory()(videoParent.get());
+    // The factory's players stand in until libmpv is loaded; the video is watched from then on.
+    const auto* standIn = dynamic_cast<zembra::DeferredMediaPlayer*>(player.get());
+    ASSERT_NE(standIn, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return standIn->handedOver(); }));
     int keys = 0, clicks = 0;
     QObject::connect(player.get(), &MediaPlayer::keyPressed, [&] { ++keys; });
     QObject::connect(player.get(), &MediaPlayer::mouseClicked, [&] { ++clicks; });

@@ -103,6 +103,7 @@ void MpvLibrary::startLoading() {
         if (api_ != nullptr) {
             spare_ = startMpv(*api_, audioOutputs_, std::nullopt);
         }
+        loaded_ = true;
     });
 }
 
@@ -114,6 +115,7 @@ void MpvLibrary::find() {
         loader_.join();
     } else {
         load();
+        loaded_ = true;
     }
     if (api_ == nullptr) {
         // Said once: every player of the program stays silent.

@@ -2,6 +2,7 @@
 // The media player element on libmpv: one file at a time, sound only or drawn into a widget.
 #include "zembra/platform/linux/MpvMediaPlayer.h"
 
+#include "zembra/platform/linux/DeferredMediaPlayer.h"
 #include "zembra/platform/linux/MpvApi.h"
 #include "zembra/platform/linux/MpvLibrary.h"
 #include "zembra/platform/linux/VideoWatch.h"
@@ -39,9 +40,11 @@ double mpvVolume(int volume) {
     return std::clamp(100.0 * std::cbrt(gain), 0.0, 100.0);
 }
 
+} // namespace
+
 // Only an existing regular file that this process may read is worth handing to mpv; anything
 // else (a folder, a device, a FIFO that would block the reader) reads back as no file at once.
-bool openable(const QString& file) {
+bool MpvMediaPlayer::openable(const QString& file) {
     if (file.isEmpty()) {
         return false;
     }
@@ -51,8 +54,6 @@ bool openable(const QString& file) {
     return !error && std::filesystem::is_regular_file(status) &&
            ::access(native.constData(), R_OK) == 0;
 }
-
-} // namespace
 
 struct MpvMediaPlayer::Impl {
     MpvMediaPlayer* owner = nullptr;
@@ -401,10 +402,16 @@ MediaPlayerFactory MpvMediaPlayer::factory() {
     auto library = std::make_shared<MpvLibrary>();
     library->startLoading();
     return [library](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
-        library->find();
-        return std::make_unique<MpvMediaPlayer>(
-            videoParent, library->api(), library->audioOutputs(),
-            videoParent == nullptr ? library->takeSpare() : nullptr);
+        // The windows get their players at once; each becomes an mpv once libmpv is loaded.
+        return std::make_unique<DeferredMediaPlayer>(
+            [library] { return library->ready(); },
+            [library, videoParent = QPointer<QWidget>(videoParent)] {
+                library->find();
+                return std::make_unique<MpvMediaPlayer>(
+                    videoParent, library->api(), library->audioOutputs(),
+                    videoParent == nullptr ? library->takeSpare() : nullptr);
+            },
+            &MpvMediaPlayer::openable);
     };
 }
 
