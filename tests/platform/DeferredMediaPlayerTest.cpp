@@ -44,15 +44,16 @@ protected:
 
     testing_support::TempFolder folder;
     bool ready = false;
+    int asked = 0; ///< how many times the library was asked for
     FakeMediaPlayer* made = nullptr;
-    zembra::DeferredMediaPlayer player{
-        [this] { return ready; },
-        [this] {
-            auto real = std::make_unique<FakeMediaPlayer>();
-            made = real.get();
-            return real;
-        },
-        [](const QString& name) { return QFileInfo(name).isFile(); }};
+    zembra::DeferredMediaPlayer player{[this] { return ready; },
+                                       [this] {
+                                           auto real = std::make_unique<FakeMediaPlayer>();
+                                           made = real.get();
+                                           return real;
+                                       },
+                                       [](const QString& name) { return QFileInfo(name).isFile(); },
+                                       [this] { ++asked; }};
     std::vector<std::pair<int, int>> changes;
 };
 
@@ -65,8 +66,12 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     player.play();
     EXPECT_EQ(player.playState(), MediaPlayer::Stopped);
     EXPECT_EQ(player.volume(), -200);
+    EXPECT_EQ(asked, 0); // asked for from the event loop, after the work in hand
     QCoreApplication::processEvents();
     EXPECT_EQ(made, nullptr);
+    player.play();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked, 1);
 
     ready = true;
     waitForHandOver();
@@ -96,6 +101,7 @@ TEST_F(DeferredMediaPlayerTest, AStopBeforeTheLibraryKeepsTheSoundFromStarting) 
     ready = true;
     waitForHandOver();
     ASSERT_NE(made, nullptr);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(player.fileName(), file("pop.wav"));
     EXPECT_EQ(made->calls, Strings{"setFileName " + file("pop.wav").toStdString()});
     EXPECT_EQ(player.playState(), MediaPlayer::Stopped);

@@ -268,10 +268,15 @@ TEST_F(MpvMediaPlayerTest, DestroyingAPlayingPlayerIsSafe) {
 TEST_F(MpvMediaPlayerTest, AVideoParentPassesKeysAndClicksOnAndMayGoAwayWhilePlaying) {
     auto videoParent = std::make_unique<QWidget>();
     auto player = MpvMediaPlayer::factory()(videoParent.get());
-    // The factory's players stand in until libmpv is loaded; the video is watched from then on.
+    // The factory's players stand in until libmpv, loaded at the first play, is there; the
+    // video is watched from then on.
     const auto* standIn = dynamic_cast<zembra::DeferredMediaPlayer*>(player.get());
     ASSERT_NE(standIn, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return standIn->handedOver(); }));
+    player->setFileName(path("short.wav"));
+    player->play();
+    ASSERT_TRUE(waitUntil(
+        [&] { return standIn->handedOver() && player->playState() == MediaPlayer::Stopped; }));
+    linger(50);
     int keys = 0, clicks = 0;
     QObject::connect(player.get(), &MediaPlayer::keyPressed, [&] { ++keys; });
     QObject::connect(player.get(), &MediaPlayer::mouseClicked, [&] { ++clicks; });

@@ -7,13 +7,12 @@ namespace {
 constexpr int kLookEveryMs = 5;
 }
 
-DeferredMediaPlayer::DeferredMediaPlayer(Ready ready, Make make, Openable openable)
-    : ready_(std::move(ready)), make_(std::move(make)), openable_(std::move(openable)) {
+DeferredMediaPlayer::DeferredMediaPlayer(Ready ready, Make make, Openable openable,
+                                         std::function<void()> needed)
+    : ready_(std::move(ready)), make_(std::move(make)), openable_(std::move(openable)),
+      needed_(std::move(needed)) {
     waiting_.setInterval(kLookEveryMs);
     connect(&waiting_, &QTimer::timeout, this, [this] { real(); });
-    // Taken over as soon as the library is there, so that a video player watches its window's
-    // keys and clicks from then on, not only from its first call.
-    waiting_.start();
 }
 
 DeferredMediaPlayer::~DeferredMediaPlayer() = default;
@@ -61,6 +60,10 @@ void DeferredMediaPlayer::play() {
         return;
     }
     playing_ = !name_.isEmpty();
+    if (playing_ && !waiting_.isActive()) {
+        QTimer::singleShot(0, this, [this] { needed_(); });
+        waiting_.start();
+    }
 }
 
 void DeferredMediaPlayer::pause() {

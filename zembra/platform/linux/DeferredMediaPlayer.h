@@ -10,12 +10,13 @@
 
 namespace zembra {
 
-/// Stands in for a player whose library is still loading on another thread, so a window that
-/// makes a player at start does not wait for it. What it is told meanwhile is kept: the file
-/// (which reads back at once, empty when it cannot be opened), the volume and whether it should
-/// play; as soon as `ready` says the library is there, the real player is made (on the window
-/// thread), told the same, and takes over, its signals passed on. Until then it reads as
-/// stopped and says nothing.
+/// Stands in for a player whose library is loaded on another thread, so a window that makes a
+/// player at start does not wait for it. What it is told meanwhile is kept: the file (which
+/// reads back at once, empty when it cannot be opened), the volume and whether it should play.
+/// The first play() asks for the library (`needed`, from the event loop, so the loading starts
+/// after the work in hand); as soon as `ready` says it is there, the real player is made (on
+/// the window thread), told the same, and takes over, its signals passed on. Until then it
+/// reads as stopped and says nothing.
 class DeferredMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 
@@ -24,7 +25,7 @@ public:
     using Make = std::function<std::unique_ptr<MediaPlayer>()>;
     using Openable = std::function<bool(const QString&)>;
 
-    DeferredMediaPlayer(Ready ready, Make make, Openable openable);
+    DeferredMediaPlayer(Ready ready, Make make, Openable openable, std::function<void()> needed);
     ~DeferredMediaPlayer() override;
 
     void setFileName(const QString& file) override;
@@ -47,8 +48,9 @@ private:
     Ready ready_;
     Make make_;
     Openable openable_;
+    std::function<void()> needed_;
     std::unique_ptr<MediaPlayer> real_;
-    QTimer waiting_; ///< looks for the library until the real player takes over
+    QTimer waiting_; ///< from the first play(), looks for the library until it is there
     QString name_;
     int volume_ = 0;
     bool volumeSet_ = false;

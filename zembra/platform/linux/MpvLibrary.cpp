@@ -95,6 +95,9 @@ void MpvLibrary::load() {
 }
 
 void MpvLibrary::startLoading() {
+    if (looked_ || loader_.joinable()) {
+        return;
+    }
     // mpv refuses to start unless numbers are written the C way; Qt may have set the locale
     // from the environment. Set here, before the other thread could be reading it.
     std::setlocale(LC_NUMERIC, "C");

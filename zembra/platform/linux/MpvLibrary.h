@@ -28,7 +28,7 @@ public:
     ~MpvLibrary();
 
     /// Loads libmpv on a thread of its own, and starts an mpv for the first sound player, so
-    /// that the windows do not wait the whole time that takes.
+    /// that the windows do not wait the whole time that takes. Once only.
     void startLoading();
     /// Waits for the loading (or loads now); the first call says when libmpv is missing.
     void find();

@@ -400,9 +400,10 @@ void MpvMediaPlayer::setVolume(int volume) {
 MediaPlayerFactory MpvMediaPlayer::factory() {
     // Only the windows make a factory: the commands without windows never load libmpv.
     auto library = std::make_shared<MpvLibrary>();
-    library->startLoading();
     return [library](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
-        // The windows get their players at once; each becomes an mpv once libmpv is loaded.
+        // The windows get their players at once; libmpv is loaded when the first sound or video
+        // is played (the library is large, and while it loads the loader holds a lock that
+        // starting a thread or a plug-in also needs), and each player becomes an mpv then.
         return std::make_unique<DeferredMediaPlayer>(
             [library] { return library->ready(); },
             [library, videoParent = QPointer<QWidget>(videoParent)] {
@@ -411,7 +412,7 @@ MediaPlayerFactory MpvMediaPlayer::factory() {
                     videoParent, library->api(), library->audioOutputs(),
                     videoParent == nullptr ? library->takeSpare() : nullptr);
             },
-            &MpvMediaPlayer::openable);
+            &MpvMediaPlayer::openable, [library] { library->startLoading(); });
     };
 }
 
