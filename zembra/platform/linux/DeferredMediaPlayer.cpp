@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/platform/linux/DeferredMediaPlayer.h"
 
+#include <QMetaObject>
+#include <utility>
+
 namespace zembra {
 
 namespace {
@@ -27,7 +30,12 @@ MediaPlayer* DeferredMediaPlayer::real() {
 void DeferredMediaPlayer::takeOver() {
     waiting_.stop();
     real_ = make_();
-    connect(real_.get(), &MediaPlayer::playStateChanged, this, &MediaPlayer::playStateChanged);
+    // The stand-in has told its own changes already: only a state it has not told is passed on.
+    connect(real_.get(), &MediaPlayer::playStateChanged, this, [this](int, int now) {
+        if (now != told_) {
+            emit playStateChanged(std::exchange(told_, now), now);
+        }
+    });
     connect(real_.get(), &MediaPlayer::keyPressed, this, &MediaPlayer::keyPressed);
     connect(real_.get(), &MediaPlayer::mouseClicked, this, &MediaPlayer::mouseClicked);
     if (volumeSet_) {
@@ -48,6 +56,7 @@ void DeferredMediaPlayer::setFileName(const QString& file) {
     }
     name_ = openable_(file) ? file : QString();
     playing_ = false;
+    tell(Stopped);
 }
 
 QString DeferredMediaPlayer::fileName() const {
@@ -59,8 +68,12 @@ void DeferredMediaPlayer::play() {
         player->play();
         return;
     }
-    playing_ = !name_.isEmpty();
-    if (playing_ && !waiting_.isActive()) {
+    if (name_.isEmpty()) {
+        return;
+    }
+    playing_ = true;
+    tell(Playing);
+    if (!waiting_.isActive()) {
         QTimer::singleShot(0, this, [this] { needed_(); });
         waiting_.start();
     }
@@ -73,6 +86,7 @@ void DeferredMediaPlayer::pause() {
     }
     // Nothing has started: a pause keeps it from starting, and a later play starts it.
     playing_ = false;
+    tell(Stopped);
 }
 
 void DeferredMediaPlayer::stop() {
@@ -81,10 +95,21 @@ void DeferredMediaPlayer::stop() {
         return;
     }
     playing_ = false;
+    tell(Stopped);
+}
+
+void DeferredMediaPlayer::tell(int state) {
+    if (state == told_) {
+        return;
+    }
+    const int old = std::exchange(told_, state);
+    // From the event loop, never from inside the call, as every player does.
+    QMetaObject::invokeMethod(
+        this, [this, old, state] { emit playStateChanged(old, state); }, Qt::QueuedConnection);
 }
 
 int DeferredMediaPlayer::playState() const {
-    return real_ != nullptr ? real_->playState() : Stopped;
+    return real_ != nullptr ? real_->playState() : told_;
 }
 
 int DeferredMediaPlayer::volume() const {

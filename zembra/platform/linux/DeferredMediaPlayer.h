@@ -15,8 +15,10 @@ namespace zembra {
 /// reads back at once, empty when it cannot be opened), the volume and whether it should play.
 /// The first play() asks for the library (`needed`, from the event loop, so the loading starts
 /// after the work in hand); as soon as `ready` says it is there, the real player is made (on
-/// the window thread), told the same, and takes over, its signals passed on. Until then it
-/// reads as stopped and says nothing.
+/// the window thread), told the same, and takes over, its signals passed on. Meanwhile it
+/// reads as playing from play() on, and tells its changes as a player does (so a play stopped
+/// before the library came is still followed by a stop report); a pause before the start
+/// counts as a stop.
 class DeferredMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 
@@ -44,6 +46,8 @@ private:
     /// The real player, made now if the library is ready; null while it is not.
     MediaPlayer* real();
     void takeOver();
+    /// Tells a change of the state, from the event loop.
+    void tell(int state);
 
     Ready ready_;
     Make make_;
@@ -55,6 +59,7 @@ private:
     int volume_ = 0;
     bool volumeSet_ = false;
     bool playing_ = false;
+    int told_ = Stopped; ///< the state last told through playStateChanged
 };
 
 } // namespace zembra
