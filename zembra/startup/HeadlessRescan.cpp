@@ -48,8 +48,7 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
             ++failed;
         }
     };
-    if (const auto error =
-            rescanCatalogue(programFolder, state->config, state->tables, observer)) {
+    if (const auto error = rescanCatalogue(programFolder, state->config, state->tables, observer)) {
         err << "zembra: " << *error << '\n';
         return kRescanCannotRun;
     }

@@ -30,6 +30,8 @@ struct SdlApi {
     decltype(&::SDL_JoystickGetHat) hat = nullptr;
     decltype(&::SDL_JoystickNumButtons) numButtons = nullptr;
     decltype(&::SDL_JoystickGetButton) button = nullptr;
+    /// Frees what SDL keeps for the calling thread; absent before SDL 2.0.16.
+    decltype(&::SDL_TLSCleanup) threadCleanup = nullptr;
 
     /// False, with nothing filled in that could be called, when SDL is missing.
     bool load() {
@@ -38,6 +40,7 @@ struct SdlApi {
         void* library = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr)
             return false;
+        find(library, "SDL_TLSCleanup", threadCleanup);
         return find(library, "SDL_SetHint", setHint) &&
                find(library, "SDL_InitSubSystem", initSubSystem) &&
                find(library, "SDL_QuitSubSystem", quitSubSystem) &&
@@ -115,6 +118,14 @@ public:
 
 private:
     bool start() {
+        const bool started = startSdl();
+        // What SDL kept for this thread (its error text) would be left behind when it ends.
+        if (sdl_.threadCleanup != nullptr)
+            sdl_.threadCleanup();
+        return started;
+    }
+
+    bool startSdl() {
         if (!sdl_.load()) {
             // A cabinet without SDL is played from the keyboard.
             std::fprintf(stderr, "zembra: no joystick: SDL2 cannot be loaded\n");
