@@ -146,8 +146,13 @@ void fillRomFolders(const Options& o) {
         std::iota(order.begin(), order.end(), 0);
         std::shuffle(order.begin(), order.end(), std::mt19937(static_cast<unsigned>(f + 1)));
         const std::string extension(folders[f].extension);
+        // Both Ultra 64 folders feed one list, which takes at most 5000 hits: the second
+        // folder holds only what the first leaves room for (the rest of its files unlisted).
+        const int hits = std::string_view(folders[f].disk) == "ki2/roms"
+                             ? std::min(o.hits, kFullCatalogue - o.hits)
+                             : o.hits;
         int made = 0;
-        for (; made < std::min(o.hits, o.catalogue); ++made) {
+        for (; made < std::min(hits, o.catalogue); ++made) {
             std::ofstream(folder / (catalogueName(order[made]) + extension));
         }
         for (int i = 0; made < o.files; ++i, ++made) {

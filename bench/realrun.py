@@ -25,11 +25,11 @@ import tempfile
 import time
 
 
-def run_timed(command, env=None):
+def run_timed(command, env=None, statuses=(0,)):
     start = time.monotonic_ns()
     result = subprocess.run(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     elapsed = (time.monotonic_ns() - start) / 1e6
-    if result.returncode != 0:
+    if result.returncode not in statuses:
         sys.exit("failed (%d): %s\n%s" % (result.returncode, " ".join(command),
                                          result.stderr.decode(errors="replace")))
     return elapsed
@@ -170,7 +170,9 @@ def main():
             pairs = [
                 [lambda: rescan.append(run_timed([zembra, "--rescan", "--home", cabinet])),
                  lambda: plain.append(run_timed([probe, folders, scratch]))],
-                [lambda: scan_only.append(run_timed([zembra, "--rescan", "--home", full])),
+                # A catalogue at the limit leaves every list as it was: status 1, as it should.
+                [lambda: scan_only.append(run_timed([zembra, "--rescan", "--home", full],
+                                                    statuses=(1,))),
                  lambda: plain_only.append(run_timed([probe, full_folders, "-"]))],
             ]
             for pair in pairs:

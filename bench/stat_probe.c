@@ -1,9 +1,11 @@
 /* SPDX-License-Identifier: GPL-3.0-or-later */
-/* The plain way to rescan, for comparison: one stat() per catalogue name and folder, and each
- * folder's hits saved as the front-end saves a list file (temporary file, fsync, rename, folder
- * fsync). Usage: zembra_stat_probe FOLDERS-FILE OUT-FOLDER, where FOLDERS-FILE holds the
- * catalogue's file on its first line, then a folder and its extension on two lines each; an
- * OUT-FOLDER of "-" saves nothing. */
+/* The plain way to rescan, for comparison: one stat() per catalogue name and folder, and the
+ * folders' hits saved as the front-end saves its list files (temporaries synced together, then
+ * renamed, then the folder synced), so both pay the same for the disk.
+ * Usage: zembra_stat_probe FOLDERS-FILE OUT-FOLDER, where FOLDERS-FILE holds the catalogue's
+ * file on its first line, then a folder and its extension on two lines each; an OUT-FOLDER of
+ * "-" saves nothing. */
+#define _GNU_SOURCE /* sync_file_range */
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -49,20 +51,44 @@ static int readCatalogue(const char* file) {
     return count;
 }
 
-static void saveAtomically(const char* folder, const char* name, const char* text, size_t size) {
-    char path[kLine], temporary[kLine];
-    snprintf(path, sizeof path, "%s/%s", folder, name);
-    snprintf(temporary, sizeof temporary, "%s/.%s.tmp", folder, name);
-    int fd = open(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || write(fd, text, size) != (ssize_t)size || fsync(fd) != 0 || close(fd) != 0 ||
-        rename(temporary, path) != 0) {
-        perror(path);
-        exit(1);
+/* The lists wait here until every folder is scanned; then they are saved as the front-end saves
+ * its list files: every temporary written, their writeback started together and each synced
+ * (one journal commit for all), then the renames, then one sync of the folder. */
+static char* lists[kMaxFolders];
+static size_t listSizes[kMaxFolders];
+
+static void fail(const char* what) {
+    perror(what);
+    exit(1);
+}
+
+static void saveAll(const char* folder, int count) {
+    char paths[kMaxFolders][kLine], temporaries[kMaxFolders][kLine];
+    int fds[kMaxFolders];
+    for (int f = 0; f < count; ++f) {
+        snprintf(paths[f], kLine, "%s/probe%02d.lst", folder, f + 1);
+        snprintf(temporaries[f], kLine, "%s/.probe%02d.lst.tmp", folder, f + 1);
+        fds[f] = open(temporaries[f], O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fds[f] < 0 || write(fds[f], lists[f], listSizes[f]) != (ssize_t)listSizes[f]) {
+            fail(temporaries[f]);
+        }
+    }
+    for (int f = 0; f < count; ++f) {
+        sync_file_range(fds[f], 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
+    for (int f = 0; f < count; ++f) {
+        if (fdatasync(fds[f]) != 0 || close(fds[f]) != 0) {
+            fail(temporaries[f]);
+        }
+    }
+    for (int f = 0; f < count; ++f) {
+        if (rename(temporaries[f], paths[f]) != 0) {
+            fail(paths[f]);
+        }
     }
     int dir = open(folder, O_RDONLY | O_DIRECTORY);
     if (dir < 0 || fsync(dir) != 0 || close(dir) != 0) {
-        perror(folder);
-        exit(1);
+        fail(folder);
     }
 }
 
@@ -90,9 +116,9 @@ int main(int argc, char** argv) {
     }
     fclose(in);
     const int count = readCatalogue(catalogue);
-    static char list[kMaxNames * 600];
     long hits = 0;
     for (int f = 0; f < folderCount; ++f) {
+        static char list[kMaxNames * 600];
         size_t used = 0;
         for (int i = 0; i < count; ++i) {
             char path[kLine];
@@ -104,11 +130,15 @@ int main(int argc, char** argv) {
                 ++hits;
             }
         }
-        char name[64];
-        snprintf(name, sizeof name, "probe%02d.lst", f + 1);
-        if (strcmp(argv[2], "-") != 0) {
-            saveAtomically(argv[2], name, list, used);
+        lists[f] = malloc(used + 1);
+        if (lists[f] == NULL) {
+            fail("malloc");
         }
+        memcpy(lists[f], list, used);
+        listSizes[f] = used;
+    }
+    if (strcmp(argv[2], "-") != 0) {
+        saveAll(argv[2], folderCount);
     }
     printf("%d names, %d folders, %ld hits\n", count, folderCount, hits);
     return 0;

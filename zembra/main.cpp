@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <iostream>
 
 namespace {
@@ -35,27 +36,25 @@ std::string environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
-/// Everything that can stop the start is said before a window opens: a missing cabinet folder,
-/// quarn.ini or gamelist.lst, no display. Then the cabinet's missing settings, keys, joystick
-/// bindings and skin are filled in from the defaults installed with the program.
-int checkBeforeWindows(const std::string& folder, const std::string& executableFolder,
-                       bool xAnswered) {
-    if (const auto error = zembra::checkCabinet(folder)) {
-        std::cerr << "zembra: " << *error << '\n';
-        return 2;
-    }
+void say(const std::string& message) {
+    std::cerr << "zembra: " << message << '\n';
+}
+
+/// A display that cannot be used stops the start before the window library is loaded. A
+/// cabinet that cannot be used is said first: it is waited for only then.
+int checkDisplay(std::future<zembra::CabinetRead>& reading, bool xAnswered) {
     const zembra::DisplayEnvironment display{environment("DISPLAY"), environment("WAYLAND_DISPLAY"),
                                              environment("QT_QPA_PLATFORM")};
-    if (const auto problem = zembra::displayProblem(display, xAnswered)) {
-        std::cerr << "zembra: " << *problem << '\n';
-        return 1;
+    const auto problem = zembra::displayProblem(display, xAnswered);
+    if (!problem) {
+        return 0;
     }
-    const auto completion =
-        zembra::completeCabinet(folder, zembra::defaultsFolder(executableFolder));
-    for (const auto& note : completion.notes) {
-        std::cerr << "zembra: " << note << '\n';
+    if (const auto error = reading.get().error) {
+        say(*error);
+        return 2;
     }
-    return 0;
+    say(*problem);
+    return 1;
 }
 
 } // namespace
@@ -101,18 +100,36 @@ int main(int argc, char** argv) {
         return zembra::runHeadlessRescan(folder, std::cout, std::cerr);
     }
 
+    // The cabinet is read while the display is waited for and the window library starts;
+    // everything that can stop the start is said before a window opens.
+    auto reading = zembra::readCabinetMeanwhile(folder);
     // At power-on the session may start the front-end before X accepts clients.
     const zembra::DisplayWait displayWait(std::chrono::seconds(15));
-    if (const int status = checkBeforeWindows(folder, exeFolder, displayWait.ready())) {
+    if (const int status = checkDisplay(reading, displayWait.ready())) {
         return status;
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("zembra");
     QApplication::setApplicationVersion(ZEMBRA_VERSION);
+    zembra::CabinetRead cabinet = reading.get();
+    if (cabinet.error) {
+        say(*cabinet.error);
+        return 2;
+    }
+    // Then the cabinet's missing settings, keys, joystick bindings and skin are filled in from
+    // the defaults installed with the program.
+    for (const auto& note :
+         zembra::completeCabinet(folder, zembra::defaultsFolder(exeFolder)).notes) {
+        say(note);
+    }
     const char* opener = std::getenv("ZEMBRA_OPENER");
     zembra::Application app(
         folder,
         zembra::makeLinuxServices(opener != nullptr && *opener != '\0' ? opener : "xdg-open"));
+    // Handed to the windows, which neither read quarn.ini nor the lists again.
+    app.state().config = std::move(cabinet.config);
+    app.state().tables = std::move(*cabinet.tables);
+    app.state().preloadedPath = cabinet.curPath;
     if (const char* trace = std::getenv("ZEMBRA_TRACE"); trace != nullptr && *trace != '\0') {
         QObject::connect(&app, &zembra::Application::browserLoaded, &app,
                          [file = std::string(trace)](zembra::Main* browser) {

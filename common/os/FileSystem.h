@@ -93,6 +93,11 @@ bool sameEntry(const std::filesystem::path& folder, std::string_view first,
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+/// The file a save of `path` really replaces: a link is followed to its target (through
+/// further links), so the link stays and its target is updated. A dangling link names the file
+/// to create.
+std::filesystem::path saveTarget(const std::filesystem::path& path);
+
 /// Removes the temporaries of saves into `folder` that did not finish: files named like a
 /// save's temporary, regular, owned by this user and not held by a save in progress (a save
 /// keeps its temporary locked). Returns how many were removed.

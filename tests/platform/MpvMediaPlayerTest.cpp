@@ -5,6 +5,7 @@
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/Waiting.h"
+#include "zembra/platform/linux/DeferredMediaPlayer.h"
 #include "zembra/platform/linux/MpvApi.h"
 
 #include <QCoreApplication>
@@ -263,6 +264,15 @@ TEST_F(MpvMediaPlayerTest, DestroyingAPlayingPlayerIsSafe) {
 TEST_F(MpvMediaPlayerTest, AVideoParentPassesKeysAndClicksOnAndMayGoAwayWhilePlaying) {
     auto videoParent = std::make_unique<QWidget>();
     auto player = MpvMediaPlayer::factory()(videoParent.get());
+    // The factory's players stand in until libmpv, loaded at the first play, is there; the
+    // video is watched from then on.
+    const auto* standIn = dynamic_cast<zembra::DeferredMediaPlayer*>(player.get());
+    ASSERT_NE(standIn, nullptr);
+    player->setFileName(path("short.wav"));
+    player->play();
+    ASSERT_TRUE(waitUntil(
+        [&] { return standIn->handedOver() && player->playState() == MediaPlayer::Stopped; }));
+    linger(50);
     int keys = 0, clicks = 0;
     QObject::connect(player.get(), &MediaPlayer::keyPressed, [&] { ++keys; });
     QObject::connect(player.get(), &MediaPlayer::mouseClicked, [&] { ++clicks; });

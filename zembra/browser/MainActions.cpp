@@ -15,6 +15,8 @@
 #include "zembra/startup/Shutdown.h"
 #include "zembra/startup/blanker.h"
 
+#include <utility>
+
 namespace zembra {
 
 void Main::heldMove(Action action) {
@@ -278,8 +280,11 @@ void Main::populateList() {
 }
 
 void Main::loadLists() {
-    if (const auto message =
-            zembra::loadLists(state_.programFolder, state_.config, state_.tables, state_.curPath)) {
+    if (state_.preloadedPath != 0) {
+        // The first start's lists were read while the program started.
+        state_.curPath = std::exchange(state_.preloadedPath, std::int16_t{0});
+    } else if (const auto message = zembra::loadLists(state_.programFolder, state_.config,
+                                                      state_.tables, state_.curPath)) {
         showListMessage(QString::fromStdString(*message));
         return;
     }

@@ -150,9 +150,8 @@ void InputExtras(const std::string& programFolder, GameTables& tables) {
     }
 }
 
-std::optional<std::string> loadLists(const std::string& programFolder, const EmulatorConfig& config,
-                                     GameTables& tables, std::int16_t& curPath,
-                                     std::vector<std::string>* warnings) {
+std::optional<std::string> loadCatalogue(const std::string& programFolder, GameTables& tables,
+                                         std::vector<std::string>* warnings) {
     const std::string master = common::nativePathText(programFolder + "\\gamelist.lst");
     std::string why;
     const auto text = common::loadTextFile(master, &why);
@@ -176,6 +175,15 @@ std::optional<std::string> loadLists(const std::string& programFolder, const Emu
     }
     if (usableEntries(tables.masterList) == 0) {
         return master + " holds no game with a set name and a description: no list is loaded";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> loadLists(const std::string& programFolder, const EmulatorConfig& config,
+                                     GameTables& tables, std::int16_t& curPath,
+                                     std::vector<std::string>* warnings) {
+    if (auto message = loadCatalogue(programFolder, tables, warnings)) {
+        return message;
     }
     const EmulatorConfig& c = config;
     auto load = [&](int path, const std::string& file) {

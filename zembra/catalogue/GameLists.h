@@ -48,6 +48,11 @@ void makeArrays(const std::string& programFolder, const EmulatorConfig& config, 
 /// Loads the program folder's extra.lst into path 27.
 void InputExtras(const std::string& programFolder, GameTables& tables);
 
+/// Loads gamelist.lst from `programFolder` into the master list: what loadLists does first,
+/// with the same messages and warnings. The rescan from the command line needs no more.
+std::optional<std::string> loadCatalogue(const std::string& programFolder, GameTables& tables,
+                                         std::vector<std::string>* warnings = nullptr);
+
 /// Loads gamelist.lst from `programFolder`, then the list of every configured path, then the
 /// extras, leaving `curPath` at the path loaded last. Returns a message for the user when
 /// gamelist.lst is missing, unreadable, no text, too long or without any listable game; the loading

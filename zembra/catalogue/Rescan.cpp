@@ -7,7 +7,7 @@ namespace zembra {
 
 std::optional<std::string> rescanCatalogue(const std::string& programFolder,
                                            const EmulatorConfig& config, GameTables& tables,
-                                           std::int16_t& curPath, ScanObserver observer) {
+                                           ScanObserver observer) {
     // A catalogue that cannot be used stops everything before a list is touched.
     if (auto refused = catalogueRefusal(programFolder, tables)) {
         return refused;
@@ -15,11 +15,7 @@ std::optional<std::string> rescanCatalogue(const std::string& programFolder,
     DeleteList(tables);
     // A fresh listing for every rescan, so files added since the last one are seen.
     FolderListingProbe probe;
-    if (auto refused =
-            Scan(programFolder, config, tables, probe, std::move(observer)).CheckForFiles()) {
-        return refused;
-    }
-    return loadLists(programFolder, config, tables, curPath);
+    return Scan(programFolder, config, tables, probe, std::move(observer)).CheckForFiles();
 }
 
 } // namespace zembra

@@ -9,13 +9,12 @@
 
 namespace zembra {
 
-/// Empties the game tables, scans every configured folder with the master list in memory,
-/// rewrites every list file and loads everything again. Returns the scan's or loadLists'
-/// message, if any; a catalogue without any listable game changes nothing at all.
-/// The browser's Refresh adds its own drawing around this.
-/// `curPath` is left at the path loaded last.
+/// Empties the game tables of paths 1 to 26, scans every configured folder with the master list
+/// in memory and rewrites every list file; the tables are not loaded again (the lists are on
+/// the disk for whoever reads them next). Returns the scan's message, if any; a catalogue
+/// without any listable game changes nothing at all.
 std::optional<std::string> rescanCatalogue(const std::string& programFolder,
                                            const EmulatorConfig& config, GameTables& tables,
-                                           std::int16_t& curPath, ScanObserver observer = {});
+                                           ScanObserver observer = {});
 
 } // namespace zembra

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/catalogue/Scan.h"
 
-#include "common/text/AtomicFile.h"
 #include "common/text/ItemWriter.h"
 #include "common/text/NativePath.h"
 #include "common/text/Numbers.h"
@@ -81,7 +80,26 @@ std::optional<std::string> Scan::CheckForFiles() {
     if (!c.daphneDir.empty()) {
         scanFolder(kDaphne, "Daphne: ", c.daphneDir, false);
     }
+    saveAndReport();
     return std::nullopt;
+}
+
+void Scan::saveAndReport() {
+    const std::vector<std::string> errors = saves_.commit();
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+        if (!errors[i].empty()) {
+            FolderScan& result = done_[saving_[i]];
+            result.outcome = FolderScan::Outcome::WriteFailed;
+            result.error = errors[i];
+        }
+    }
+    if (observer_.folderDone) {
+        for (const FolderScan& result : done_) {
+            observer_.folderDone(result);
+        }
+    }
+    done_.clear();
+    saving_.clear();
 }
 
 void Scan::scanFolder(int path, std::string caption, std::string folder, bool secondPass,
@@ -101,9 +119,7 @@ void Scan::scanFolder(int path, std::string caption, std::string folder, bool se
     if (path == kUltra64 && !secondPass) {
         firstUltraPass_ = result;
     }
-    if (observer_.folderDone) {
-        observer_.folderDone(result);
-    }
+    done_.push_back(std::move(result));
 }
 
 void Scan::makeListFiles(FolderScan& result) {
@@ -158,10 +174,8 @@ void Scan::makeListFiles(FolderScan& result) {
             ++result.written;
         }
     }
-    const auto file = common::nativePath(programFolder_ + "\\" + result.listFile);
-    if (!common::writeFileAtomically(file, text.str(), &result.error)) {
-        result.outcome = FolderScan::Outcome::WriteFailed;
-    }
+    saving_.push_back(done_.size());
+    saves_.add(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
 }
 
 bool Scan::ShowFileSystemType2(const std::string& path) {

@@ -2,6 +2,7 @@
 // The scan: every configured ROM folder tested against the master catalogue, one list file each.
 #pragma once
 
+#include "common/os/SaveBatch.h"
 #include "zembra/catalogue/FileProbe.h"
 #include "zembra/catalogue/GameTables.h"
 #include "zembra/startup/EmulatorConfig.h"
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembra {
 
@@ -63,7 +65,8 @@ public:
     Scan(const std::string& programFolder, const EmulatorConfig& config, GameTables& tables,
          FileProbe& probe, ScanObserver observer = {});
 
-    /// Scans paths 1 to 20 in order, then the fixed emulators, writing every list file. Returns
+    /// Scans paths 1 to 20 in order, then the fixed emulators, then saves every list file
+    /// together and reports each folder (`folderDone`, in scan order). Returns
     /// a message, and scans nothing, when the catalogue holds no game to look for: every list
     /// would be emptied.
     std::optional<std::string> CheckForFiles();
@@ -73,6 +76,7 @@ private:
                     bool configured = true);
     void makeListFiles(FolderScan& result);
     bool ShowFileSystemType2(const std::string& path);
+    void saveAndReport();
 
     const std::string& programFolder_;
     const EmulatorConfig& config_;
@@ -84,6 +88,10 @@ private:
     int scanPosition_ = 1;
     int nextFree_ = 1;
     FolderScan firstUltraPass_; ///< what became of the first Ultra 64 folder
+    /// The list files, saved together when every folder is scanned: one wait for the disk.
+    common::SaveBatch saves_;
+    std::vector<FolderScan> done_;    ///< every folder scanned, reported after the saves
+    std::vector<std::size_t> saving_; ///< for each save of `saves_`, its folder in `done_`
 };
 
 /// Number of catalogue entries that can be listed: a set name and a description.

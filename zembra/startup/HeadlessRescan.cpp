@@ -19,9 +19,9 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
         err << "zembra: " << error->message() << '\n';
         return kRescanCannotRun;
     }
+    // The scan needs only the catalogue: the list files it rewrites are not read first.
     std::vector<std::string> warnings;
-    const auto loaded =
-        loadLists(programFolder, state->config, state->tables, state->curPath, &warnings);
+    const auto loaded = loadCatalogue(programFolder, state->tables, &warnings);
     for (const std::string& warning : warnings) {
         err << "zembra: " << warning << '\n';
     }
@@ -48,11 +48,11 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
             ++failed;
         }
     };
-    if (const auto error = rescanCatalogue(programFolder, state->config, state->tables,
-                                           state->curPath, observer)) {
+    if (const auto error = rescanCatalogue(programFolder, state->config, state->tables, observer)) {
         err << "zembra: " << *error << '\n';
         return kRescanCannotRun;
     }
+    InputExtras(programFolder, state->tables);
     out << "Scanned " << paths << (paths == 1 ? " path" : " paths") << " against "
         << state->tables.masterList.count()
         << (state->tables.masterList.count() == 1 ? " game" : " games") << " in the catalogue";

@@ -27,6 +27,12 @@ struct ProgramState {
     JoyBindings joyBindings; ///< joystick.ini
     GameTables tables;       ///< gamelist.lst, the list files and extra.lst
 
+    /// Set when quarn.ini and the lists were read before the windows opened (the program's
+    /// start reads them while the window library starts): the path the lists opened on. The
+    /// intro then does not read quarn.ini again, nor the browser's first start the lists. 0
+    /// when the windows read them themselves.
+    std::int16_t preloadedPath = 0;
+
     std::int16_t curPath = 1; ///< the path shown, 1 to 27
     ItemList list1;           ///< the descriptions of the current path and the selection
     std::int16_t savedIndex = 0;

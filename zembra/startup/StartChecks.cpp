@@ -2,7 +2,6 @@
 #include "zembra/startup/StartChecks.h"
 
 #include "zembra/catalogue/GameLists.h"
-#include "zembra/startup/ProgramState.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,14 +24,22 @@ std::optional<std::string> missingProgramFolder(const std::string& programFolder
     return programFolder + " is not a folder: name the cabinet folder that holds quarn.ini";
 }
 
-std::optional<std::string> checkCabinet(const std::string& programFolder) {
-    // The tables are large; keep them off the stack.
-    auto state = std::make_unique<ProgramState>();
-    state->programFolder = programFolder;
-    if (const auto error = OpenINI(programFolder, state->config)) {
-        return error->message();
+CabinetRead readCabinet(const std::string& programFolder) {
+    CabinetRead read;
+    if (const auto error = OpenINI(programFolder, read.config)) {
+        read.error = error->message();
+        return read;
     }
-    return loadLists(programFolder, state->config, state->tables, state->curPath);
+    read.error = loadLists(programFolder, read.config, *read.tables, read.curPath);
+    return read;
+}
+
+std::future<CabinetRead> readCabinetMeanwhile(const std::string& programFolder) {
+    return std::async(std::launch::async, readCabinet, programFolder);
+}
+
+std::optional<std::string> checkCabinet(const std::string& programFolder) {
+    return readCabinet(programFolder).error;
 }
 
 std::optional<std::string> displayProblem(const DisplayEnvironment& environment, bool xAnswered) {

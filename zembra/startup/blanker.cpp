@@ -51,9 +51,12 @@ bool blanker::load() {
     if (!state.displayDone) {
         state.desktopWidth = static_cast<float>(display.desktopWidth());
         state.desktopHeight = static_cast<float>(display.desktopHeight());
-        // The one reading of quarn.ini in a run: the browser uses the configuration held in
-        // the program state, with the run size as settled here.
-        if (const auto error = OpenINI(state.programFolder, state.config)) {
+        // The one reading of quarn.ini in a run, unless the program's start read it with the
+        // lists: the browser uses the configuration held in the program state, with the run
+        // size as settled here.
+        if (const auto error = state.preloadedPath != 0
+                                   ? std::nullopt
+                                   : OpenINI(state.programFolder, state.config)) {
             app_.fatal(QString::fromStdString(error->message()));
             return false;
         }

@@ -52,21 +52,8 @@ const char* folderName(const std::filesystem::path& folder) {
     return folder.empty() ? "." : folder.c_str();
 }
 
-bool fail(std::string* error, const std::string& what) {
-    if (error != nullptr) {
-        *error = what + ": " + std::strerror(errno);
-    }
-    return false;
-}
+} // namespace
 
-mode_t currentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-/// The file a save really replaces: a link is followed to its target (through further links),
-/// so the link stays and its target is updated. A dangling link names the file to create.
 std::filesystem::path saveTarget(const std::filesystem::path& path) {
     std::filesystem::path target = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -83,8 +70,6 @@ std::filesystem::path saveTarget(const std::filesystem::path& path) {
     }
     return target; // a loop: the rename reports it
 }
-
-} // namespace
 
 FileStatus fileStatus(const std::filesystem::path& path) {
     struct stat info {};
@@ -244,50 +229,6 @@ bool writeAll(int fd, std::string_view bytes) {
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-bool writeFileAtomically(const std::filesystem::path& requested, std::string_view bytes,
-                         std::string* error) {
-    const std::filesystem::path path = saveTarget(requested);
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    // Saves cut short by a kill or a power cut leave their temporaries; they go now.
-    removeStaleTemporaries(folder);
-    std::string temp = (folder / saveTemporaryPattern(path.filename().string())).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return fail(error, "cannot create a temporary file in " + folder.string());
-    }
-    // Held until the file is closed, so another save's clean-up leaves this one alone.
-    ::flock(fd, LOCK_EX);
-    // An existing file keeps its permissions; a new one gets the usual ones.
-    struct stat old {};
-    const mode_t mode =
-        ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
-    const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    if (!written) {
-        ::unlink(temp.c_str());
-        ::close(fd);
-        errno = savedErrno;
-        return fail(error, "cannot write " + path.string());
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int renameErrno = errno;
-        ::unlink(temp.c_str());
-        ::close(fd);
-        errno = renameErrno;
-        return fail(error, "cannot replace " + path.string());
-    }
-    // Closed after the rename, so the lock covers the whole life of the temporary name; the
-    // data is already on the disk.
-    ::close(fd);
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
     }
     return true;
 }

@@ -95,6 +95,9 @@ void MpvLibrary::load() {
 }
 
 void MpvLibrary::startLoading() {
+    if (looked_ || loader_.joinable()) {
+        return;
+    }
     // mpv refuses to start unless numbers are written the C way; Qt may have set the locale
     // from the environment. Set here, before the other thread could be reading it.
     std::setlocale(LC_NUMERIC, "C");
@@ -103,6 +106,7 @@ void MpvLibrary::startLoading() {
         if (api_ != nullptr) {
             spare_ = startMpv(*api_, audioOutputs_, std::nullopt);
         }
+        loaded_ = true;
     });
 }
 
@@ -114,6 +118,7 @@ void MpvLibrary::find() {
         loader_.join();
     } else {
         load();
+        loaded_ = true;
     }
     if (api_ == nullptr) {
         // Said once: every player of the program stays silent.

@@ -4,6 +4,7 @@
 
 #include "zembra/platform/linux/MpvApi.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -27,10 +28,12 @@ public:
     ~MpvLibrary();
 
     /// Loads libmpv on a thread of its own, and starts an mpv for the first sound player, so
-    /// that the windows do not wait the whole time that takes.
+    /// that the windows do not wait the whole time that takes. Once only.
     void startLoading();
     /// Waits for the loading (or loads now); the first call says when libmpv is missing.
     void find();
+    /// Whether find() would return at once: the loading has ended.
+    bool ready() const { return loaded_; }
     /// The mpv started for a sound player, once; null after that.
     mpv_handle* takeSpare();
 
@@ -44,6 +47,7 @@ private:
     std::shared_ptr<const MpvApi> api_;
     std::string error_;
     std::string audioOutputs_;
+    std::atomic<bool> loaded_{false};
     std::thread loader_;
     mpv_handle* spare_ = nullptr;
 };

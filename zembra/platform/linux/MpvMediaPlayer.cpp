@@ -3,6 +3,7 @@
 #include "zembra/platform/linux/MpvMediaPlayer.h"
 
 #include "zembra/attract/MusicKeys.h"
+#include "zembra/platform/linux/DeferredMediaPlayer.h"
 #include "zembra/platform/linux/MpvApi.h"
 #include "zembra/platform/linux/MpvLibrary.h"
 #include "zembra/platform/linux/VideoWatch.h"
@@ -31,11 +32,9 @@
 
 namespace zembra {
 
-namespace {
-
 // Only an existing regular file that this process may read is worth handing to mpv; anything
 // else (a folder, a device, a FIFO that would block the reader) reads back as no file at once.
-bool openable(const QString& file) {
+bool MpvMediaPlayer::openable(const QString& file) {
     if (file.isEmpty()) {
         return false;
     }
@@ -45,8 +44,6 @@ bool openable(const QString& file) {
     return !error && std::filesystem::is_regular_file(status) &&
            ::access(native.constData(), R_OK) == 0;
 }
-
-} // namespace
 
 struct MpvMediaPlayer::Impl {
     MpvMediaPlayer* owner = nullptr;
@@ -394,12 +391,19 @@ void MpvMediaPlayer::setVolume(int volume) {
 MediaPlayerFactory MpvMediaPlayer::factory() {
     // Only the windows make a factory: the commands without windows never load libmpv.
     auto library = std::make_shared<MpvLibrary>();
-    library->startLoading();
     return [library](QWidget* videoParent) -> std::unique_ptr<MediaPlayer> {
-        library->find();
-        return std::make_unique<MpvMediaPlayer>(
-            videoParent, library->api(), library->audioOutputs(),
-            videoParent == nullptr ? library->takeSpare() : nullptr);
+        // The windows get their players at once; libmpv is loaded when the first sound or video
+        // is played (the library is large, and while it loads the loader holds a lock that
+        // starting a thread or a plug-in also needs), and each player becomes an mpv then.
+        return std::make_unique<DeferredMediaPlayer>(
+            [library] { return library->ready(); },
+            [library, videoParent = QPointer<QWidget>(videoParent)] {
+                library->find();
+                return std::make_unique<MpvMediaPlayer>(
+                    videoParent, library->api(), library->audioOutputs(),
+                    videoParent == nullptr ? library->takeSpare() : nullptr);
+            },
+            &MpvMediaPlayer::openable, [library] { library->startLoading(); });
     };
 }
 

@@ -41,9 +41,13 @@ public:
     void setVolume(int volume) override;
 
     /// The factory the program uses. It starts loading libmpv on a thread of its own at once;
-    /// its first player waits for the rest, says once when libmpv is missing, and every player
-    /// shares the library and the audio outputs chosen then.
+    /// its players stand in (DeferredMediaPlayer) until the loading has ended, the first says
+    /// once when libmpv is missing, and every player shares the library and the audio outputs
+    /// chosen then.
     static MediaPlayerFactory factory();
+
+    /// Whether `file` is worth handing to mpv: an existing regular file this process may read.
+    static bool openable(const QString& file);
 
 private:
     struct Impl;

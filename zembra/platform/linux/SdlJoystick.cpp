@@ -4,8 +4,10 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <dlfcn.h>
+#include <future>
 
 namespace zembra {
 namespace {
@@ -28,6 +30,8 @@ struct SdlApi {
     decltype(&::SDL_JoystickGetHat) hat = nullptr;
     decltype(&::SDL_JoystickNumButtons) numButtons = nullptr;
     decltype(&::SDL_JoystickGetButton) button = nullptr;
+    /// Frees what SDL keeps for the calling thread; absent before SDL 2.0.16.
+    decltype(&::SDL_TLSCleanup) threadCleanup = nullptr;
 
     /// False, with nothing filled in that could be called, when SDL is missing.
     bool load() {
@@ -36,6 +40,7 @@ struct SdlApi {
         void* library = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr)
             return false;
+        find(library, "SDL_TLSCleanup", threadCleanup);
         return find(library, "SDL_SetHint", setHint) &&
                find(library, "SDL_InitSubSystem", initSubSystem) &&
                find(library, "SDL_QuitSubSystem", quitSubSystem) &&
@@ -68,27 +73,14 @@ constexpr std::uint32_t kAxisHigh = 65535;
 
 class SdlJoystick : public Joystick {
 public:
-    SdlJoystick() {
-        if (!sdl_.load()) {
-            // A cabinet without SDL is played from the keyboard.
-            std::fprintf(stderr, "zembra: no joystick: SDL2 cannot be loaded\n");
-            return;
-        }
-        // The front-end's windows are Qt's, never SDL's, so SDL must not hold input back for
-        // want of a focused SDL window.
-        sdl_.setHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-        // The joystick subsystem brings SDL's event loop with it, which would otherwise take
-        // over SIGINT and SIGTERM and turn them into quit events nobody reads: the front-end
-        // would no longer stop when told to.
-        sdl_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        started_ = sdl_.initSubSystem(SDL_INIT_JOYSTICK) == 0;
-        if (started_) {
-            // The state is read directly; queued joystick events would pile up unread.
-            sdl_.eventState(SDL_IGNORE);
-        }
-    }
+    // SDL is loaded and its joystick subsystem started (a scan of the input devices, and a
+    // wait for the loader while the media library loads) on a thread of its own, so the
+    // windows come up meanwhile; the joystick reads as absent until then.
+    SdlJoystick() : starting_(std::async(std::launch::async, [this] { return start(); })) {}
 
     ~SdlJoystick() override {
+        if (starting_.valid())
+            started_ = starting_.get();
         if (!started_)
             return;
         if (joystick_ != nullptr)
@@ -100,6 +92,11 @@ public:
     SdlJoystick& operator=(const SdlJoystick&) = delete;
 
     std::optional<JoystickState> poll() override {
+        if (starting_.valid()) {
+            if (starting_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                return std::nullopt;
+            started_ = starting_.get();
+        }
         if (!started_)
             return std::nullopt;
         // Besides refreshing the open joystick, this is where SDL notices joysticks coming and
@@ -120,6 +117,34 @@ public:
     }
 
 private:
+    bool start() {
+        const bool started = startSdl();
+        // What SDL kept for this thread (its error text) would be left behind when it ends.
+        if (sdl_.threadCleanup != nullptr)
+            sdl_.threadCleanup();
+        return started;
+    }
+
+    bool startSdl() {
+        if (!sdl_.load()) {
+            // A cabinet without SDL is played from the keyboard.
+            std::fprintf(stderr, "zembra: no joystick: SDL2 cannot be loaded\n");
+            return false;
+        }
+        // The front-end's windows are Qt's, never SDL's, so SDL must not hold input back for
+        // want of a focused SDL window.
+        sdl_.setHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        // The joystick subsystem brings SDL's event loop with it, which would otherwise take
+        // over SIGINT and SIGTERM and turn them into quit events nobody reads: the front-end
+        // would no longer stop when told to.
+        sdl_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (sdl_.initSubSystem(SDL_INIT_JOYSTICK) != 0)
+            return false;
+        // The state is read directly; queued joystick events would pile up unread.
+        sdl_.eventState(SDL_IGNORE);
+        return true;
+    }
+
     /// Opens the first joystick that can be opened: one that cannot (no permission on its
     /// device, say) must not hide the others.
     bool openFirst() {
@@ -163,6 +188,7 @@ private:
     SdlApi sdl_;
     bool started_ = false;
     SDL_Joystick* joystick_ = nullptr;
+    std::future<bool> starting_; ///< last, so the thread starts on a complete object
 };
 
 } // namespace

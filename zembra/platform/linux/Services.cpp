@@ -7,13 +7,13 @@ namespace zembra {
 
 Services makeLinuxServices(std::string opener) {
     Services services;
-    services.makePlayer = MpvMediaPlayer::factory();
     services.display = makeDisplayMode();
     services.joystick = makeJoystick();
     services.pictures = std::make_unique<common::PictureLoader>();
     services.launcher = makeLauncher("wine", std::move(opener));
     services.keys = makeKeyInjector();
     services.power = makePower();
+    services.makePlayer = MpvMediaPlayer::factory();
     return services;
 }
 

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving many files with one wait for the disk: each file whole, old or new, after any failure.
+#include "common/os/SaveBatch.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> names(const fs::path& folder) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+TEST(SaveBatch, ReplacesEveryFileKeepingLinksAndPermissions) {
+    testing_support::TempFolder folder;
+    folder.write("l 1.lst", "old one, longer than the new");
+    fs::permissions(folder / "l 1.lst", fs::perms(0640));
+    folder.write("sub/l 2.lst", "old two");
+    folder.write("real.lst", "old linked");
+    fs::create_symlink("real.lst", folder / "l 3.lst");
+
+    common::SaveBatch batch;
+    batch.add(folder / "l 1.lst", "one");
+    batch.add(folder / "sub" / "l 2.lst", "two");
+    batch.add(folder / "l 3.lst", "three");
+    batch.add(folder / "l 4.lst", "");
+    EXPECT_EQ(batch.commit(), std::vector<std::string>(4));
+    EXPECT_EQ(batch.size(), 0u);
+
+    EXPECT_EQ(folder.read("l 1.lst"), "one");
+    EXPECT_EQ(fs::status(folder / "l 1.lst").permissions() & fs::perms::all, fs::perms(0640));
+    EXPECT_EQ(folder.read("sub/l 2.lst"), "two");
+    EXPECT_TRUE(fs::is_symlink(folder / "l 3.lst"));
+    EXPECT_EQ(folder.read("real.lst"), "three");
+    EXPECT_EQ(folder.read("l 4.lst"), "");
+    EXPECT_EQ(names(folder.path()),
+              (std::vector<std::string>{"l 1.lst", "l 3.lst", "l 4.lst", "real.lst", "sub"}));
+    EXPECT_EQ(names(folder / "sub"), std::vector<std::string>{"l 2.lst"});
+}
+
+TEST(SaveBatch, AFileThatCannotBeReplacedFailsAloneTheOthersAreSaved) {
+    testing_support::TempFolder folder;
+    folder.write("l 2.lst", "old two");
+    fs::create_directory(folder / "l 1.lst");
+    common::SaveBatch batch;
+    batch.add(folder / "l 1.lst", "one");
+    batch.add(folder / "missing" / "l 9.lst", "nine");
+    batch.add(folder / "l 2.lst", "two");
+    const auto errors = batch.commit();
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_NE(errors[0].find("l 1.lst"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[1].find("missing"), std::string::npos) << errors[1];
+    EXPECT_EQ(errors[2], "");
+    EXPECT_TRUE(fs::is_directory(folder / "l 1.lst"));
+    EXPECT_EQ(folder.read("l 2.lst"), "two");
+    EXPECT_EQ(names(folder.path()), (std::vector<std::string>{"l 1.lst", "l 2.lst"}));
+}
+
+/// Lets this process write files of at most `bytes`, as a full disk would, while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(SaveBatch, AWriteFailingMidwayLeavesEveryOldFileAndReportsIt) {
+    testing_support::TempFolder folder;
+    for (const char* name : {"l 1.lst", "l 2.lst", "l 3.lst"}) {
+        folder.write(name, std::string("old ") + name);
+    }
+    common::SaveBatch batch;
+    batch.add(folder / "l 1.lst", "new one");
+    batch.add(folder / "l 2.lst", std::string(64 * 1024, 'x'));
+    batch.add(folder / "l 3.lst", "new three");
+    std::vector<std::string> errors;
+    {
+        const FileSizeLimit limit(4096);
+        errors = batch.commit();
+    }
+    ASSERT_EQ(errors.size(), 3u);
+    for (const std::string& error : errors) {
+        // Every file names the one that could not be written.
+        EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+        EXPECT_NE(error.find("l 2.lst"), std::string::npos) << error;
+    }
+    for (const char* name : {"l 1.lst", "l 2.lst", "l 3.lst"}) {
+        EXPECT_EQ(folder.read(name), std::string("old ") + name);
+    }
+    EXPECT_EQ(names(folder.path()), (std::vector<std::string>{"l 1.lst", "l 2.lst", "l 3.lst"}));
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stand-in player: what it is told before its library is loaded reaches the real player.
+#include "zembra/platform/linux/DeferredMediaPlayer.h"
+
+#include "tests/fakes/FakeMediaPlayer.h"
+#include "tests/support/TempFolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using testing_fakes::FakeMediaPlayer;
+using zembra::MediaPlayer;
+using Strings = std::vector<std::string>;
+
+class DeferredMediaPlayerTest : public ::testing::Test {
+protected:
+    DeferredMediaPlayerTest() {
+        folder.write("pop.wav", "x");
+        connect();
+    }
+
+    void connect() {
+        QObject::connect(&player, &MediaPlayer::playStateChanged,
+                         [this](int from, int to) { changes.emplace_back(from, to); });
+    }
+
+    /// Processes events until the real player has been made, or a second has passed.
+    void waitForHandOver() {
+        for (int waited = 0; waited < 1000 && made == nullptr; waited += 5) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+    }
+
+    QString file(const char* name) const {
+        return QString::fromStdString((folder / name).string());
+    }
+
+    testing_support::TempFolder folder;
+    bool ready = false;
+    int asked = 0; ///< how many times the library was asked for
+    FakeMediaPlayer* made = nullptr;
+    zembra::DeferredMediaPlayer player{[this] { return ready; },
+                                       [this] {
+                                           auto real = std::make_unique<FakeMediaPlayer>();
+                                           made = real.get();
+                                           return real;
+                                       },
+                                       [](const QString& name) { return QFileInfo(name).isFile(); },
+                                       [this] { ++asked; }};
+    std::vector<std::pair<int, int>> changes;
+};
+
+TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
+    player.setVolume(-200);
+    player.setFileName(file("missing.wav"));
+    EXPECT_EQ(player.fileName(), QString()); // at once, as the real player says it
+    player.setFileName(file("pop.wav"));
+    EXPECT_EQ(player.fileName(), file("pop.wav"));
+    player.play();
+    EXPECT_EQ(player.playState(), MediaPlayer::Playing);
+    EXPECT_EQ(player.volume(), -200);
+    EXPECT_EQ(asked, 0); // asked for from the event loop, after the work in hand
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, nullptr);
+    player.play();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked, 1);
+
+    ready = true;
+    waitForHandOver();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->calls,
+              (Strings{"setVolume -200", "setFileName " + file("pop.wav").toStdString(), "play"}));
+    EXPECT_EQ(player.playState(), MediaPlayer::Playing);
+    QCoreApplication::processEvents();
+    made->finish();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(changes, (std::vector<std::pair<int, int>>{{0, 2}, {2, 0}}));
+
+    // From then on every call goes straight to the real player.
+    player.setVolume(-20);
+    player.pause();
+    EXPECT_EQ(made->calls.back(), "pause");
+    EXPECT_EQ(player.volume(), -20);
+}
+
+TEST_F(DeferredMediaPlayerTest, AStopBeforeTheLibraryKeepsTheSoundFromStartingAndIsTold) {
+    for (const bool pause : {false, true}) {
+        SCOPED_TRACE(pause ? "pause" : "stop");
+        player.setFileName(file("pop.wav"));
+        player.play();
+        pause ? player.pause() : player.stop();
+    }
+    ready = true;
+    waitForHandOver();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(player.fileName(), file("pop.wav"));
+    EXPECT_EQ(made->calls, Strings{"setFileName " + file("pop.wav").toStdString()});
+    EXPECT_EQ(player.playState(), MediaPlayer::Stopped);
+    // Every play was followed by its stop, as a window waiting for the end (the intro) needs.
+    EXPECT_EQ(changes, (std::vector<std::pair<int, int>>{{0, 2}, {2, 0}, {0, 2}, {2, 0}}));
+}
+
+} // namespace
