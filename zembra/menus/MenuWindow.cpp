@@ -16,11 +16,6 @@
 
 namespace zembra {
 
-std::int32_t menuTintColour(const common::Scheme& scheme) {
-    const bool plain = scheme.bgColour == 16777215 || scheme.bgColour == 0;
-    return plain ? scheme.fontColour : scheme.bgColour;
-}
-
 MenuWindow::MenuWindow(Application& app, int tintDelay)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,7 +61,8 @@ void MenuWindow::onTimhigh() {
 
 void MenuWindow::onTimtrans() {
     timtrans.stop();
-    TintBehind(this, menuTintColour(app_.state().scheme));
+    const common::Scheme& scheme = app_.state().scheme;
+    TintBehind(this, tintColour(scheme.bgColour, scheme.fontColour));
     // Taking the picture behind may unmap the window for a moment, and the keyboard with it;
     // the tint comes just after the window opened in front, so it takes the keyboard again.
     if (isVisible()) {

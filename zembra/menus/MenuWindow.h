@@ -19,10 +19,6 @@ namespace zembra {
 
 class Application;
 
-/// The colour the see-through pane is tinted with: the background, or the text colour when the
-/// background is pure white or black (ANDing with those would show nothing or everything).
-std::int32_t menuTintColour(const common::Scheme& scheme);
-
 /// A small frameless window over the browser, where the menu stands, in the scheme's
 /// background with a frame in the highlight colour. `timhigh` blinks one label (the flashing
 /// label) every 150 ms; `timtrans` fires once and tints the window with what lies behind it.
