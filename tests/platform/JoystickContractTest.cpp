@@ -3,6 +3,7 @@
 // against the fake the window tests use.
 #include "tests/fakes/FakeJoystick.h"
 #include "tests/support/Contract.h"
+#include "tests/support/Waiting.h"
 #include "zembra/platform/Joystick.h"
 
 #include <SDL2/SDL.h>
@@ -13,7 +14,11 @@ namespace {
 
 class SdlWorld {
 public:
-    SdlWorld() : joystick_(zembra::makeJoystick()) {}
+    SdlWorld() : joystick_(zembra::makeJoystick()) {
+        // The service starts SDL on a thread of its own; the contract is tried once it has.
+        testing_support::waitUntil([] { return SDL_WasInit(SDL_INIT_JOYSTICK) != 0; },
+                                   std::chrono::seconds(10));
+    }
     const char* missing() const {
         return SDL_WasInit(SDL_INIT_JOYSTICK) == 0 || SDL_NumJoysticks() > 0
                    ? "needs SDL's joystick subsystem and no real joystick attached"

@@ -2,6 +2,8 @@
 // The SDL joystick service against SDL's virtual joysticks: hot-plug, axis scale and buttons.
 #include "zembra/platform/Joystick.h"
 
+#include "tests/support/Waiting.h"
+
 #include <SDL2/SDL.h>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -17,6 +19,9 @@ class JoystickTest : public ::testing::Test {
 protected:
     void SetUp() override {
         joystick_ = zembra::makeJoystick();
+        // The service starts SDL on a thread of its own; the tests begin once it has.
+        testing_support::waitUntil([] { return SDL_WasInit(SDL_INIT_JOYSTICK) != 0; },
+                                   std::chrono::seconds(10));
         if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0 || SDL_NumJoysticks() > 0)
             GTEST_SKIP() << "needs SDL's joystick subsystem and no real joystick attached";
     }
