@@ -3,6 +3,7 @@
 #include "zembra/attract/ScreenSav.h"
 
 #include "common/ui/Units.h"
+#include "tests/attract/ScreenSavAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/fakes/FakeJoystick.h"
 #include "tests/fakes/FakeRandom.h"
@@ -11,6 +12,7 @@
 namespace {
 
 using testing_support::BrowserTest;
+using testing_support::saverParts;
 
 constexpr int kUp = 38, kDown = 40, kNextPage = 34, kPrevPage = 33, kSelect = 13, kSaver = 83,
               kMute = 77;
@@ -53,7 +55,7 @@ protected:
     testing_fakes::FakeMediaPlayer& music() { return *players.at(2); }
     QString song() { return music().fileName().section('/', -1); }
     std::string label(zembra::ScreenSav& saver, int n) {
-        return saver.lblsong.at(static_cast<std::size_t>(n))->text().toStdString();
+        return saverParts(saver).lblsong().at(static_cast<std::size_t>(n))->text().toStdString();
     }
 };
 
@@ -64,21 +66,21 @@ TEST_F(ScreenSavTest, TheCountdownOpensTheScreensaverAndAnyOtherKeyBringsTheBrow
     EXPECT_FALSE(browser.isVisible());
     EXPECT_EQ(saver.geometry(), browser.geometry());
     EXPECT_TRUE(saver.screensaver());
-    EXPECT_TRUE(saver.timrotate.isActive());
+    EXPECT_TRUE(saverParts(saver).timrotate().isActive());
     EXPECT_EQ(saver.playlist().songCount(), 3); // the comment and the missing file left out
     EXPECT_EQ(song(), "one.mp3");               // quarn.cfg's song 1
     EXPECT_EQ(music().playState(), zembra::MediaPlayer::Playing);
-    EXPECT_TRUE(saver.lblsong[0]->isVisible()); // its name, for a moment
+    EXPECT_TRUE(saverParts(saver).lblsong()[0]->isVisible()); // its name, for a moment
     saver.onTimSong();
-    EXPECT_FALSE(saver.lblsong[0]->isVisible());
+    EXPECT_FALSE(saverParts(saver).lblsong()[0]->isVisible());
 
     saver.keyDown(kMute, false);
     EXPECT_FALSE(saver.isVisible());
     EXPECT_TRUE(browser.isVisible());
-    EXPECT_TRUE(browser.timScr.isActive());
+    EXPECT_TRUE(parts(browser).timScr().isActive());
     EXPECT_EQ(state().settings.ssCountdown, 2);
     EXPECT_TRUE(state().ssMode);
-    EXPECT_FALSE(saver.timrotate.isActive());
+    EXPECT_FALSE(saverParts(saver).timrotate().isActive());
     EXPECT_EQ(music().playState(), zembra::MediaPlayer::Paused);
     EXPECT_FALSE(app->intro().isVisible());
     EXPECT_FALSE(state().settings.muted); // the key closed the window and did nothing else
@@ -112,16 +114,17 @@ TEST_F(ScreenSavTest, MusicKeysSkipPauseAndChangeTheVolume) {
     EXPECT_EQ(state().settings.songIdx, 2);
     EXPECT_EQ(label(saver, 0) + "|" + label(saver, 1) + "|" + label(saver, 2),
               "Coin Waltz|The Loop|Attract");
-    EXPECT_TRUE(saver.lblsong[2]->isVisible());
-    EXPECT_EQ(saver.lblsong[1]->y(), saver.lblsong[0]->geometry().bottom() + 1);
-    EXPECT_FALSE(saver.xPreview->isVisible());
+    EXPECT_TRUE(saverParts(saver).lblsong()[2]->isVisible());
+    EXPECT_EQ(saverParts(saver).lblsong()[1]->y(),
+              saverParts(saver).lblsong()[0]->geometry().bottom() + 1);
+    EXPECT_FALSE(saverParts(saver).xPreview()->isVisible());
 
     saver.keyDown(kNextPage, false);
     saver.keyDown(kNextPage, false); // past the last song: the first again
     saver.finishReading();
     EXPECT_EQ(song(), "one.mp3");
     EXPECT_TRUE(label(saver, 0).ends_with("music/one.mp3")); // no tag: the file's name
-    EXPECT_FALSE(saver.lblsong[1]->isVisible());
+    EXPECT_FALSE(saverParts(saver).lblsong()[1]->isVisible());
 
     saver.keyDown(kDown, true); // Shift holds the volume
     EXPECT_EQ(state().settings.musicVolume, 0);
@@ -154,8 +157,8 @@ TEST_F(ScreenSavTest, TheViewerShowsOnePictureAndPlaysTheFirstOrLastSong) {
     browser.keyDown(kDown, true);
     zembra::ScreenSav& saver = opened();
     EXPECT_FALSE(saver.screensaver());
-    EXPECT_FALSE(saver.timrotate.isActive());
-    EXPECT_TRUE(saver.xPreview->fileName().endsWith("art/snap/g05.png"));
+    EXPECT_FALSE(saverParts(saver).timrotate().isActive());
+    EXPECT_TRUE(saverParts(saver).xPreview()->fileName().endsWith("art/snap/g05.png"));
     EXPECT_EQ(music().playState(), zembra::MediaPlayer::Stopped);
 
     saver.keyDown(kPrevPage, false);
@@ -164,7 +167,7 @@ TEST_F(ScreenSavTest, TheViewerShowsOnePictureAndPlaysTheFirstOrLastSong) {
     EXPECT_EQ(song(), "one.mp3");
     saver.keyDown(kUp, false);
     EXPECT_EQ(music().volume(), 0);
-    saver.xPreview->clicked(Qt::LeftButton);
+    saverParts(saver).xPreview()->clicked(Qt::LeftButton);
     EXPECT_FALSE(saver.isVisible());
     EXPECT_TRUE(browser.isVisible());
 }
@@ -176,11 +179,11 @@ TEST_F(ScreenSavTest, TheRotationShowsArtworkAndNeverHoldsTheWindowWithoutIt) {
     saver.setRandom(std::make_unique<testing_fakes::FakeRandom>(
         std::vector<double>{0.25, 0.04, 5.0 / 3300, 0.0}));
     saver.onTimrotate();
-    EXPECT_TRUE(saver.xPreview->fileName().endsWith("art/marquees/g05.png"));
-    EXPECT_EQ(saver.timrotate.interval(), zembra::kRotationShownMs);
+    EXPECT_TRUE(saverParts(saver).xPreview()->fileName().endsWith("art/marquees/g05.png"));
+    EXPECT_EQ(saverParts(saver).timrotate().interval(), zembra::kRotationShownMs);
     saver.onTimrotate(); // every further pick names nothing: the tick gives up, the picture stays
-    EXPECT_TRUE(saver.xPreview->fileName().endsWith("art/marquees/g05.png"));
-    EXPECT_EQ(saver.timrotate.interval(), zembra::kRotationRetryMs);
+    EXPECT_TRUE(saverParts(saver).xPreview()->fileName().endsWith("art/marquees/g05.png"));
+    EXPECT_EQ(saverParts(saver).timrotate().interval(), zembra::kRotationRetryMs);
 }
 
 TEST_F(ScreenSavTest, ACabinetWithoutArtworkOrPlaylistShowsTheFallbackAndStillCloses) {
@@ -192,8 +195,8 @@ TEST_F(ScreenSavTest, ACabinetWithoutArtworkOrPlaylistShowsTheFallbackAndStillCl
     for (int tick = 0; tick < 3; ++tick) {
         saver.onTimrotate();
     }
-    EXPECT_EQ(saver.xPreview->fileName(), QString());
-    EXPECT_EQ(saver.xPreview->backgroundColour(), common::colourFromNumber(3342336));
+    EXPECT_EQ(saverParts(saver).xPreview()->fileName(), QString());
+    EXPECT_EQ(saverParts(saver).xPreview()->backgroundColour(), common::colourFromNumber(3342336));
     saver.keyDown(kNextPage, false); // no songs: nothing to play, nothing fails
     saver.keyDown(kMute, false);
     EXPECT_FALSE(saver.isVisible());
@@ -215,7 +218,7 @@ TEST_F(ScreenSavTest, TheJoystickDrivesTheMusicAndAnyOtherInputCloses) {
     saver.onTimjoy();
     saver.finishReading();
     EXPECT_EQ(label(saver, 0), "Coin Waltz\nThe Loop\nAttract"); // one label, three lines
-    EXPECT_FALSE(saver.lblsong[1]->isVisible());
+    EXPECT_FALSE(saverParts(saver).lblsong()[1]->isVisible());
     saver.shootinput(14); // an input bound to nothing
     EXPECT_FALSE(saver.isVisible());
 }

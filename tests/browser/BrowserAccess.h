@@ -32,6 +32,9 @@ struct BrowserAccess {
     QTimer& timscroller() { return browser.timscroller; }
     QTimer& timRefreshit() { return browser.timRefreshit; }
     QLabel* lblPath() { return browser.lblPath; }
+    QTimer& timScr() { return browser.timScr; }
+    QTimer& timfx() { return browser.timfx; }
+    QLabel* notice() { return browser.notice; }
 };
 
 inline BrowserAccess parts(zembra::Main& browser) {

@@ -4,6 +4,7 @@
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/browser/MuteAccess.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/attract/ScreenSav.h"
 #include "zembra/browser/frmMute.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 
+using testing_support::muteParts;
 using testing_support::parts;
 
 using testing_support::BrowserTest;
@@ -215,9 +217,9 @@ TEST_F(BrowserTest, TheMoveSoundNeverInterruptsItselfAndMuteStopsItWithANotice) 
     auto notice = std::find_if(notices.begin(), notices.end(), isNotice);
     ASSERT_NE(notice, notices.end());
     auto* mute = static_cast<zembra::frmMute*>(*notice);
-    EXPECT_EQ(mute->lblMute->text(), "Sound Fx Are Off");
-    EXPECT_TRUE(mute->timexit.isActive());
-    EXPECT_EQ(mute->timexit.interval(), 800);
+    EXPECT_EQ(muteParts(*mute).lblMute()->text(), "Sound Fx Are Off");
+    EXPECT_TRUE(muteParts(*mute).timexit().isActive());
+    EXPECT_EQ(muteParts(*mute).timexit().interval(), 800);
 
     // Muted, a move is silent; sound back on replays nothing.
     calls.clear();
@@ -246,7 +248,7 @@ TEST_F(BrowserTest, ExitWritesBothFilesWaitsForTheSoundAndRestoresTheDisplay) {
     EXPECT_EQ(saved.cfgListIndex, 5);
     EXPECT_EQ(saved.cfgPath, 1);
     EXPECT_TRUE(fx().fileName().endsWith("end.mp3"));
-    EXPECT_TRUE(browser.timfx.isActive());
+    EXPECT_TRUE(parts(browser).timfx().isActive());
 
     browser.onTimfx(); // the sound still plays
     EXPECT_EQ(status, -1);
@@ -267,18 +269,18 @@ TEST_F(BrowserTest, ExitTriesEverySaveAndShowsWhatFailed) {
     zembra::UserSettings saved;
     ASSERT_TRUE(zembra::openCfg(cab.text(), saved));
     EXPECT_EQ(saved.cfgListIndex, 5); // quarn.cfg is saved all the same
-    EXPECT_FALSE(browser.notice->isHidden());
-    EXPECT_TRUE(browser.notice->text().startsWith(
+    EXPECT_FALSE(parts(browser).notice()->isHidden());
+    EXPECT_TRUE(parts(browser).notice()->text().startsWith(
         "Not saved: cannot replace " + QString::fromStdString(cab.text()) + "/zbkeys.cfg"))
-        << browser.notice->text().toStdString();
+        << parts(browser).notice()->text().toStdString();
 }
 
 TEST_F(BrowserTest, RefreshShowsAFolderItCouldNotReadAndKeepsItsGames) {
     zembra::Main& browser = start();
     std::filesystem::rename(cab / "roms3", cab / "unplugged");
     browser.RescanAll();
-    EXPECT_FALSE(browser.notice->isHidden());
-    EXPECT_EQ(browser.notice->text().toStdString(),
+    EXPECT_FALSE(parts(browser).notice()->isHidden());
+    EXPECT_EQ(parts(browser).notice()->text().toStdString(),
               "path 3: " + cab.text() + "/roms3/  not scanned: " + cab.text() +
                   "/roms3/ does not exist; l 3.lst left as it was");
     EXPECT_EQ(state().tables.pathGames[3].count(), 3);
@@ -288,7 +290,7 @@ TEST_F(BrowserTest, RefreshShowsAFolderItCouldNotReadAndKeepsItsGames) {
     const std::string list = readFile(cab / "l 1.lst");
     state().tables.masterList.clear();
     browser.RescanAll();
-    EXPECT_NE(browser.notice->text().indexOf("gamelist.lst holds no game"), -1);
+    EXPECT_NE(parts(browser).notice()->text().indexOf("gamelist.lst holds no game"), -1);
     EXPECT_EQ(state().tables.pathGames[1].count(), 12);
     EXPECT_EQ(readFile(cab / "l 1.lst"), list);
 }
@@ -344,7 +346,7 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     zembra::Main& browser = start();
     browser.deactivated();
     EXPECT_FALSE(parts(browser).timjoy().isActive());
-    EXPECT_FALSE(browser.timScr.isActive());
+    EXPECT_FALSE(parts(browser).timScr().isActive());
     EXPECT_FALSE(parts(browser).timhigh().isActive());
     EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
     EXPECT_FALSE(state().ssMode);
@@ -352,7 +354,7 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     browser.gotFocus();
     EXPECT_TRUE(parts(browser).timjoy().isActive());
     EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
-    EXPECT_TRUE(browser.timScr.isActive());
+    EXPECT_TRUE(parts(browser).timScr().isActive());
     EXPECT_TRUE(state().ssMode);
 
     browser.onTimScr();
@@ -419,7 +421,7 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
     poll(zembra::JoystickState{32768, 32768, 1}); // "select" in lower case
     EXPECT_EQ(launcher->calls.size(), 1u);
     poll(zembra::JoystickState{32768, 32768, 4}); // "Exit" works in the browser too
-    EXPECT_TRUE(browser.timfx.isActive());
+    EXPECT_TRUE(parts(browser).timfx().isActive());
     poll(std::nullopt); // unplugged: nothing happens
 }
 

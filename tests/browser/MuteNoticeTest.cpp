@@ -2,6 +2,7 @@
 // The sound notice: it flashes its label like the menu's screens and stops the exit watch.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/browser/MuteAccess.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/browser/HighlightPulse.h"
 #include "zembra/browser/frmMute.h"
@@ -20,10 +21,12 @@ TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
         notice = notice != nullptr ? notice : qobject_cast<zembra::frmMute*>(window);
     }
     ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(notice->timhigh.isActive());
+    EXPECT_TRUE(testing_support::muteParts(*notice).timhigh().isActive());
 
     // One pulse of the highlight colour: seven colours, then an idle tick.
-    auto text = [&] { return notice->lblMute->palette().color(QPalette::WindowText); };
+    auto text = [&] {
+        return testing_support::muteParts(*notice).lblMute()->palette().color(QPalette::WindowText);
+    };
     for (int tick = 0; tick < 8; ++tick) {
         const QColor before = text();
         notice->onTimhigh();

@@ -3,6 +3,7 @@
 // answers from the worker that come late.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/info/InfoAccess.h"
 #include "zembra/info/Info.h"
 #include "zembra/info/InfoLookup.h"
 
@@ -11,6 +12,7 @@
 #include <chrono>
 
 using testing_support::BrowserTest;
+using testing_support::infoParts;
 
 namespace {
 
@@ -54,7 +56,9 @@ protected:
         ASSERT_FALSE(info.looking()) << "the worker never answered";
     }
 
-    static std::string text(const zembra::Info& info) { return info.infoc->text().toStdString(); }
+    static std::string text(zembra::Info& info) {
+        return infoParts(info).infoc()->text().toStdString();
+    }
 };
 
 TEST_F(InfoWindowTest, PageKeysSwitchTheFileAndTheModeSurvivesReopening) {
@@ -86,13 +90,13 @@ TEST_F(InfoWindowTest, KeysWaitForTheGuardAndAnyOtherKeyOrAClickCloses) {
     start();
     app->browser()->keyDown(kInfo, false);
     zembra::Info& info = *app->info();
-    EXPECT_TRUE(info.timinit.isActive());
+    EXPECT_TRUE(infoParts(info).timinit().isActive());
     info.keyDown(kEscape); // the guard still runs
     info.keyDown(kNextPage);
     EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(info.mode(), "info");
     info.onTiminit();
-    EXPECT_FALSE(info.timinit.isActive());
+    EXPECT_FALSE(infoParts(info).timinit().isActive());
     info.keyDown(kInfo, true); // the Info key still held from the browser
     EXPECT_TRUE(info.isVisible());
     info.keyDown(kInfo);
@@ -101,7 +105,7 @@ TEST_F(InfoWindowTest, KeysWaitForTheGuardAndAnyOtherKeyOrAClickCloses) {
     open();
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(info.infoc, &click);
+    QCoreApplication::sendEvent(infoParts(info).infoc(), &click);
     EXPECT_FALSE(info.isVisible());
 }
 
@@ -126,17 +130,17 @@ TEST_F(InfoWindowTest, ScrollingStopsOneStepPastEitherEdge) {
     savedIndex = 5; // g06, the long entry
     start();
     zembra::Info& info = open();
-    const int height = static_cast<int>(common::pixelsToTwips(info.infoc->height()));
+    const int height = static_cast<int>(common::pixelsToTwips(infoParts(info).infoc()->height()));
     const int window = static_cast<int>(common::pixelsToTwips(info.height()));
     ASSERT_GT(height, window); // the text is longer than the window
-    EXPECT_GE(info.infoc->width(), info.width() - 1);
+    EXPECT_GE(infoParts(info).infoc()->width(), info.width() - 1);
 
     for (int press = 0; press < 200; ++press) {
         info.keyDown(kDown, press > 0);
     }
     EXPECT_LE(info.textTop(), -height);
     EXPECT_GT(info.textTop(), -height - 1000);
-    EXPECT_EQ(info.infoc->y(), common::twipsToPixels(info.textTop()));
+    EXPECT_EQ(infoParts(info).infoc()->y(), common::twipsToPixels(info.textTop()));
     EXPECT_EQ(info.textTop() % 1000, 0);
 
     for (int press = 0; press < 400; ++press) {

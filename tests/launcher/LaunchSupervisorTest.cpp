@@ -5,6 +5,7 @@
 #include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
+#include "tests/startup/IntroAccess.h"
 #include "zembra/launcher/KeySequences.h"
 
 using testing_support::parts;
@@ -199,11 +200,11 @@ TEST_F(SupervisionTest, AnOpenerThatFailsIsShownAndTheSupervisionEnds) {
     browser.runEmu();
     launcher->openFailed = "the program xdg-open could not open /vp/tables/Genie.vpt";
     browser.supervisor().onEmulatorEndWatch(); // still running: nothing to say yet
-    EXPECT_TRUE(browser.notice->isHidden());
+    EXPECT_TRUE(parts(browser).notice()->isHidden());
     launcher->alive = false;
     browser.supervisor().onEmulatorEndWatch();
-    EXPECT_FALSE(browser.notice->isHidden());
-    EXPECT_TRUE(browser.notice->text().contains("could not open /vp/tables/Genie.vpt"));
+    EXPECT_FALSE(parts(browser).notice()->isHidden());
+    EXPECT_TRUE(parts(browser).notice()->text().contains("could not open /vp/tables/Genie.vpt"));
     EXPECT_FALSE(sv.emulatorEndWatch().isActive());
     EXPECT_FALSE(sv.timWfExit().isActive());
     EXPECT_FALSE(sv.timLock().isActive());
@@ -215,8 +216,8 @@ TEST_F(SupervisionTest, AStartThatFailsIsShownAndNothingIsLocked) {
     launcher->fail = true;
     auto sv = testing_support::supervision(browser);
     browser.runEmu();
-    EXPECT_FALSE(browser.notice->isHidden());
-    EXPECT_TRUE(browser.notice->text().contains("impactemu.exe"));
+    EXPECT_FALSE(parts(browser).notice()->isHidden());
+    EXPECT_TRUE(parts(browser).notice()->text().contains("impactemu.exe"));
     EXPECT_FALSE(sv.timLock().isActive());
     EXPECT_TRUE(browser.isEnabled());
 }
@@ -239,7 +240,7 @@ TEST_F(SupervisionTest, ARefusedPowerOffKeepsItsMessageInFrontUntilDismissedThen
         // What would tick while the box is up: the intro's hand-over, and the old browser's
         // exit watch and joystick poll.
         zembra::blanker& intro = app->intro();
-        EXPECT_FALSE(intro.timexit.isActive());
+        EXPECT_FALSE(testing_support::introParts(intro).timexit().isActive());
         EXPECT_FALSE(sv.timWfExit().isActive());
         EXPECT_FALSE(parts(browser).timjoy().isActive());
         intro.onTimexit(); // a tick that was already due

@@ -3,6 +3,10 @@
 // the screens' steps and what Select and Exit keep, the skin refused, the keys bound again.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
+#include "tests/menus/KeysAccess.h"
+#include "tests/menus/MenuAccess.h"
+#include "tests/menus/ScreenAccess.h"
+#include "tests/startup/IntroAccess.h"
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/menus/Keys.h"
 #include "zembra/menus/SettingsWindows.h"
@@ -12,6 +16,9 @@
 #include <QKeyEvent>
 
 using testing_support::BrowserTest;
+using testing_support::keysParts;
+using testing_support::menuParts;
+using testing_support::screenParts;
 
 namespace {
 
@@ -61,7 +68,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(app->menu(), nullptr);
         EXPECT_EQ(app->browser(), nullptr);
-        EXPECT_TRUE(app->intro().timexit.isActive());
+        EXPECT_TRUE(testing_support::introParts(app->intro()).timexit().isActive());
         app->intro().onTimexit();
         zembra::Main& browser = *app->browser();
         browser.onTimer1();
@@ -77,7 +84,7 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
     ASSERT_NE(app->menu(), nullptr);
     zembra::frmMenu& menu = *app->menu();
     EXPECT_EQ(menu.menuPos(), 1);
-    EXPECT_EQ(menu.timjoy.interval(), 50);
+    EXPECT_EQ(menuParts(menu).timjoy().interval(), 50);
     press(&menu, kUp);
     EXPECT_EQ(menu.menuPos(), 5); // Up from Font Size is Exit
     press(&menu, kDown);
@@ -98,9 +105,9 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
     for (int tick = 0; tick < 3; ++tick) {
         menu.onTimhigh();
     }
-    EXPECT_NE(menu.entries[1]->palette().color(QPalette::WindowText),
+    EXPECT_NE(menuParts(menu).entries()[1]->palette().color(QPalette::WindowText),
               common::colourFromNumber(state().scheme.highColour));
-    EXPECT_EQ(menu.entries[0]->palette().color(QPalette::WindowText),
+    EXPECT_EQ(menuParts(menu).entries()[0]->palette().color(QPalette::WindowText),
               common::colourFromNumber(state().scheme.highColour));
 
     poll(4); // button 3: EXIT
@@ -111,7 +118,7 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
 
 TEST_F(MenuTest, TheMouseSelectsAndOpensAnEntry) {
     zembra::frmMenu& menu = openMenu();
-    const QPoint centre = menu.entries[2]->geometry().center();
+    const QPoint centre = menuParts(menu).entries()[2]->geometry().center();
     QMouseEvent click(QEvent::MouseButtonPress, centre, menu.mapToGlobal(centre), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&menu, &click);
@@ -152,7 +159,7 @@ TEST_F(MenuTest, ScreensStepWithinTheirLimitsAndExitKeepsNothing) {
         for (const int key : row.keys) {
             press(screen, key);
         }
-        EXPECT_EQ(screen->lblValue->text().toStdString(), row.shown) << row.entry;
+        EXPECT_EQ(screenParts(*screen).lblValue()->text().toStdString(), row.shown) << row.entry;
         press(screen, kExit);
         EXPECT_EQ(cfgText(), before) << "Exit keeps nothing";
         EXPECT_TRUE(menu.isVisible());
@@ -164,10 +171,10 @@ TEST_F(MenuTest, TheDelayStopsAtOffAndSelectGoesBackToTheMenu) {
     ssDelay = "-1";
     auto& screen = openEntry<zembra::frmSS>(3);
     press(&screen, kDown);
-    EXPECT_EQ(screen.lblValue->text().toStdString(), "-1");
+    EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), "-1");
     press(&screen, kUp);
     press(&screen, kUp);
-    EXPECT_EQ(screen.lblValue->text().toStdString(), " 1");
+    EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), " 1");
     press(&screen, kSelect);
     EXPECT_EQ(state().settings.ssDelay, 1);
     EXPECT_EQ(state().settings.ssCountdown, 1);
@@ -190,13 +197,13 @@ TEST_F(MenuTest, FontSizeSelectRebuildsTheBrowserInTheNewSize) {
 TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
     std::filesystem::create_directories(cab / "zbthemes/broken");
     auto& screen = openEntry<zembra::frmSkin>(4);
-    EXPECT_EQ(screen.lblValue->text().toStdString(), "\\plain\\");
+    EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), "\\plain\\");
     const std::string before = cfgText();
-    while (screen.lblValue->text() != "broken") {
+    while (screenParts(screen).lblValue()->text() != "broken") {
         press(&screen, kDown);
     }
     press(&screen, kSelect);
-    EXPECT_NE(screen.lblNote->text().toStdString().find("broken has no skin.ini"),
+    EXPECT_NE(screenParts(screen).lblNote()->text().toStdString().find("broken has no skin.ini"),
               std::string::npos);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(cfgText(), before);
@@ -211,7 +218,7 @@ TEST_F(MenuTest, SkinSelectRebuildsTheBrowserInTheChosenSkin) {
     }
     cab.write("zbthemes/other/scheme.cfg", "\"DejaVu Sans\",14,0,16777215,65280\r\n");
     auto& screen = openEntry<zembra::frmSkin>(4);
-    while (screen.lblValue->text() != "other") {
+    while (screenParts(screen).lblValue()->text() != "other") {
         press(&screen, kUp);
     }
     press(&screen, kSelect);
@@ -223,7 +230,7 @@ TEST_F(MenuTest, SkinSelectRebuildsTheBrowserInTheChosenSkin) {
 
 TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
     auto& keys = openEntry<zembra::Keys>(2);
-    EXPECT_EQ(keys.Label1->text().toStdString(), "Press Key for Up :");
+    EXPECT_EQ(keysParts(keys).Label1()->text().toStdString(), "Press Key for Up :");
     const std::vector<int> codes{87, 83, 68, 65, 82, 67, 76, 74, 32, 81, 90, 77, 73};
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (i == 9) {
@@ -234,7 +241,7 @@ TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
         }
         press(&keys, codes[i]);
         if (i < 12) {
-            EXPECT_EQ(keys.Label1->text().toStdString(),
+            EXPECT_EQ(keysParts(keys).Label1()->text().toStdString(),
                       "Press Key for " + std::string(zembra::kKeyPrompts[i + 1]));
         }
     }
@@ -249,15 +256,15 @@ TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
     // And the browser: the new Exit starts the way out.
     zembra::Main& browser = *app->browser();
     browser.keyDown(81, false);
-    EXPECT_TRUE(browser.timfx.isActive());
+    EXPECT_TRUE(parts(browser).timfx().isActive());
 }
 
 TEST_F(MenuTest, ThePromptStaysCentredWhenTheWindowIsResized) {
     auto& keys = openEntry<zembra::Keys>(2);
     for (const QSize size : {QSize(640, 480), QSize(300, 900)}) {
         keys.resize(size);
-        EXPECT_NEAR(keys.Label1->geometry().center().x(), size.width() / 2, 1);
-        EXPECT_NEAR(keys.Label1->geometry().center().y(), size.height() / 2, 1);
+        EXPECT_NEAR(keysParts(keys).Label1()->geometry().center().x(), size.width() / 2, 1);
+        EXPECT_NEAR(keysParts(keys).Label1()->geometry().center().y(), size.height() / 2, 1);
     }
 }
 

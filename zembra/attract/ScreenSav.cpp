@@ -126,8 +126,7 @@ void ScreenSav::closeSaver() {
     state_.ssMode = true;
     Main* browser = app_.browser();
     if (browser != nullptr) {
-        browser->timScr.setInterval(1000);
-        browser->timScr.start();
+        browser->restartIdleCountdown();
     }
     timrotate.stop();
     timjoy.stop();

@@ -18,6 +18,10 @@
 #include <optional>
 #include <string>
 
+namespace testing_support {
+struct ScreenSavAccess;
+}
+
 namespace zembra {
 
 class Application;
@@ -36,13 +40,6 @@ class ScreenSav : public QWidget {
 public:
     explicit ScreenSav(Application& app, QWidget* parent = nullptr);
     ~ScreenSav() override;
-
-    QTimer timjoy;    ///< 50 ms: joystick poll
-    QTimer timSong;   ///< 2 s, on a message: hides it and shows the picture again
-    QTimer timrotate; ///< the artwork rotation, screensaver only
-    common::PictureElement* xPreview;
-    std::array<QLabel*, 3> lblsong{}; ///< messages and the song's title, artist and album
-    std::unique_ptr<MediaPlayer> mpSaver;
 
     /// The window's load: screensaver or viewer as `ssMode` says, over the browser's place.
     void open();
@@ -80,6 +77,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    friend struct testing_support::ScreenSavAccess;
     enum class TitleLayout { Keyboard, Joystick };
 
     void layOut();
@@ -94,6 +92,12 @@ private:
     MusicState musicState() const;
     void takeKeyboard(QWidget& window);
 
+    QTimer timjoy;    ///< 50 ms: joystick poll
+    QTimer timSong;   ///< 2 s, on a message: hides it and shows the picture again
+    QTimer timrotate; ///< the artwork rotation, screensaver only
+    common::PictureElement* xPreview;
+    std::array<QLabel*, 3> lblsong{}; ///< messages and the song's title, artist and album
+    std::unique_ptr<MediaPlayer> mpSaver;
     Application& app_;
     ProgramState& state_;
     std::unique_ptr<RandomSource> random_;

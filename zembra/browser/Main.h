@@ -46,12 +46,9 @@ public:
     explicit Main(Application& app, QWidget* parent = nullptr);
     ~Main() override;
 
-    /// 1 s: the attract mode's countdown; the windows over the browser restart it.
-    QTimer timScr;
-    /// 1 s: waits for the exit sound, then ends the program.
-    QTimer timfx;
-    /// A short message over the browser, such as a program that could not be started.
-    QLabel* notice;
+    /// Starts the attract mode's countdown afresh; the windows over the browser call it as they
+    /// give the browser back.
+    void restartIdleCountdown() { timScr.start(); }
 
     /// The parts the browser routes its events to.
     ListView& list() { return *list_; }
@@ -160,6 +157,12 @@ private:
     /// One move of a held move's action.
     void heldMove(Action action);
 
+    /// 1 s: the attract mode's countdown; the windows over the browser restart it.
+    QTimer timScr;
+    /// 1 s: waits for the exit sound, then ends the program.
+    QTimer timfx;
+    /// A short message over the browser, such as a program that could not be started.
+    QLabel* notice;
     QTimer Timer1;       ///< 10 ms, once: the start-up sequence
     QTimer timscroller;  ///< 150 ms: dragging pages
     QTimer timscroller2; ///< 150 ms: dragging steps

@@ -348,7 +348,7 @@ void Main::KillDisplay() {
     for (QLabel* arrow : lblNav) {
         arrow->hide();
     }
-    app_.intro().timexit.start();
+    app_.intro().handOverLater();
     close();
 }
 

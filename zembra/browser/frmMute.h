@@ -6,6 +6,10 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace testing_support {
+struct MuteAccess;
+}
+
 namespace zembra {
 
 class Application;
@@ -19,10 +23,6 @@ class frmMute : public QWidget {
 public:
     explicit frmMute(Application& app, QWidget* parent = nullptr);
 
-    QTimer timexit; ///< 800 ms: close
-    QTimer timhigh; ///< 150 ms, from creation: flashes the label
-    QLabel* lblMute;
-
     void onTimexit();
     void onTimhigh();
     /// Stops the browser's exit watch: this notice is the front-end's own window.
@@ -35,6 +35,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend struct testing_support::MuteAccess;
+
+    QTimer timexit; ///< 800 ms: close
+    QTimer timhigh; ///< 150 ms, from creation: flashes the label
+    QLabel* lblMute;
     Application& app_;
     int flashStep_ = 0;
 };

@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string>
 
+namespace testing_support {
+struct InfoAccess;
+}
+
 namespace zembra {
 
 class Application;
@@ -25,10 +29,6 @@ class Info : public QWidget {
 
 public:
     explicit Info(Application& app, QWidget* parent = nullptr);
-
-    QTimer Timer1;  ///< 15 ms, once per opening: looks the entry up
-    QTimer timinit; ///< 300 ms, once per opening: keys do nothing until it has ticked
-    QLabel* infoc;  ///< the whole entry; scrolling moves it
 
     /// Opens the window ("load"): the mode, the place and colours, the tint, the timers.
     void load();
@@ -67,12 +67,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    friend struct testing_support::InfoAccess;
     /// The information file of the current mode.
     std::filesystem::path infoFile() const;
     void answered(quint64 ticket, const QString& text);
     void showText(const QString& text);
     void placeText(int top);
 
+    QTimer Timer1;  ///< 15 ms, once per opening: looks the entry up
+    QTimer timinit; ///< 300 ms, once per opening: keys do nothing until it has ticked
+    QLabel* infoc;  ///< the whole entry; scrolling moves it
     Application& app_;
     std::string mode_;
     int textTop_ = 0;

@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace testing_support {
+struct KeysAccess;
+}
+
 namespace zembra {
 
 class Application;
@@ -23,9 +27,6 @@ class Keys : public QWidget {
 public:
     explicit Keys(Application& app);
 
-    QTimer timhigh; ///< 150 ms: blinks the prompt
-    QLabel* Label1;
-
     /// Takes the key with Windows code `keyCode` for the awaited action.
     void keyDown(int keyCode);
     void onTimhigh();
@@ -38,9 +39,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend struct testing_support::KeysAccess;
     void centre();
     void finish();
 
+    QTimer timhigh; ///< 150 ms: blinks the prompt
+    QLabel* Label1;
     Application& app_;
     KeyRedefinition redefinition_;
     Flasher flasher_;

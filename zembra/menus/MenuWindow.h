@@ -31,9 +31,6 @@ public:
     /// `tintDelay` is timtrans's interval in milliseconds.
     MenuWindow(Application& app, int tintDelay);
 
-    QTimer timhigh;  ///< 150 ms: blinks the flashing label
-    QTimer timtrans; ///< once: the see-through tint
-
     virtual void command(MenuCommand command) = 0;
 
     /// One blink step on the flashing label.
@@ -54,6 +51,7 @@ protected:
     QLabel* addLabel(const QString& text, int top);
     void setFlashing(QLabel* label) { flashing_ = label; }
     QLabel* flashing() const { return flashing_; }
+    QTimer timhigh; ///< 150 ms: blinks the flashing label
     Application& app_;
 
     bool event(QEvent* event) override;
@@ -61,6 +59,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QTimer timtrans; ///< once: the see-through tint
     MenuGeometry geometry_;
     Flasher flasher_;
     QLabel* flashing_ = nullptr;

@@ -5,6 +5,10 @@
 #include "zembra/menus/MenuWindow.h"
 #include "zembra/menus/SettingsScreens.h"
 
+namespace testing_support {
+struct ScreenAccess;
+}
+
 namespace zembra {
 
 /// A screen laid exactly over the menu: a caption, the value being edited (blinking) and a
@@ -16,13 +20,11 @@ class SettingsScreen : public MenuWindow {
 public:
     SettingsScreen(Application& app, int tintDelay, const QString& caption, const QString& note);
 
-    QLabel* lblCaption;
-    QLabel* lblValue;
-    QLabel* lblNote;
-
     void command(MenuCommand command) override;
 
 protected:
+    QLabel* lblNote;
+
     virtual void up() = 0;
     virtual void down() = 0;
     virtual void select() = 0;
@@ -37,6 +39,12 @@ protected:
     /// Something could not be kept: the note says why.
     void refuse(const std::string& reason);
     void hideMenu();
+
+private:
+    friend struct testing_support::ScreenAccess;
+
+    QLabel* lblCaption;
+    QLabel* lblValue;
 };
 
 /// The font size: 0 (the skin's own) and up; Select rebuilds the browser in the new size.

@@ -7,6 +7,10 @@
 #include <QPointer>
 #include <array>
 
+namespace testing_support {
+struct MenuAccess;
+}
+
 namespace zembra {
 
 /// Font Size, ReDefine Keys, ScreenSaver, Skins and Exit, one under the other, the current one
@@ -21,9 +25,6 @@ public:
     /// The screen the menu opened goes with it.
     ~frmMenu() override;
 
-    QTimer timjoy; ///< 50 ms: joystick poll
-
-    std::array<QLabel*, kMenuEntries> entries{}; ///< lblFS, lblRK, lblSS, lblSk, lblex
     int menuPos() const { return menuPos_; }
 
     void command(MenuCommand command) override;
@@ -44,6 +45,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    friend struct testing_support::MenuAccess;
+
+    QTimer timjoy; ///< 50 ms: joystick poll
+
+    std::array<QLabel*, kMenuEntries> entries{}; ///< lblFS, lblRK, lblSS, lblSk, lblex
     int menuPos_ = 1;
     QPointer<QWidget> screen_; ///< the screen opened last
 };

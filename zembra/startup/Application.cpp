@@ -159,7 +159,7 @@ void Application::fatal(const QString& message, int status) {
     // would show a fresh browser over the box two seconds later, and the old browser's exit
     // watch would answer a held Exit key with an Escape into the box.
     if (intro_) {
-        intro_->timexit.stop();
+        intro_->cancelHandOver();
     }
     if (browser_ != nullptr) {
         browser_->standDown();

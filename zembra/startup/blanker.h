@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <memory>
 
+namespace testing_support {
+struct IntroAccess;
+}
+
 namespace zembra {
 
 class Application;
@@ -22,12 +26,6 @@ public:
     explicit blanker(Application& app, QWidget* parent = nullptr);
     ~blanker() override;
 
-    QTimer timjoy;    ///< 15 ms: a joystick button skips the video
-    QTimer timresize; ///< 1 ms, once: lays out the player and starts the video
-    QTimer timexit;   ///< 2 s: hands over to the browser when there is no video
-    std::unique_ptr<MediaPlayer> mpIntro;
-    QWidget* video; ///< where the video is drawn
-
     /// The load step; false when quarn.ini cannot be used (the program is ending).
     bool load();
     void activated();
@@ -41,6 +39,10 @@ public:
     /// Still handing over: the exit timer runs or the video plays.
     bool busy() const;
     void clearVideo();
+    /// Brings up a browser two seconds from now, as after the intro without a video.
+    void handOverLater() { timexit.start(); }
+    /// No browser comes up from the intro any more.
+    void cancelHandOver() { timexit.stop(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -48,8 +50,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    friend struct testing_support::IntroAccess;
     void showBrowser();
 
+    QTimer timjoy;    ///< 15 ms: a joystick button skips the video
+    QTimer timresize; ///< 1 ms, once: lays out the player and starts the video
+    QTimer timexit;   ///< 2 s: hands over to the browser when there is no video
+    std::unique_ptr<MediaPlayer> mpIntro;
+    QWidget* video; ///< where the video is drawn
     Application& app_;
 };
 
