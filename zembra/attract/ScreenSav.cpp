@@ -157,9 +157,7 @@ bool ScreenSav::event(QEvent* event) {
 }
 
 void ScreenSav::activated() {
-    if (Main* browser = app_.browser()) {
-        browser->supervisor().stopExitWatch();
-    }
+    app_.ownWindowActivated();
     if (isVisible()) {
         timjoy.start();
     }

@@ -65,9 +65,7 @@ bool frmMute::event(QEvent* event) {
 }
 
 void frmMute::activated() {
-    if (Main* browser = app_.browser()) {
-        browser->supervisor().stopExitWatch();
-    }
+    app_.ownWindowActivated();
 }
 
 void frmMute::onTimexit() {

@@ -171,9 +171,7 @@ void Info::closeInfo() {
 }
 
 void Info::activated() {
-    if (Main* browser = app_.browser()) {
-        browser->supervisor().stopExitWatch();
-    }
+    app_.ownWindowActivated();
 }
 
 bool Info::event(QEvent* event) {

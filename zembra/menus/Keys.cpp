@@ -64,9 +64,7 @@ void Keys::onTimhigh() {
 
 bool Keys::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        if (Main* browser = app_.browser()) {
-            browser->supervisor().stopExitWatch();
-        }
+        app_.ownWindowActivated();
     }
     return QWidget::event(event);
 }

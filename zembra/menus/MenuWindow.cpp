@@ -71,9 +71,7 @@ void MenuWindow::onTimtrans() {
 }
 
 void MenuWindow::activated() {
-    if (Main* browser = app_.browser()) {
-        browser->supervisor().stopExitWatch();
-    }
+    app_.ownWindowActivated();
 }
 
 void MenuWindow::takeFocus() {

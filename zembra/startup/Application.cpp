@@ -89,6 +89,12 @@ void Application::showMute() {
     mute_->show();
 }
 
+void Application::ownWindowActivated() {
+    if (Main* window = browser()) {
+        window->supervisor().stopExitWatch();
+    }
+}
+
 void Application::showInfo() {
     if (!info_) {
         info_ = std::make_unique<Info>(*this);

@@ -50,6 +50,10 @@ public:
 
     /// The sound notice after the Mute action.
     void showMute();
+    /// One of the front-end's own windows (a notice, the menu, the attract or information
+    /// window) took the keyboard over the browser: that is no game's window, so the browser's
+    /// watch for a game's window losing the keyboard stops.
+    void ownWindowActivated();
 
     // The windows that the Info, Config, Invoke ScreenSaver and picture-view actions open.
     // Each action arrives here and nowhere else.
