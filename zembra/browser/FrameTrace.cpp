@@ -5,35 +5,17 @@
 #include "zembra/browser/Main.h"
 
 #include <QEvent>
-#include <chrono>
 
 namespace zembra {
 
-namespace {
-
-long long now() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-} // namespace
-
 FrameTrace::FrameTrace(Main& browser, const std::string& file)
-    : QObject(&browser), browser_(browser), out_(std::fopen(file.c_str(), "w")) {
-    if (out_ == nullptr) {
-        std::perror(("zembra: cannot write the trace " + file).c_str());
+    : QObject(&browser), browser_(browser), out_(file, false) {
+    if (!out_.isOpen()) {
         return;
     }
     browser.installEventFilter(this);
     browser.Timer1.installEventFilter(this);
     browser.moves().installTimerFilter(*this);
-}
-
-FrameTrace::~FrameTrace() {
-    if (out_ != nullptr) {
-        std::fclose(out_);
-    }
 }
 
 bool FrameTrace::eventFilter(QObject* watched, QEvent* event) {
@@ -44,20 +26,19 @@ bool FrameTrace::eventFilter(QObject* watched, QEvent* event) {
             startedUp_ = true;
             return true;
         }
-        ticks_.push_back(now());
+        ticks_.push_back(TraceFile::now());
     } else if (event->type() == QEvent::UpdateRequest && watched == &browser_) {
         // The window paints and hands its picture to the display inside this event.
         watched->event(event);
-        const long long frame = now();
+        const long long frame = TraceFile::now();
         if (startedUp_ && !firstFrameWritten_ && browser_.isVisible()) {
             firstFrameWritten_ = true;
-            std::fprintf(out_, "first-frame %lld\n", frame);
+            out_.writeLine("first-frame " + std::to_string(frame));
         }
         for (const long long tick : ticks_) {
-            std::fprintf(out_, "move %lld %lld\n", tick, frame);
+            out_.writeLine("move " + std::to_string(tick) + " " + std::to_string(frame));
         }
         ticks_.clear();
-        std::fflush(out_);
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -2,8 +2,9 @@
 // Writes the browser's frame times to a file, for the benchmark that runs the whole program.
 #pragma once
 
+#include "zembra/widgets/TraceFile.h"
+
 #include <QObject>
-#include <cstdio>
 #include <deque>
 #include <string>
 
@@ -21,8 +22,6 @@ class FrameTrace : public QObject {
 public:
     /// Follows `browser` (and goes with it); nothing when `file` cannot be written.
     FrameTrace(Main& browser, const std::string& file);
-    ~FrameTrace() override;
-
     FrameTrace(const FrameTrace&) = delete;
     FrameTrace& operator=(const FrameTrace&) = delete;
 
@@ -31,7 +30,7 @@ protected:
 
 private:
     Main& browser_;
-    std::FILE* out_ = nullptr;
+    TraceFile out_;
     bool startedUp_ = false;
     bool firstFrameWritten_ = false;
     std::deque<long long> ticks_;

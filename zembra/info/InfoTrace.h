@@ -2,9 +2,10 @@
 // Writes when the information window shows its text, for the benchmark and the end-to-end run.
 #pragma once
 
+#include "zembra/widgets/TraceFile.h"
+
 #include <QObject>
 #include <QString>
-#include <cstdio>
 #include <string>
 
 namespace zembra {
@@ -20,8 +21,6 @@ class InfoTrace : public QObject {
 public:
     /// Follows `window` (and goes with it); nothing when `file` cannot be written.
     InfoTrace(Info& window, const std::string& file);
-    ~InfoTrace() override;
-
     InfoTrace(const InfoTrace&) = delete;
     InfoTrace& operator=(const InfoTrace&) = delete;
 
@@ -30,7 +29,7 @@ protected:
 
 private:
     Info& window_;
-    std::FILE* out_;
+    TraceFile out_;
     long long opened_ = 0;
     QString shown_; ///< "MODE found|none" of a text not yet painted
 };
