@@ -8,6 +8,8 @@
 #include "zembra/platform/KeyInjector.h"
 #include "zembra/startup/Application.h"
 
+#include <utility>
+
 namespace zembra {
 namespace {
 
@@ -101,19 +103,35 @@ void SettingsScreen::hideMenu() {
     }
 }
 
-// The font size.
+// The number screens.
 
-frmFont::frmFont(Application& app)
-    : SettingsScreen(app, 5, text(kFontCaption), text(kFontNote)),
-      screen_(fontScreen(app.state().settings.userFontSize)) {
+NumberSettingsScreen::NumberSettingsScreen(Application& app, int tintDelay, const QString& caption,
+                                           const QString& note, NumberScreen screen)
+    : SettingsScreen(app, tintDelay, caption, note), screen_(std::move(screen)) {
     showValue(screen_.label());
 }
 
-void frmFont::onTimtrans() {
+void NumberSettingsScreen::onTimtrans() {
     // First, so that the tint shows the browser behind, not the menu.
     hideMenu();
     SettingsScreen::onTimtrans();
 }
+
+void NumberSettingsScreen::up() {
+    screen_.up();
+    showValue(screen_.label());
+}
+
+void NumberSettingsScreen::down() {
+    screen_.down();
+    showValue(screen_.label());
+}
+
+// The font size.
+
+frmFont::frmFont(Application& app)
+    : NumberSettingsScreen(app, 5, text(kFontCaption), text(kFontNote),
+                           fontScreen(app.state().settings.userFontSize)) {}
 
 void frmFont::activated() {
     SettingsScreen::activated();
@@ -122,16 +140,6 @@ void frmFont::activated() {
 
 void frmFont::deactivated() {
     timhigh.stop();
-}
-
-void frmFont::up() {
-    screen_.up();
-    showValue(screen_.label());
-}
-
-void frmFont::down() {
-    screen_.down();
-    showValue(screen_.label());
 }
 
 void frmFont::select() {
@@ -148,26 +156,8 @@ void frmFont::select() {
 // The screensaver delay.
 
 frmSS::frmSS(Application& app)
-    : SettingsScreen(app, 50, text(kDelayCaption), text(kDelayNote)),
-      screen_(screenSaverScreen(app.state().settings.ssDelay)) {
-    showValue(screen_.label());
-}
-
-void frmSS::onTimtrans() {
-    // First, so that the tint shows the browser behind, not the menu.
-    hideMenu();
-    SettingsScreen::onTimtrans();
-}
-
-void frmSS::up() {
-    screen_.up();
-    showValue(screen_.label());
-}
-
-void frmSS::down() {
-    screen_.down();
-    showValue(screen_.label());
-}
+    : NumberSettingsScreen(app, 50, text(kDelayCaption), text(kDelayNote),
+                           screenSaverScreen(app.state().settings.ssDelay)) {}
 
 void frmSS::select() {
     std::string error;

@@ -47,42 +47,46 @@ private:
     QLabel* lblValue;
 };
 
+/// A screen whose value is a number stepped between limits. Its tint is taken with the menu
+/// hidden, so that it shows the browser behind.
+class NumberSettingsScreen : public SettingsScreen {
+    Q_OBJECT
+
+public:
+    NumberSettingsScreen(Application& app, int tintDelay, const QString& caption,
+                         const QString& note, NumberScreen screen);
+    const NumberScreen& screen() const { return screen_; }
+    void onTimtrans() override;
+
+protected:
+    void up() override;
+    void down() override;
+
+    NumberScreen screen_;
+};
+
 /// The font size: 0 (the skin's own) and up; Select rebuilds the browser in the new size.
-class frmFont : public SettingsScreen {
+class frmFont : public NumberSettingsScreen {
     Q_OBJECT
 
 public:
     explicit frmFont(Application& app);
-    const NumberScreen& screen() const { return screen_; }
-    void onTimtrans() override;
     void activated() override;
     void deactivated() override;
 
 protected:
-    void up() override;
-    void down() override;
     void select() override;
-
-private:
-    NumberScreen screen_;
 };
 
 /// The screensaver delay in seconds, -1 for off; Select goes back to the menu.
-class frmSS : public SettingsScreen {
+class frmSS : public NumberSettingsScreen {
     Q_OBJECT
 
 public:
     explicit frmSS(Application& app);
-    const NumberScreen& screen() const { return screen_; }
-    void onTimtrans() override;
 
 protected:
-    void up() override;
-    void down() override;
     void select() override;
-
-private:
-    NumberScreen screen_;
 };
 
 /// The skin: starts on the current one, Up and Down walk the folders of zbthemes; Select
