@@ -6,9 +6,9 @@
 #include "zembra/platform/Power.h"
 
 #include <QDBusConnection>
-#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusVirtualObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -37,7 +37,7 @@ struct Script {
     std::mutex mutex;
     QString answer = QStringLiteral("yes");
     std::map<QString, std::pair<QString, QString>> refusals; ///< method: error name, message
-    std::vector<std::string> calls; ///< "Method(signature: arguments) at /path"
+    std::vector<std::string> calls; ///< "Interface.Method(signature: arguments) at /path"
 
     std::vector<std::string> takeCalls() {
         std::lock_guard lock(mutex);
@@ -45,62 +45,38 @@ struct Script {
     }
 };
 
-/// Notes each call, then fails it when the script says so.
-class FakeObject : public QObject, protected QDBusContext {
-    Q_OBJECT // the bus finds a call's context through this class's own meta-object
-
-        public : explicit FakeObject(Script& script)
-        : script_(script) {}
-
-protected:
-    QString answer() {
+/// The manager and its sessions: notes each call, then answers it as the script says.
+class FakeLogindObject final : public QDBusVirtualObject {
+public:
+    explicit FakeLogindObject(Script& script) : script_(script) {}
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         QStringList arguments;
-        for (const QVariant& argument : message().arguments()) {
+        for (const QVariant& argument : message.arguments()) {
             arguments << argument.toString();
         }
         std::lock_guard lock(script_.mutex);
-        script_.calls.push_back(QStringLiteral("%1(%2: %3) at %4")
-                                    .arg(message().member(), message().signature(),
-                                         arguments.join(", "), message().path())
+        script_.calls.push_back(QStringLiteral("%1.%2(%3: %4) at %5")
+                                    .arg(message.interface().section('.', -1), message.member(),
+                                         message.signature(), arguments.join(", "), message.path())
                                     .toStdString());
-        const auto refusal = script_.refusals.find(message().member());
+        const auto refusal = script_.refusals.find(message.member());
         if (refusal != script_.refusals.end()) {
-            sendErrorReply(refusal->second.first, refusal->second.second);
+            return connection.send(
+                message.createErrorReply(refusal->second.first, refusal->second.second));
         }
-        return script_.answer;
+        if (message.member().startsWith("Can")) {
+            return connection.send(message.createReply(script_.answer));
+        }
+        if (message.member() == "GetSessionByPID") {
+            return connection.send(
+                message.createReply(QVariant::fromValue(QDBusObjectPath(kSessionPath))));
+        }
+        return connection.send(message.createReply());
     }
+
+private:
     Script& script_;
-};
-
-class FakeManager final : public FakeObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
-
-public:
-    using FakeObject::FakeObject;
-
-public slots:
-    QString CanPowerOff() { return answer(); }
-    QString CanReboot() { return answer(); }
-    QString CanHalt() { return answer(); }
-    void PowerOff(bool) { answer(); }
-    void Reboot(bool) { answer(); }
-    void Halt(bool) { answer(); }
-    QDBusObjectPath GetSessionByPID(uint) {
-        answer();
-        return QDBusObjectPath(kSessionPath);
-    }
-};
-
-class FakeSession final : public FakeObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
-
-public:
-    using FakeObject::FakeObject;
-
-public slots:
-    void Terminate() { answer(); }
 };
 
 /// The power calls block the test's thread until answered, so the fake answers from its own
@@ -125,11 +101,9 @@ protected:
     void run() override {
         {
             QDBusConnection bus = QDBusConnection::connectToBus(address_, "fake-logind");
-            FakeManager manager(script_);
-            FakeSession session(script_);
+            FakeLogindObject object(script_); // lives on this thread, where the calls come
             const bool up =
-                bus.registerObject(kManagerPath, &manager, QDBusConnection::ExportAllSlots) &&
-                bus.registerObject(kSessionPath, &session, QDBusConnection::ExportAllSlots) &&
+                bus.registerVirtualObject(kManagerPath, &object, QDBusConnection::SubPath) &&
                 bus.registerService(kService);
             ready_.set_value(up ? "" : bus.lastError().message().toStdString());
             if (up) {
@@ -145,11 +119,11 @@ private:
     std::promise<std::string> ready_;
 };
 
-/// A private D-Bus of the test's own, on which a pretend logind can be started.
-class PrivateBus {
+/// logind pretended on a private D-Bus of the test's own.
+class LogindWorld {
 public:
     /// Empty when the bus is up, otherwise why it cannot be had here.
-    std::string start() {
+    std::string missing() {
         const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
         if (daemon.isEmpty()) {
             return "dbus-daemon (Debian package dbus-daemon) is missing";
@@ -161,124 +135,38 @@ public:
                          "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
                          "<allow own=\"*\"/></policy></busconfig>");
         // Should the test die without unwinding, the daemon goes with it.
-        daemonProcess.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        daemonProcess.start(
-            daemon, {"--config-file=" + QString::fromStdString((folder / "bus.conf").string()),
-                     "--nofork", "--print-address"});
+        daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        daemon_.start(daemon,
+                      {"--config-file=" + QString::fromStdString((folder / "bus.conf").string()),
+                       "--nofork", "--print-address"});
         QByteArray output;
         for (int tries = 0; tries < 200 && !output.contains('\n'); ++tries) {
-            daemonProcess.waitForReadyRead(100);
-            output += daemonProcess.readAllStandardOutput();
+            daemon_.waitForReadyRead(100);
+            output += daemon_.readAllStandardOutput();
         }
         if (!output.contains('\n')) {
-            ADD_FAILURE() << daemonProcess.readAllStandardError().toStdString();
+            ADD_FAILURE() << daemon_.readAllStandardError().toStdString();
             return "dbus-daemon did not start";
         }
         address = output.left(output.indexOf('\n')).trimmed().toStdString();
         return "";
     }
-    ~PrivateBus() {
-        logind.reset(); // off the bus before the bus goes
-        daemonProcess.terminate();
-        daemonProcess.waitForFinished(5000);
+    ~LogindWorld() {
+        power_.reset();
+        logind_.reset(); // off the bus before the bus goes
+        daemon_.terminate();
+        daemon_.waitForFinished(5000);
     }
 
-    void startLogind() {
-        logind = std::make_unique<FakeLogind>(QString::fromStdString(address), script);
-        ASSERT_EQ(logind->startAndWait(), "");
+    void serviceUp() {
+        logind_ = std::make_unique<FakeLogind>(QString::fromStdString(address), script);
+        ASSERT_EQ(logind_->startAndWait(), "");
     }
-
-    testing_support::TempFolder folder;
-    QProcess daemonProcess;
-    std::string address;
-    Script script;
-    std::unique_ptr<FakeLogind> logind;
-};
-
-class LogindPower : public testing::Test, protected PrivateBus {
-protected:
-    void SetUp() override {
-        const std::string missing = start();
-        if (!missing.empty()) {
-            GTEST_SKIP() << missing;
-        }
-    }
-};
-
-TEST_F(LogindPower, IsAvailableOnlyWhileTheServiceAnswers) {
-    const auto power = zembra::makePower(address);
-    EXPECT_FALSE(power->available());
-    // What cannot be asked says so (PowerContract); here, in the bus's own words.
-    EXPECT_EQ(power->permission(Action::PowerOff)->error.name,
-              "org.freedesktop.DBus.Error.ServiceUnknown");
-
-    ASSERT_NO_FATAL_FAILURE(startLogind());
-    EXPECT_TRUE(power->available());
-    EXPECT_THAT(script.takeCalls(), ElementsAre("CanPowerOff(: ) at /org/freedesktop/login1"));
-
-    // A second service on a bus that is not there borrows nothing from the first and answers
-    // every call with the reason.
-    const auto lost = zembra::makePower("unix:path=" + folder.text() + "/no-bus-here");
-    EXPECT_FALSE(lost->available());
-    EXPECT_TRUE(lost->permission(Action::Reboot)->couldNotAsk);
-    EXPECT_TRUE(script.takeCalls().empty());
-}
-
-TEST_F(LogindPower, AllowsOnlyWhatTheSystemAnswersYesOrChallengeTo) {
-    ASSERT_NO_FATAL_FAILURE(startLogind());
-    const auto power = zembra::makePower(address);
-    for (const char* answer : {"yes", "challenge", "no", "na"}) {
-        {
-            std::lock_guard lock(script.mutex);
-            script.answer = answer;
-        }
-        const auto refusal = power->permission(Action::Reboot);
-        const bool allowed = std::string(answer) == "yes" || std::string(answer) == "challenge";
-        EXPECT_EQ(refusal.has_value(), !allowed) << answer;
-        if (refusal) {
-            EXPECT_FALSE(refusal->couldNotAsk);
-            EXPECT_THAT(refusal->error.message, HasSubstr(std::string("\"") + answer + "\""));
-        }
-    }
-    EXPECT_FALSE(power->permission(Action::LogOff).has_value()); // never asked about
-    EXPECT_THAT(script.takeCalls(), testing::Each("CanReboot(: ) at /org/freedesktop/login1"));
-}
-
-TEST_F(LogindPower, AsksWithoutInteractionAndPassesRefusalsOnWordForWord) {
-    ASSERT_NO_FATAL_FAILURE(startLogind());
-    const auto power = zembra::makePower(address);
-    EXPECT_FALSE(power->request(Action::PowerOff).has_value());
-    EXPECT_FALSE(power->request(Action::Halt).has_value());
-    EXPECT_FALSE(power->request(Action::LogOff).has_value());
-    EXPECT_THAT(script.takeCalls(), ElementsAre("PowerOff(b: false) at /org/freedesktop/login1",
-                                                "Halt(b: false) at /org/freedesktop/login1",
-                                                "GetSessionByPID(u: " + std::to_string(::getpid()) +
-                                                    ") at /org/freedesktop/login1",
-                                                "Terminate(: ) at " + kSessionPath.toStdString()));
-
-    const QString words = QStringLiteral("Anmeldung nötig – “interaktiv”");
-    std::unique_lock lock(script.mutex);
-    script.refusals["Reboot"] = {"org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
-                                 words};
-    script.refusals["GetSessionByPID"] = {"org.freedesktop.login1.NoSessionForPID", "no session"};
-    lock.unlock();
-    const auto refused = power->request(Action::Reboot);
-    ASSERT_TRUE(refused.has_value());
-    EXPECT_EQ(refused->name, "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired");
-    EXPECT_EQ(refused->message, words.toStdString());
-    EXPECT_EQ(power->request(Action::LogOff)->message, "no session");
-    EXPECT_THAT(script.takeCalls().back(), HasSubstr("GetSessionByPID")); // nothing terminated
-}
-
-/// logind on the private bus, pretended.
-class LogindWorld : PrivateBus {
-public:
-    std::string missing() { return start(); }
-    void serviceUp() { startLogind(); }
-    void answer(bool allowed) {
+    void answer(const char* answer) {
         std::lock_guard lock(script.mutex);
-        script.answer = allowed ? "yes" : "no";
+        script.answer = answer;
     }
+    void answer(bool allowed) { answer(allowed ? "yes" : "no"); }
     void refuseRequests(const std::string& name, const std::string& words) {
         std::lock_guard lock(script.mutex);
         for (const char* method : {"PowerOff", "Reboot", "Halt", "GetSessionByPID"}) {
@@ -292,12 +180,19 @@ public:
         return *power_;
     }
 
+    testing_support::TempFolder folder;
+    std::string address;
+    Script script;
+
 private:
+    QProcess daemon_;
+    std::unique_ptr<FakeLogind> logind_;
     std::unique_ptr<Power> power_;
 };
 
 class FakeWorld {
 public:
+    FakeWorld() { fake_.reachable = false; }
     void serviceUp() { fake_.reachable = true; }
     void answer(bool allowed) {
         fake_.refusal.reset();
@@ -311,11 +206,7 @@ public:
     Power& power() { return fake_; }
 
 private:
-    testing_fakes::FakePower fake_ = [] {
-        testing_fakes::FakePower unreachable;
-        unreachable.reachable = false;
-        return unreachable;
-    }();
+    testing_fakes::FakePower fake_;
 };
 
 template <typename World>
@@ -350,15 +241,46 @@ TYPED_TEST(PowerContract, AnAnsweringServiceAllowsRefusesAndPassesItsWordsOn) {
     EXPECT_FALSE(refusal->couldNotAsk);
     EXPECT_FALSE(refusal->error.message.empty());
 
-    this->world.refuseRequests("org.freedesktop.login1.Busy", "Operation already in progress");
+    // Word for word, whatever the language.
+    const std::string words = "Anmeldung nötig – “interaktiv”";
+    this->world.refuseRequests("org.freedesktop.login1.Busy", words);
     for (const Action action : {Action::Halt, Action::LogOff}) {
         const auto refused = power.request(action);
         ASSERT_TRUE(refused.has_value());
         EXPECT_EQ(refused->name, "org.freedesktop.login1.Busy");
-        EXPECT_EQ(refused->message, "Operation already in progress");
+        EXPECT_EQ(refused->message, words);
     }
 }
 
-} // namespace
+using LogindPower = testing_support::Contract<LogindWorld>;
 
-#include "LogindPowerTest.moc"
+// Nothing may wait for a password on a cabinet, and LogOff ends the session logind names.
+TEST_F(LogindPower, AsksWithoutInteractionAndEndsTheSessionLogindNames) {
+    ASSERT_NO_FATAL_FAILURE(world.serviceUp());
+    Power& power = world.power();
+    for (const char* answer : {"yes", "challenge", "no", "na"}) {
+        world.answer(answer);
+        const bool allowed = std::string(answer) == "yes" || std::string(answer) == "challenge";
+        EXPECT_EQ(power.permission(Action::Reboot).has_value(), !allowed) << answer;
+    }
+    EXPECT_FALSE(power.permission(Action::LogOff).has_value()); // never asked about
+    world.script.takeCalls();
+    EXPECT_FALSE(power.request(Action::PowerOff).has_value());
+    EXPECT_FALSE(power.request(Action::LogOff).has_value());
+    EXPECT_THAT(world.script.takeCalls(),
+                ElementsAre("Manager.PowerOff(b: false) at /org/freedesktop/login1",
+                            "Manager.GetSessionByPID(u: " + std::to_string(::getpid()) +
+                                ") at /org/freedesktop/login1",
+                            "Session.Terminate(: ) at " + kSessionPath.toStdString()));
+    world.refuseRequests("org.freedesktop.login1.NoSessionForPID", "no session");
+    EXPECT_TRUE(power.request(Action::LogOff).has_value());
+    EXPECT_THAT(world.script.takeCalls(), ElementsAre(HasSubstr("GetSessionByPID"))); // no end
+
+    // A second service, on a bus that is not there, borrows nothing from the first.
+    const auto lost = zembra::makePower("unix:path=" + world.folder.text() + "/no-bus-here");
+    EXPECT_FALSE(lost->available());
+    EXPECT_TRUE(lost->permission(Action::Reboot)->couldNotAsk);
+    EXPECT_TRUE(world.script.takeCalls().empty());
+}
+
+} // namespace
