@@ -89,7 +89,8 @@ protected:
 using Launchers = ::testing::Types<RealLauncher, FakeLauncher>;
 TYPED_TEST_SUITE(LauncherContract, Launchers);
 
-TYPED_TEST(LauncherContract, FollowsAProgramStartedWithoutWaitingUntilItEnds) {
+TYPED_TEST(LauncherContract,
+           FollowsAProgramStartedWithoutWaitingUntilItEndsAndSaysWhichFailedToStart) {
     zembra::Launcher& launcher = this->world.launcher();
     const auto result = this->world.startEmulator(false);
     ASSERT_TRUE(result.started) << result.error;
@@ -102,12 +103,10 @@ TYPED_TEST(LauncherContract, FollowsAProgramStartedWithoutWaitingUntilItEnds) {
     // A blocking start returns once its program has ended: nothing is left to follow.
     ASSERT_TRUE(this->world.startEmulator(true).started);
     EXPECT_FALSE(launcher.running());
-}
 
-TYPED_TEST(LauncherContract, AStartThatFailsSaysWhichProgram) {
-    const auto result = this->world.startMissing();
-    EXPECT_FALSE(result.started);
-    EXPECT_NE(result.error.find("missing-emu"), std::string::npos) << result.error;
+    const auto failed = this->world.startMissing();
+    EXPECT_FALSE(failed.started);
+    EXPECT_NE(failed.error.find("missing-emu"), std::string::npos) << failed.error;
 }
 
 TYPED_TEST(LauncherContract, OnlyAnOpenThatEndedInFailureHasAFailureToTell) {

@@ -36,32 +36,37 @@ TEST(Launcher, ArgumentsArriveAsDataInTheWorkingFolderAndABlockingStartWaits) {
     EXPECT_FALSE(folder.exists("x"));
 }
 
-TEST(Launcher, WindowsExecutablesThatCannotRunThemselvesGoThroughWine) {
+// Windows executables that cannot run themselves go through wine. The child changes its folder
+// before it starts the program, so a program named relative to Zembra's own folder is made
+// absolute first; a bare name is left for the PATH.
+TEST(Launcher, WindowsExecutablesGoThroughWineAndARelativeProgramIsFoundFromZembrasFolder) {
     testing_support::TempFolder folder;
     folder.touch("my emu/mame.exe");
     standIn(folder, "my emu/native.exe");
-    const std::string base = folder.text() + "/my emu/";
-    using Args = std::vector<std::string>;
-    EXPECT_EQ(zembra::launchArguments(base + "mame.exe", {"sp ace", "-nowindow"}, "wine"),
-              (Args{"wine", base + "mame.exe", "sp ace", "-nowindow"}));
-    EXPECT_EQ(zembra::launchArguments(base + "native.exe", {"x"}, "wine"),
-              (Args{base + "native.exe", "x"}));
-    EXPECT_EQ(zembra::launchArguments("", {"x"}, "wine"), Args{});
-}
-
-// The child changes its folder before it starts the program, so a program named relative to
-// Zembra's own folder is made absolute first; a bare name is left for the PATH.
-TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderNotTheChildsFolder) {
-    testing_support::TempFolder folder;
     standIn(folder, "emu/stand-in");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
+    const std::string base = folder.text() + "/my emu/";
+    using Args = std::vector<std::string>;
     const auto before = fs::current_path();
     fs::current_path(folder.path());
-    const auto launcher = zembra::makeLauncher();
-    const auto result = launcher->start("emu\\stand-in", {"g"}, "emu\\", true);
-    EXPECT_EQ(zembra::launchArguments("emu\\stand-in", {}, "wine"),
-              std::vector<std::string>{(folder / "emu/stand-in").string()});
-    EXPECT_EQ(zembra::launchArguments("sh", {}, "wine"), std::vector<std::string>{"sh"});
+    const struct {
+        std::string program;
+        Args arguments;
+        Args expected;
+    } rows[] = {
+        {base + "mame.exe",
+         {"sp ace", "-nowindow"},
+         {"wine", base + "mame.exe", "sp ace", "-nowindow"}},
+        {base + "native.exe", {"x"}, {base + "native.exe", "x"}},
+        {"", {"x"}, {}},
+        {"emu\\stand-in", {}, {(folder / "emu/stand-in").string()}},
+        {"sh", {}, {"sh"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(zembra::launchArguments(row.program, row.arguments, "wine"), row.expected)
+            << row.program;
+    }
+    const auto result = zembra::makeLauncher()->start("emu\\stand-in", {"g"}, "emu\\", true);
     fs::current_path(before);
     ASSERT_TRUE(result.started) << result.error;
     EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
@@ -80,41 +85,32 @@ TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
         const char* what;
         zembra::Launcher::Result result;
         std::vector<std::string> says;
-        std::string mustNotSay;
     } rows[] = {
         {"a missing program",
          launcher->start(base + "missing-emulator", {"game"}, base, true),
-         {"cannot find the program " + base + "missing-emulator", "quarn.ini"},
-         "folder " + base},
+         {"cannot find the program " + base + "missing-emulator", "quarn.ini"}},
         {"a missing folder",
          launcher->start(base + "emu/mame", {}, base + "emu/", true),
-         {"cannot start " + base + "emu/mame", "its folder " + base + "emu/ does not exist"},
-         "cannot find"},
+         {"cannot start " + base + "emu/mame", "its folder " + base + "emu/ does not exist"}},
         {"a program not on the PATH",
          launcher->start("zembra-no-such-emulator", {}, "", true),
-         {"zembra-no-such-emulator on the PATH", "install it"},
-         "does not exist"},
+         {"zembra-no-such-emulator on the PATH", "install it"}},
         {"a missing opener",
          launcher->open(base + "Genie.vpt", base),
-         {"cannot find the program zembra-no-such-opener", "ZEMBRA_OPENER"},
-         "folder"},
+         {"cannot find the program zembra-no-such-opener", "ZEMBRA_OPENER"}},
         {"a table folder that is missing",
          launcher->open(base + "tables/Genie.vpt", base + "tables/"),
-         {"cannot open " + base + "tables/Genie.vpt", "does not exist"},
-         "ZEMBRA_OPENER"},
+         {"cannot open " + base + "tables/Genie.vpt", "does not exist"}},
         {"a missing wine",
          launcher->start(base + "game.exe", {}, base, true),
-         {"cannot find wine", base + "game.exe", "install wine"},
-         "folder"},
+         {"cannot find wine", base + "game.exe", "install wine"}},
         {"a file that is not executable",
          launcher->start(base + "not-executable", {}, base, true),
-         {"not executable"},
-         "cannot find"},
+         {"not executable"}},
         {"a script whose interpreter is missing",
          launcher->start(base + "script", {}, base, true),
-         {"interpreter"},
-         "cannot find the program"},
-        {"nothing to start", launcher->start("", {}, base, true), {"no program"}, "folder"},
+         {"interpreter"}},
+        {"nothing to start", launcher->start("", {}, base, true), {"no program"}},
     };
     for (const auto& row : rows) {
         EXPECT_FALSE(row.result.started) << row.what;
@@ -122,8 +118,6 @@ TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
             EXPECT_NE(row.result.error.find(words), std::string::npos)
                 << row.what << ": " << row.result.error;
         }
-        EXPECT_EQ(row.result.error.find(row.mustNotSay), std::string::npos)
-            << row.what << ": " << row.result.error;
     }
 }
 
