@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every key injector promises the launch supervision, held against XTest on a virtual
-// display and against the fake the window tests use.
+// display and against the fake the window tests use; and the keys XTest sends.
 #include "tests/fakes/FakeKeyInjector.h"
 #include "tests/support/Contract.h"
+#include "tests/support/Waiting.h"
 #include "zembra/platform/KeyInjector.h"
+#include "zembra/platform/linux/XKeysyms.h"
 
+#include <X11/keysym.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,8 +25,10 @@ public:
             return;
         }
         keys_ = zembra::makeKeyInjector();
-        other_ = XOpenDisplay(nullptr);
-        if (other_ == nullptr) {
+        // Another program's connection. Xvfb now and then refuses a client that connects just
+        // as another leaves, as the previous test's injector did.
+        if (!testing_support::waitUntil([this] { return (other_ = XOpenDisplay(nullptr)); },
+                                        std::chrono::seconds(2))) {
             return;
         }
         window_ = XCreateSimpleWindow(other_, DefaultRootWindow(other_), 0, 0, 50, 50, 0, 0, 0);
@@ -36,8 +41,15 @@ public:
     }
     ~RealKeys() {
         if (other_ != nullptr) {
-            XDestroyWindow(other_, window_);
+            closeWindow();
             XCloseDisplay(other_);
+        }
+    }
+    void closeWindow() {
+        if (window_ != 0) {
+            XDestroyWindow(other_, window_);
+            XSync(other_, False);
+            window_ = 0;
         }
     }
     RealKeys(const RealKeys&) = delete;
@@ -60,6 +72,7 @@ class FakeKeys {
 public:
     zembra::KeyInjector& keys() { return fake_; }
     std::uintptr_t window() const { return 4242; }
+    void closeWindow() { fake_.focus = 0; }
 
 private:
     testing_fakes::FakeKeyInjector fake_;
@@ -90,10 +103,24 @@ TYPED_TEST(KeyInjectorContract, KeysSentGoDownAndUpAndClearingReleasesThem) {
     }
 }
 
-TYPED_TEST(KeyInjectorContract, TheWindowGivenTheKeyboardHasIt) {
+// The end watch asks who has the keyboard: a window of ours, another program's, or nobody once
+// the window that had it has closed on a session without a window manager.
+TYPED_TEST(KeyInjectorContract, TheWindowGivenTheKeyboardHasItUntilItCloses) {
     zembra::KeyInjector& keys = this->world.keys();
     keys.takeKeyboard(this->world.window());
     EXPECT_EQ(keys.keyboardWindow(), this->world.window());
+    this->world.closeWindow();
+    EXPECT_EQ(keys.keyboardWindow(), 0u);
+}
+
+TEST(KeyInjector, VirtualKeysMapToTheirKeysyms) {
+    const std::pair<int, unsigned long> rows[] = {
+        {27, XK_Escape}, {40, XK_Down},      {81, XK_q}, {57, XK_9},
+        {113, XK_F2},    {17, XK_Control_L}, {0, 0},     {255, 0},
+    };
+    for (const auto& [key, keysym] : rows) {
+        EXPECT_EQ(zembra::keysymForVirtualKey(key), keysym) << key;
+    }
 }
 
 } // namespace
