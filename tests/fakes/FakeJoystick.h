@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A joystick whose reading the test sets, counting how often the window polls it.
+// A joystick whose reading the test sets.
 #pragma once
 
 #include "zembra/platform/Joystick.h"
@@ -10,14 +10,10 @@ namespace testing_fakes {
 
 class FakeJoystick : public zembra::Joystick {
 public:
-    std::optional<zembra::JoystickState> poll() override {
-        ++polls;
-        return state;
-    }
+    std::optional<zembra::JoystickState> poll() override { return state; }
 
     /// What every poll returns; empty is "no joystick attached".
     std::optional<zembra::JoystickState> state;
-    int polls = 0;
 };
 
 } // namespace testing_fakes

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace testing_fakes {
@@ -20,12 +21,10 @@ namespace testing_fakes {
 /// finish() is called, or at once with `endsByItself`).
 class FakeMediaPlayer : public zembra::MediaPlayer {
 public:
-    explicit FakeMediaPlayer(QWidget* videoParent = nullptr) : videoParent(videoParent) {}
+    explicit FakeMediaPlayer(QWidget* /*videoParent*/ = nullptr) {}
 
     /// Every call, as "setFileName /x/pop.mp3", "play", "pause", "stop", "setVolume -20".
     std::vector<std::string> calls;
-    /// The widget the video would be drawn into; nullptr for a sound player.
-    QWidget* videoParent;
     /// Each play() ends by itself (from the event loop), like a short sound.
     bool endsByItself = false;
 
@@ -45,19 +44,14 @@ public:
             return;
         }
         setState(Playing);
-        if (failNext_) {
-            failNext_ = false;
+        if (failNext_ || endsByItself) {
+            // Any change of state before it comes cancels this end (see setState).
             const int run = ++run_;
-            later([this, run] {
-                if (run == run_ && state_ != Stopped) {
-                    name_.clear();
-                    setState(Stopped);
-                }
-            });
-        } else if (endsByItself) {
-            const int run = ++run_;
-            later([this, run] {
-                if (run == run_ && state_ == Playing) {
+            later([this, run, fail = std::exchange(failNext_, false)] {
+                if (run == run_) {
+                    if (fail) {
+                        name_.clear();
+                    }
                     setState(Stopped);
                 }
             });
@@ -90,9 +84,6 @@ public:
     /// The next play() finds the file broken: it stops from the event loop and the name reads
     /// back empty.
     void failNextPlay() { failNext_ = true; }
-
-    void pressKey() { emit keyPressed(); }
-    void click() { emit mouseClicked(); }
 
     /// Makes fake players, adding each to `made` when given (the caller's test owns the list;
     /// the players belong to whoever asked for them).

@@ -4,10 +4,10 @@
 
 #include "tests/fakes/FakeMediaPlayer.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/Waiting.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -22,20 +22,14 @@ class DeferredMediaPlayerTest : public ::testing::Test {
 protected:
     DeferredMediaPlayerTest() {
         folder.write("pop.wav", "x");
-        connect();
-    }
-
-    void connect() {
         QObject::connect(&player, &MediaPlayer::playStateChanged,
                          [this](int from, int to) { changes.emplace_back(from, to); });
     }
 
-    /// Processes events until the real player has been made, or a second has passed.
+    /// Processes events until the real player has been made.
     void waitForHandOver() {
-        for (int waited = 0; waited < 1000 && made == nullptr; waited += 5) {
-            QCoreApplication::processEvents();
-            QThread::msleep(5);
-        }
+        testing_support::pollUntil([this] { return made != nullptr; },
+                                   [] { QCoreApplication::processEvents(); });
     }
 
     QString file(const char* name) const {
@@ -65,7 +59,6 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     EXPECT_EQ(player.fileName(), file("pop.wav"));
     player.play();
     EXPECT_EQ(player.playState(), MediaPlayer::Playing);
-    EXPECT_EQ(player.volume(), -200);
     EXPECT_EQ(asked, 0); // asked for from the event loop, after the work in hand
     QCoreApplication::processEvents();
     EXPECT_EQ(made, nullptr);
@@ -88,7 +81,6 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     player.setVolume(-20);
     player.pause();
     EXPECT_EQ(made->calls.back(), "pause");
-    EXPECT_EQ(player.volume(), -20);
 }
 
 TEST_F(DeferredMediaPlayerTest, AStopBeforeTheLibraryKeepsTheSoundFromStartingAndIsTold) {

@@ -169,11 +169,6 @@ TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
         {[](MediaPlayer&) {}, {}},
         {[](MediaPlayer& p) {
              p.play();
-             p.stop();
-         },
-         {}},
-        {[](MediaPlayer& p) {
-             p.play();
              p.pause();
          },
          {{1, 0}}},
