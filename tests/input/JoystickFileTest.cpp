@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitAndSixteenIsTheMost) {
+TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitSixteenIsTheMostAndNoFileBindsNothing) {
     std::string many;
     for (int i = 0; i < 20; ++i) {
         many += "Input: W" + std::to_string(i) + "\r\n";
@@ -33,6 +33,8 @@ TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitAndSixteenIsTheMost) {
         }
     }
     EXPECT_EQ(zembra::readJoyWords(many)[15], "W15");
+    testing_support::TempFolder cab; // no joystick.ini at all
+    EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyBindings{});
 }
 
 TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
@@ -74,11 +76,6 @@ TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
     for (const Row& row : rows) {
         EXPECT_EQ(zembra::joystickAction(row.word), row.action) << row.word;
     }
-}
-
-TEST(JoystickFile, MissingFileBindsNothing) {
-    testing_support::TempFolder cab;
-    EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyBindings{});
 }
 
 } // namespace
