@@ -31,19 +31,12 @@ struct Form {
     zembra::clsFormResize resize;
 };
 
-TEST(FormResize, TheFirstCallOnlyRecords) {
+TEST(FormResize, TheFirstCallRecordsThenElementsScaleFromThereAsTheirTagsAllow) {
     Form form;
-    EXPECT_FALSE(form.resize.recorded());
     form.window.resize(1024, 768);
-    form.resize.ScaleControls();
-    EXPECT_TRUE(form.resize.recorded());
+    form.resize.ScaleControls(); // the first call only records
     EXPECT_EQ(form.picture->geometry(), QRect(100, 50, 200, 100));
-}
-
-TEST(FormResize, ElementsScaleFromTheirRecordedPlacesAsTheirTagsAllow) {
-    Form form;
-    form.resize.ReInitialize();
-    form.window.resize(1024, 768);
+    form.window.resize(2048, 1536);
     form.resize.ScaleControls();
     EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
     EXPECT_EQ(form.untagged->geometry(), QRect(20, 40, 60, 80)); // not "@": all four
@@ -54,7 +47,7 @@ TEST(FormResize, ElementsScaleFromTheirRecordedPlacesAsTheirTagsAllow) {
     // Scaling again from the same record changes nothing.
     form.resize.ScaleControls();
     EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
-    form.window.resize(256, 384);
+    form.window.resize(512, 768);
     form.resize.ScaleControls();
     EXPECT_EQ(form.picture->geometry(), QRect(50, 50, 100, 100));
 }

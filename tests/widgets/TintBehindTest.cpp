@@ -9,18 +9,15 @@
 
 namespace {
 
-TEST(TintBehind, PlainWhiteOrBlackBackgroundsTintWithTheTextColour) {
+// Plain white or black backgrounds tint with the text colour; each pixel behind is ANDed.
+TEST(TintBehind, TheColourIsTheBackgroundsOrTheTextsAndIsAndedWithEachPixel) {
     struct Row {
         std::int32_t bg, font, tint;
     };
     for (const Row& row : {Row{0xFFFFFF, 0x123456, 0x123456}, Row{0, 0x123456, 0x123456},
-                           Row{0xFFFFFE, 0x123456, 0xFFFFFE}, Row{1, 0x123456, 1},
-                           Row{0x3300FF, 0xFFFFFF, 0x3300FF}}) {
+                           Row{0xFFFFFE, 0x123456, 0xFFFFFE}, Row{1, 0x123456, 1}}) {
         EXPECT_EQ(zembra::tintColour(row.bg, row.font), row.tint) << row.bg;
     }
-}
-
-TEST(TintBehind, EachPixelBehindIsAndedWithTheColour) {
     QImage behind(4, 2, QImage::Format_ARGB32);
     behind.fill(QColor(0xF0, 0x3C, 0xAA));
     behind.setPixelColor(3, 1, QColor(0x0F, 0xFF, 0x55));
