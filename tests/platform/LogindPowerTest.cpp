@@ -9,6 +9,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -79,46 +80,6 @@ private:
     Script& script_;
 };
 
-/// The power calls block the test's thread until answered, so the fake answers from its own
-/// thread and connection.
-class FakeLogind final : public QThread {
-public:
-    FakeLogind(QString address, Script& script) : address_(std::move(address)), script_(script) {}
-    ~FakeLogind() override {
-        quit();
-        wait();
-    }
-    /// Empty when the fake owns logind's name, otherwise what failed.
-    std::string startAndWait() {
-        auto ready = ready_.get_future();
-        start();
-        return ready.wait_for(std::chrono::seconds(20)) == std::future_status::ready
-                   ? ready.get()
-                   : "the fake logind did not come up";
-    }
-
-protected:
-    void run() override {
-        {
-            QDBusConnection bus = QDBusConnection::connectToBus(address_, "fake-logind");
-            FakeLogindObject object(script_); // lives on this thread, where the calls come
-            const bool up =
-                bus.registerVirtualObject(kManagerPath, &object, QDBusConnection::SubPath) &&
-                bus.registerService(kService);
-            ready_.set_value(up ? "" : bus.lastError().message().toStdString());
-            if (up) {
-                exec();
-            }
-        }
-        QDBusConnection::disconnectFromBus("fake-logind");
-    }
-
-private:
-    QString address_;
-    Script& script_;
-    std::promise<std::string> ready_;
-};
-
 /// logind pretended on a private D-Bus of the test's own.
 class LogindWorld {
 public:
@@ -153,14 +114,36 @@ public:
     }
     ~LogindWorld() {
         power_.reset();
-        logind_.reset(); // off the bus before the bus goes
+        if (logind_) { // off the bus before the bus goes
+            logind_->quit();
+            logind_->wait();
+        }
         daemon_.terminate();
         daemon_.waitForFinished(5000);
     }
 
+    /// The power calls block the test's thread until answered, so the fake answers from its
+    /// own thread and connection.
     void serviceUp() {
-        logind_ = std::make_unique<FakeLogind>(QString::fromStdString(address), script);
-        ASSERT_EQ(logind_->startAndWait(), "");
+        auto ready = std::make_shared<std::promise<std::string>>();
+        logind_.reset(QThread::create([this, ready] {
+            {
+                auto bus = QDBusConnection::connectToBus(QString::fromStdString(address), "logind");
+                FakeLogindObject object(script); // lives on this thread, where the calls come
+                const bool up =
+                    bus.registerVirtualObject(kManagerPath, &object, QDBusConnection::SubPath) &&
+                    bus.registerService(kService);
+                ready->set_value(up ? "" : bus.lastError().message().toStdString());
+                if (up) {
+                    QEventLoop().exec();
+                }
+            }
+            QDBusConnection::disconnectFromBus("logind");
+        }));
+        logind_->start();
+        auto answer = ready->get_future();
+        ASSERT_EQ(answer.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+        ASSERT_EQ(answer.get(), "");
     }
     void answer(const char* answer) {
         std::lock_guard lock(script.mutex);
@@ -186,7 +169,7 @@ public:
 
 private:
     QProcess daemon_;
-    std::unique_ptr<FakeLogind> logind_;
+    std::unique_ptr<QThread> logind_;
     std::unique_ptr<Power> power_;
 };
 
