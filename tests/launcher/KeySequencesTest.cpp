@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keys sent to Modeler, Impact, Ultra 64 and Visual Pinball, and the TV hot keys.
+// The keys sent to Modeler, Impact and Visual Pinball.
 #include "zembra/launcher/KeySequences.h"
 
 #include <gtest/gtest.h>
@@ -26,24 +26,16 @@ TEST(KeySequences, ModelerWalksItsMenuForTheGamesItKnows) {
     EXPECT_EQ(zembra::PressKeySim("F1exhaustnote"), taps({{9, 3}}));
 }
 
-TEST(KeySequences, ImpactUltraAndTheFullScreenStep) {
-    EXPECT_EQ(zembra::PressKeySim2("sfexp"), taps({{40, 7}, {13, 1}}));
-    EXPECT_EQ(zembra::PressKeySim2("psychic force"), taps({{40, 1}, {13, 1}}));
+// Impact gets Enter alone for a game it does not list; Modeler's full-screen step clears the
+// keyboard first; Visual Pinball's way out releases Alt before F.
+TEST(KeySequences, UnlistedImpactGamesTheFullScreenStepAndTheVisualPinballChord) {
     EXPECT_EQ(zembra::PressKeySim2("unknown"), taps({{13, 1}}));
-    EXPECT_EQ(zembra::PressKeySim3(), taps({{9, 1}, {13, 1}}));
     const KeySequence fullScreen = zembra::PressKeySim4();
     EXPECT_TRUE(fullScreen.clearKeyboardFirst);
     EXPECT_EQ(fullScreen.events, taps({{13, 1}}).events);
-}
-
-TEST(KeySequences, ChordsPressInOrderAndReleaseAsGiven) {
     const std::vector<KeyEvent> visualPinball = {{81, true},  {81, false}, {18, true}, {70, true},
                                                  {18, false}, {70, false}, {88, true}, {88, false}};
     EXPECT_EQ(zembra::PressKeySimVPE().events, visualPinball);
-    const std::vector<KeyEvent> tv = {{17, true},  {18, true},  {65, true},
-                                      {65, false}, {18, false}, {17, false}};
-    EXPECT_EQ(zembra::startTv().events, tv);
-    EXPECT_EQ(zembra::startMonitor().events[2], (KeyEvent{68, true}));
 }
 
 } // namespace
