@@ -40,6 +40,10 @@ public:
     }
     void emulatorEnds() { folder_.touch("stop"); }
     void openerEnds() {} // it does by itself
+    /// What the owner is told besides the file: how the opener ended and what to do about it.
+    std::vector<std::string> openFailureWords() const {
+        return {"opener could not open", "(exit status 3)", "ZEMBRA_OPENER"};
+    }
 
 private:
     void script(const std::string& name, const std::string& body) {
@@ -72,6 +76,7 @@ public:
     }
     void emulatorEnds() { fake_.alive = false; }
     void openerEnds() { fake_.alive = false; }
+    std::vector<std::string> openFailureWords() const { return {}; }
 
 private:
     testing_fakes::FakeLauncher fake_;
@@ -115,8 +120,11 @@ TYPED_TEST(LauncherContract, OnlyAnOpenThatEndedInFailureHasAFailureToTell) {
         ASSERT_TRUE(this->world.open(file).started) << file;
         this->world.openerEnds();
         ASSERT_TRUE(this->ends()) << file;
-        EXPECT_EQ(launcher.openFailure().find(file) != std::string::npos, file == "broken.vpt")
-            << file << ": " << launcher.openFailure();
+        const std::string why = launcher.openFailure();
+        EXPECT_EQ(why.find(file) != std::string::npos, file == "broken.vpt") << file << ": " << why;
+    }
+    for (const std::string& words : this->world.openFailureWords()) {
+        EXPECT_NE(launcher.openFailure().find(words), std::string::npos) << words;
     }
     // The next start is not an open: the failure before it is no longer told.
     ASSERT_TRUE(this->world.startEmulator(false).started);

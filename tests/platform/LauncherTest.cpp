@@ -4,7 +4,6 @@
 #include "zembra/platform/Launcher.h"
 
 #include "tests/support/TempFolder.h"
-#include "tests/support/Waiting.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -119,22 +118,6 @@ TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
                 << row.what << ": " << row.result.error;
         }
     }
-}
-
-// Only an opener that fails is reported, and the report says what to do about it.
-TEST(Launcher, AnOpenerThatEndsInFailureSaysWhichFileAndWhatToDo) {
-    testing_support::TempFolder folder;
-    folder.write("failing-opener", "#!/bin/sh\nexit 3\n");
-    fs::permissions(folder / "failing-opener", fs::perms::owner_all);
-    const std::string table = folder.text() + "/tables/Genie.vpt";
-    const auto failing = zembra::makeLauncher("wine", folder.text() + "/failing-opener");
-    ASSERT_TRUE(failing->open(table, folder.text()).started);
-    ASSERT_TRUE(testing_support::waitUntil([&] { return !failing->running(); }));
-    const std::string why = failing->openFailure();
-    EXPECT_NE(why.find("failing-opener could not open " + table + " (exit status 3)"),
-              std::string::npos)
-        << why;
-    EXPECT_NE(why.find("ZEMBRA_OPENER"), std::string::npos) << why;
 }
 
 } // namespace
