@@ -71,14 +71,12 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->calls,
               (Strings{"setVolume -200", "setFileName " + file("pop.wav").toStdString(), "play"}));
-    EXPECT_EQ(player.playState(), MediaPlayer::Playing);
     QCoreApplication::processEvents();
     made->finish();
     QCoreApplication::processEvents();
     EXPECT_EQ(changes, (std::vector<std::pair<int, int>>{{0, 2}, {2, 0}}));
 
     // From then on every call goes straight to the real player.
-    player.setVolume(-20);
     player.pause();
     EXPECT_EQ(made->calls.back(), "pause");
 }
