@@ -12,26 +12,13 @@
 namespace {
 
 // A skin as the editor on Windows saves it: singles, quoted list mode, #TRUE#/#FALSE#.
-constexpr const char* kEditorSkin = "2400,4200,3200,2400\r\n"
-                                    "#TRUE#\r\n"
-                                    "300,4200,1600,1800.5\r\n"
-                                    "#FALSE#\r\n"
-                                    "300,5900,1600,1800\r\n"
-                                    "#TRUE#\r\n"
-                                    "5000,4200,3300,800\r\n"
-                                    "#TRUE#\r\n"
-                                    "900,200,3800,3900\r\n"
-                                    "1\r\n"
-                                    "\"list\"\r\n"
-                                    "1000.25,750\r\n"
-                                    "300,200\r\n"
-                                    "#TRUE#\r\n"
-                                    "5300,200\r\n"
-                                    "#FALSE#\r\n"
-                                    "120\r\n"
-                                    "2\r\n"
-                                    "100,6000,600,1500\r\n"
-                                    "#TRUE#\r\n";
+constexpr const char* kEditorSkin = "2400,4200,3200,2400\r\n#TRUE#\r\n"
+                                    "300,4200,1600,1800.5\r\n#FALSE#\r\n"
+                                    "300,5900,1600,1800\r\n#TRUE#\r\n"
+                                    "5000,4200,3300,800\r\n#TRUE#\r\n"
+                                    "900,200,3800,3900\r\n1\r\n\"list\"\r\n1000.25,750\r\n"
+                                    "300,200\r\n#TRUE#\r\n5300,200\r\n#FALSE#\r\n"
+                                    "120\r\n2\r\n100,6000,600,1500\r\n#TRUE#\r\n";
 
 TEST(SkinFile, ReadsAnEditorSkinWithTheLogoHeightBeforeItsWidth) {
     common::SkinLayout skin;

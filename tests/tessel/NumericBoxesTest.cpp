@@ -18,22 +18,13 @@ const NumericBox& box(const std::string& name) {
     throw std::runtime_error("no box " + name);
 }
 
+/// A layout with a different value, fractions included, in every box.
 common::SkinLayout sample() {
     common::SkinLayout l;
-    l.snap = {1260, 3900, 3600.5f, 2700};
-    l.marquee = {120, 2400, 3840, 960};
-    l.listArea = {1260, 180, 3540, 4020};
-    l.cellWidth = 1320.25f;
-    l.cellHeight = 990;
-    l.pathTop = 690.5f;
-    l.pathLeft = 210;
-    l.navTop = 5400;
-    l.navLeft = -30;
-    l.imageSpacing = 150;
-    l.logoTop = 150;
-    l.logoLeft = 180;
-    l.logoHeight = 480.75f;
-    l.logoWidth = 1920;
+    int n = 0;
+    for (const NumericBox& b : numericBoxes()) {
+        applyBox(l, b, std::to_string(100 + 37 * n++) + ".75");
+    }
     return l;
 }
 
@@ -64,7 +55,7 @@ TEST(NumericBoxes, TypedNumbersReachTheirValueAndOthersAreIgnored) {
     common::SkinLayout layout = sample();
     applyBox(layout, box("Lheight"), "600");
     EXPECT_EQ(layout.logoHeight, 600);
-    EXPECT_EQ(layout.logoWidth, 1920);
+    EXPECT_EQ(layout.logoWidth, sample().logoWidth);
 }
 
 } // namespace
