@@ -28,17 +28,14 @@ protected:
         }
     }
 
-    /// A catalogue of `count` games named g1, g2, ...
-    void numberedCatalogue(int count) {
+    /// A catalogue of `count` games named g1, g2, ..., each with a file in each of `folders`.
+    void numbered(int count, const std::vector<std::string>& folders = {}) {
         for (int row = 1; row <= count; ++row) {
             state->tables.masterList.set(row, 1, "g" + std::to_string(row));
             state->tables.masterList.set(row, 2, "Game " + std::to_string(row));
-        }
-    }
-
-    void touchNumbered(const std::string& folder, int count, const std::string& extension) {
-        for (int i = 1; i <= count; ++i) {
-            cab.touch(folder + "/g" + std::to_string(i) + extension);
+            for (const std::string& file : folders) {
+                cab.touch(file + "/g" + std::to_string(row) + (file == "roms" ? ".zip" : ".img"));
+            }
         }
     }
 
@@ -208,8 +205,8 @@ TEST_F(ScanTest, NamesThatLeaveTheFolderAreNeverLookedFor) {
 }
 
 TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMost4000Hits) {
-    numberedCatalogue(5000);
-    touchNumbered("roms", 4001, ".zip");
+    numbered(4001, {"roms"});
+    numbered(5000);
     cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
     state->config.pathRomPrefix[1] = folder("roms");
     auto done = scan();
@@ -231,9 +228,7 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
 }
 
 TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
-    numberedCatalogue(2600);
-    touchNumbered("ki/roms", 2600, ".img");
-    touchNumbered("ki2/roms", 2600, ".img");
+    numbered(2600, {"ki/roms", "ki2/roms"});
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
     cab.write("l23.lst", "\"old\",\"Old\"\r\n");

@@ -68,14 +68,16 @@ TEST(SettingsMenu, OnlyFourJoystickWordsAct) {
 // The colours are the browser's pulse (tested with it); the flasher's own part is the cycle:
 // eight ticks, the last changing nothing, then the same again from the start.
 TEST(SettingsMenu, FlasherRepeatsTheEightTickPulse) {
-    const std::optional<std::int32_t> ticks[] = {32, 64, 128, 255, 255, 128, 64, std::nullopt};
     zembra::Flasher flasher;
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        for (const auto& expected : ticks) {
-            EXPECT_EQ(flasher.tick(0xFF), expected) << "cycle " << cycle;
-        }
-        EXPECT_EQ(flasher.flashStep(), 0);
+    std::vector<std::optional<std::int32_t>> first, second;
+    for (int tick = 0; tick < 8; ++tick) {
+        first.push_back(flasher.tick(0xFF));
     }
+    for (int tick = 0; tick < 8; ++tick) {
+        second.push_back(flasher.tick(0xFF));
+    }
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first.back(), std::nullopt);
 }
 
 TEST(SettingsMenu, LayoutLeavesEqualGapsAndCentresOnTheBrowser) {
