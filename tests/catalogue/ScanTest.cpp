@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 using zembra::FolderScan;
 
@@ -42,14 +43,21 @@ protected:
     /// The folder as quarn.ini holds it: Windows separators, trailing backslash.
     std::string folder(const std::string& name) const { return cab.text() + "\\" + name + "\\"; }
 
+    /// Scans afresh; the scan's own refusal goes to `refused`.
     std::vector<FolderScan> scan() {
         zembra::FolderListingProbe probe;
         zembra::ScanObserver observer;
-        observer.pathCaption = [this](std::string_view text) { captions.emplace_back(text); };
+        observer.pathCaption = [this](std::string_view text) {
+            captions.emplace_back(text);
+            if (!watched.empty()) { // a list file as it is when each folder's scan starts
+                seen.push_back(cab.exists(watched) ? cab.read(watched) : "none");
+            }
+        };
         observer.listMessage = [this](std::string_view text) { messages.emplace_back(text); };
         observer.folderDone = [this](const FolderScan& done) { results.push_back(done); };
-        zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
-            .CheckForFiles();
+        results.clear();
+        refused = zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
+                      .CheckForFiles();
         return results;
     }
 
@@ -58,6 +66,9 @@ protected:
     std::vector<std::string> captions;
     std::vector<std::string> messages;
     std::vector<FolderScan> results;
+    std::optional<std::string> refused;
+    std::string watched;
+    std::vector<std::string> seen;
 };
 
 TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
@@ -123,32 +134,23 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
     cab.touch("ki2/roms/x.zip");
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
-    std::vector<std::string> beforeEach;
-    zembra::FolderListingProbe probe;
-    zembra::ScanObserver observer;
-    observer.pathCaption = [&](std::string_view) {
-        beforeEach.push_back(cab.exists("l23.lst") ? cab.read("l23.lst") : "none");
-    };
-    observer.folderDone = [&](const FolderScan& done) { results.push_back(done); };
-    zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
-        .CheckForFiles();
+    watched = "l23.lst";
+    scan();
     // Nothing is written between the two folders; then the first folder's hits, then the
     // second's, each in catalogue order.
-    EXPECT_EQ(beforeEach, (std::vector<std::string>{"none", "none"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"none", "none"}));
     EXPECT_EQ(cab.read("l23.lst"),
               "\"ki2\",\"Killer Instinct 2\"\r\n\"ki\",\"Killer Instinct\"\r\n");
 
     // The second folder alone still fills the list: the unset first one ("roms/" in the
     // current folder) is no fault.
     state->config.kiDir.clear();
-    results.clear();
     scan();
     EXPECT_EQ(results[1].outcome, FolderScan::Outcome::Written);
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
 
     // A configured folder that cannot be read keeps the shared list as it was.
     state->config.kiDir = folder("gone");
-    results.clear();
     scan();
     EXPECT_EQ(results[1].outcome, FolderScan::Outcome::FolderUnreadable);
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
@@ -173,9 +175,7 @@ TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
     cab.touch("roms/a.zip");
     cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
     state->config.pathRomPrefix[1] = folder("roms");
-    zembra::FolderListingProbe probe;
-    const auto refused =
-        zembra::Scan(state->programFolder, state->config, state->tables, probe).CheckForFiles();
+    scan();
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->find("gamelist.lst holds no game"), std::string::npos) << *refused;
     EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
@@ -216,7 +216,6 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
 
     // One entry fewer and the catalogue ends inside the table: the list is written.
     state->tables.masterList.clearRows(5000, 5000);
-    results.clear();
     done = scan();
     EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
     EXPECT_EQ(zembra::folderOutcomeText(done[0]),
