@@ -8,7 +8,9 @@ set -euo pipefail
 zembra=$1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin "$zembra"
-set_mame_dir "$cab"
+# mameinfo.dat and history.dat are read from MameDir.
+sed -i "s|^MameDir =\r\$|MameDir =$cab/mame/\r|" "$cab/quarn.ini"
+mkdir -p "$cab/mame"
 # The first game of the list (game01) has an entry in both files, under a second name in one.
 printf '# notes\r\n$info=game03\r\n$mame\r\nNot this one\r\n$end\r\n' > "$cab/mame/mameinfo.dat"
 printf '$info=game01\r\n$mame\r\nCPU: imaginary, 8 MHz\r\n$end\r\n' >> "$cab/mame/mameinfo.dat"

@@ -60,15 +60,6 @@ e2e_end() {
     echo "$1: ok"
 }
 
-# set_mame_dir CAB: points the cabinet's MameDir (where mameinfo.dat and history.dat are read)
-# at CAB/mame/ and makes that folder.
-set_mame_dir() {
-    local cab=$1
-    sed -i "s|^MameDir =\r\$|MameDir =$cab/mame/\r|" "$cab/quarn.ini"
-    grep -q "^MameDir =$cab/mame/" "$cab/quarn.ini" || { echo "MameDir not set" >&2; return 1; }
-    mkdir -p "$cab/mame"
-}
-
 # start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
 # output in LOG and its pid in zembra_pid. Xvfb now and then refuses a client that connects just
 # as another one leaves ("could not connect to display"), which Qt cannot try again; so nothing

@@ -57,18 +57,14 @@ TEST(SkinFolder, MissingOrShortFilesKeepEarlierValues) {
     TempFolder folder;
     folder.write("skin.ini", "10,20,30,40\r\n#TRUE#\r\n50,60\r\n");
     common::SkinLayout layout;
-    layout.cabinet.left = 999;
-    layout.showLogo = true;
     common::Scheme scheme;
     scheme.fontName = "Kept";
     const auto load = common::loadSkinFolder(folder.path(), layout, scheme);
     EXPECT_TRUE(load.layoutFound);
     EXPECT_FALSE(load.layoutComplete);
     EXPECT_FALSE(load.schemeFound);
+    // Which records of a cut-off file are taken is SkinFileTest's.
     EXPECT_EQ(layout.snap, (common::ElementRect{10, 20, 30, 40}));
-    // The cut-off cabinet record is not applied at all: the element stays where it was.
-    EXPECT_EQ(layout.cabinet.left, 999);
-    EXPECT_TRUE(layout.showLogo);
     EXPECT_EQ(scheme.fontName, "Kept");
 }
 
