@@ -141,27 +141,27 @@ TEST_F(LoadListsTest, ExtrasLoadWhenExtraLstExistsAndEndOnPath27) {
 TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     cab.write("l 1.lst", numberedRecords(3));
     state->config.pathRomPrefix[1] = "C:\\roms\\";
-    std::filesystem::remove(cab / "gamelist.lst");
-    auto message = load();
-    ASSERT_TRUE(message);
-    EXPECT_NE(message->find("gamelist.lst is missing"), std::string::npos) << *message;
-    EXPECT_EQ(state->tables.pathGames[1].count(), 0);
-
-    cab.write("gamelist.lst", numberedRecords(5001));
-    message = load();
-    ASSERT_TRUE(message);
-    // Nothing of it is used, and the message says so.
-    EXPECT_NE(message->find("more than 5000 games"), std::string::npos) << *message;
-    EXPECT_NE(message->find("none of them is used"), std::string::npos) << *message;
-    EXPECT_EQ(state->tables.pathGames[1].count(), 0);
-
-    // Empty, blank or binary: no game to list, so nothing is loaded.
-    for (const std::string& text : {std::string(), std::string("\r\n \r\n"),
-                                    std::string("nodesc\r\n"), std::string("\x7F\0\x01\0", 4)}) {
-        cab.write("gamelist.lst", text);
-        message = load();
-        ASSERT_TRUE(message);
-        EXPECT_EQ(state->tables.pathGames[1].count(), 0);
+    const struct {
+        std::optional<std::string> catalogue; ///< none: no gamelist.lst at all
+        const char* said;
+    } rows[] = {
+        {std::nullopt, "gamelist.lst is missing"},
+        {numberedRecords(5001), "none of them is used"}, // more than 5000 games
+        // Empty, blank or binary: no game to list.
+        {"", ""},
+        {"\r\n \r\n", ""},
+        {"nodesc\r\n", ""},
+        {std::string("\x7F\0\x01\0", 4), ""},
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove(cab / "gamelist.lst");
+        if (row.catalogue) {
+            cab.write("gamelist.lst", *row.catalogue);
+        }
+        const auto message = load();
+        ASSERT_TRUE(message) << row.said;
+        EXPECT_NE(message->find(row.said), std::string::npos) << *message;
+        EXPECT_EQ(state->tables.pathGames[1].count(), 0) << *message;
     }
 }
 

@@ -85,9 +85,6 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     type(list->txtColumns(), "3 columns");
     EXPECT_EQ(open.window.document().layout.listColumns, 3);
     EXPECT_EQ(open.window.entries().size(), oneColumn * 3); // as many rows in each column
-    type(list->txtColumns(), "");
-    EXPECT_EQ(open.window.document().layout.listColumns, 1);
-    EXPECT_EQ(open.window.entries().size(), oneColumn);
 
     list->opttype(1)->click();
     EXPECT_EQ(open.window.document().layout.listType, "snap");
