@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 using zembra::FolderScan;
 
@@ -28,31 +29,35 @@ protected:
         }
     }
 
-    /// A catalogue of `count` games named g1, g2, ...
-    void numberedCatalogue(int count) {
+    /// A catalogue of `count` games named g1, g2, ..., each with a file in each of `folders`.
+    void numbered(int count, const std::vector<std::string>& folders = {}) {
         for (int row = 1; row <= count; ++row) {
             state->tables.masterList.set(row, 1, "g" + std::to_string(row));
             state->tables.masterList.set(row, 2, "Game " + std::to_string(row));
-        }
-    }
-
-    void touchNumbered(const std::string& folder, int count, const std::string& extension) {
-        for (int i = 1; i <= count; ++i) {
-            cab.touch(folder + "/g" + std::to_string(i) + extension);
+            for (const std::string& file : folders) {
+                cab.touch(file + "/g" + std::to_string(row) + (file == "roms" ? ".zip" : ".img"));
+            }
         }
     }
 
     /// The folder as quarn.ini holds it: Windows separators, trailing backslash.
     std::string folder(const std::string& name) const { return cab.text() + "\\" + name + "\\"; }
 
+    /// Scans afresh; the scan's own refusal goes to `refused`.
     std::vector<FolderScan> scan() {
         zembra::FolderListingProbe probe;
         zembra::ScanObserver observer;
-        observer.pathCaption = [this](std::string_view text) { captions.emplace_back(text); };
+        observer.pathCaption = [this](std::string_view text) {
+            captions.emplace_back(text);
+            if (!watched.empty()) { // a list file as it is when each folder's scan starts
+                seen.push_back(cab.exists(watched) ? cab.read(watched) : "none");
+            }
+        };
         observer.listMessage = [this](std::string_view text) { messages.emplace_back(text); };
         observer.folderDone = [this](const FolderScan& done) { results.push_back(done); };
-        zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
-            .CheckForFiles();
+        results.clear();
+        refused = zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
+                      .CheckForFiles();
         return results;
     }
 
@@ -61,6 +66,9 @@ protected:
     std::vector<std::string> captions;
     std::vector<std::string> messages;
     std::vector<FolderScan> results;
+    std::optional<std::string> refused;
+    std::string watched;
+    std::vector<std::string> seen;
 };
 
 TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
@@ -81,9 +89,7 @@ TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
 
     const auto done = scan();
     ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].hits, 4);
-    EXPECT_EQ(done[0].written, 3);
-    EXPECT_EQ(done[0].listFile, "l 3.lst");
+    EXPECT_EQ(done[0].hits, 4); // the game without a description is found, not listed
     EXPECT_EQ(
         cab.read("l 3.lst"),
         "\"dkong\",\"Donkey Kong\"\r\n\"pacman\",\"Pac-Man\"\r\n\"galaga\",\"Galaga, Namco\"\r\n");
@@ -111,8 +117,7 @@ TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
     c.s11Dir = folder("s11");
     c.daphneDir = folder("daphne");
 
-    const auto done = scan();
-    ASSERT_EQ(done.size(), 5u);
+    scan();
     EXPECT_EQ(cab.read("l21.lst"), "\"sfex\",\"Street Fighter EX\"\r\n");
     EXPECT_EQ(cab.read("l22.lst"), "\"ga2\",\"Golden Axe 2\"\r\n");
     EXPECT_EQ(cab.read("l24.lst"), "\"afm\",\"Attack from Mars\"\r\n");
@@ -129,35 +134,23 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
     cab.touch("ki2/roms/x.zip");
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
-    std::vector<std::string> beforeEach;
-    zembra::FolderListingProbe probe;
-    zembra::ScanObserver observer;
-    observer.pathCaption = [&](std::string_view) {
-        beforeEach.push_back(cab.exists("l23.lst") ? cab.read("l23.lst") : "none");
-    };
-    observer.folderDone = [&](const FolderScan& done) { results.push_back(done); };
-    zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
-        .CheckForFiles();
-    ASSERT_EQ(results.size(), 2u);
-    EXPECT_EQ(results[0].outcome, FolderScan::Outcome::Pending);
-    EXPECT_TRUE(results[1].secondPass);
+    watched = "l23.lst";
+    scan();
     // Nothing is written between the two folders; then the first folder's hits, then the
     // second's, each in catalogue order.
-    EXPECT_EQ(beforeEach, (std::vector<std::string>{"none", "none"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"none", "none"}));
     EXPECT_EQ(cab.read("l23.lst"),
               "\"ki2\",\"Killer Instinct 2\"\r\n\"ki\",\"Killer Instinct\"\r\n");
 
     // The second folder alone still fills the list: the unset first one ("roms/" in the
     // current folder) is no fault.
     state->config.kiDir.clear();
-    results.clear();
     scan();
     EXPECT_EQ(results[1].outcome, FolderScan::Outcome::Written);
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
 
     // A configured folder that cannot be read keeps the shared list as it was.
     state->config.kiDir = folder("gone");
-    results.clear();
     scan();
     EXPECT_EQ(results[1].outcome, FolderScan::Outcome::FolderUnreadable);
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
@@ -166,21 +159,15 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
 TEST_F(ScanTest, AFolderThatCannotBeReadKeepsItsListAndSaysWhy) {
     catalogue({{"a", "A"}, {"b", "B"}});
     cab.write("l 2.lst", "\"old\",\"Old\"\r\n");
-    cab.write("l 3.lst", "\"old\",\"Old\"\r\n");
     cab.touch("roms/a.zip");
-    cab.touch("afile/b.zip");
     state->config.pathRomPrefix[1] = folder("roms");
     state->config.pathRomPrefix[2] = folder("nowhere");
-    state->config.pathRomPrefix[3] = folder("roms") + "a.zip\\";
     const auto done = scan();
-    ASSERT_EQ(done.size(), 3u);
+    ASSERT_EQ(done.size(), 2u);
     EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
     EXPECT_EQ(done[1].outcome, FolderScan::Outcome::FolderUnreadable);
     EXPECT_EQ(done[1].error, cab.text() + "/nowhere/ does not exist");
-    EXPECT_EQ(done[2].outcome, FolderScan::Outcome::FolderUnreadable);
-    EXPECT_NE(done[2].error.find("is not a folder"), std::string::npos) << done[2].error;
     EXPECT_EQ(cab.read("l 2.lst"), "\"old\",\"Old\"\r\n");
-    EXPECT_EQ(cab.read("l 3.lst"), "\"old\",\"Old\"\r\n");
 }
 
 TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
@@ -188,9 +175,7 @@ TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
     cab.touch("roms/a.zip");
     cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
     state->config.pathRomPrefix[1] = folder("roms");
-    zembra::FolderListingProbe probe;
-    const auto refused =
-        zembra::Scan(state->programFolder, state->config, state->tables, probe).CheckForFiles();
+    scan();
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->find("gamelist.lst holds no game"), std::string::npos) << *refused;
     EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
@@ -208,13 +193,9 @@ TEST_F(ScanTest, QuotesInNamesAreWrittenSoTheyReadBackWhole) {
 }
 
 TEST_F(ScanTest, NamesThatLeaveTheFolderAreNeverLookedFor) {
-    catalogue({{"../secret", "Up"},
-               {"..\\secret", "Up too"},
-               {"sub/dkong", "Slash"},
-               {"a..b", "Dots"},
-               {"sub\\galaga", "Backslash"}});
+    // The names themselves are FileProbeTest's; here the scan asks for none that leave.
+    catalogue({{"../secret", "Up"}, {"a..b", "Dots"}, {"sub\\galaga", "Backslash"}});
     cab.touch("secret.zip");
-    cab.touch("roms/sub/dkong.zip");
     cab.touch("roms/a..b.zip");
     cab.touch("roms/sub/galaga.zip");
     state->config.pathRomPrefix[1] = folder("roms");
@@ -224,8 +205,8 @@ TEST_F(ScanTest, NamesThatLeaveTheFolderAreNeverLookedFor) {
 }
 
 TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMost4000Hits) {
-    numberedCatalogue(5000);
-    touchNumbered("roms", 4001, ".zip");
+    numbered(4001, {"roms"});
+    numbered(5000);
     cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
     state->config.pathRomPrefix[1] = folder("roms");
     auto done = scan();
@@ -235,12 +216,8 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
 
     // One entry fewer and the catalogue ends inside the table: the list is written.
     state->tables.masterList.clearRows(5000, 5000);
-    results.clear();
     done = scan();
     EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
-    EXPECT_EQ(done[0].hits, 4001);
-    EXPECT_EQ(done[0].listHits, 4001);
-    EXPECT_EQ(done[0].written, 4000);
     EXPECT_EQ(zembra::folderOutcomeText(done[0]),
               "4000 games -> l 1.lst (4001 found, but a list holds at most 4000: the first 4000 "
               "are listed)");
@@ -250,15 +227,12 @@ TEST_F(ScanTest, ACatalogueOfExactly5000EntriesWritesNoListFileAndAListHoldsAtMo
 }
 
 TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
-    numberedCatalogue(2600);
-    touchNumbered("ki/roms", 2600, ".img");
-    touchNumbered("ki2/roms", 2600, ".img");
+    numbered(2600, {"ki/roms", "ki2/roms"});
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
     cab.write("l23.lst", "\"old\",\"Old\"\r\n");
     const auto done = scan();
     ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Pending);
     EXPECT_EQ(done[1].outcome, FolderScan::Outcome::TooManyHits);
     EXPECT_EQ(cab.read("l23.lst"), "\"old\",\"Old\"\r\n");
 }
@@ -272,7 +246,6 @@ TEST_F(ScanTest, AListFileThatCannotBeWrittenIsReportedAndTheScanGoesOn) {
     const auto done = scan();
     ASSERT_EQ(done.size(), 2u);
     EXPECT_EQ(done[0].outcome, FolderScan::Outcome::WriteFailed);
-    EXPECT_FALSE(done[0].error.empty());
     EXPECT_EQ(cab.read("l 2.lst"), "\"a\",\"A\"\r\n");
 }
 

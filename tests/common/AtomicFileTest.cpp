@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving by temporary file and rename: the old file survives every failure.
+// The temporaries a killed save left behind go at the next save, and nothing else does. The save
+// itself is one file's batch (SaveBatchTest).
 #include "common/text/AtomicFile.h"
 
 #include "tests/support/TempFolder.h"
@@ -18,48 +19,6 @@ namespace {
 
 std::size_t entries(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
-}
-
-TEST(AtomicFile, ReplacesTheFileAndLeavesNothingElse) {
-    testing_support::TempFolder folder;
-    folder.write("quarn.cfg", "old contents that are longer");
-    fs::permissions(folder / "quarn.cfg", fs::perms(0640));
-    ASSERT_TRUE(common::writeFileAtomically(folder / "quarn.cfg", "new"));
-    EXPECT_EQ(folder.read("quarn.cfg"), "new");
-    EXPECT_EQ(fs::status(folder / "quarn.cfg").permissions() & fs::perms::all, fs::perms(0640));
-    EXPECT_EQ(entries(folder.path()), 1u);
-
-    ASSERT_TRUE(common::writeFileAtomically(folder / "l 1.lst", ""));
-    EXPECT_TRUE(folder.exists("l 1.lst"));
-    EXPECT_EQ(folder.read("l 1.lst"), "");
-}
-
-TEST(AtomicFile, FailureReportsAndKeepsTheOldFile) {
-    testing_support::TempFolder folder;
-    std::string error;
-    EXPECT_FALSE(common::writeFileAtomically(folder / "no-such-folder" / "x.cfg", "x", &error));
-    EXPECT_NE(error.find("no-such-folder"), std::string::npos);
-
-    // A folder in the file's place cannot be replaced: the folder stays, no temporary is left.
-    fs::create_directory(folder / "zbkeys.cfg");
-    EXPECT_FALSE(common::writeFileAtomically(folder / "zbkeys.cfg", "x", &error));
-    EXPECT_TRUE(fs::is_directory(folder / "zbkeys.cfg"));
-    EXPECT_EQ(entries(folder.path()), 1u);
-}
-
-TEST(AtomicFile, ALinkKeepsPointingAtItsUpdatedTarget) {
-    testing_support::TempFolder folder;
-    folder.write("shared/quarn.cfg", "old");
-    fs::create_directory(folder / "cab");
-    fs::create_symlink("../shared/quarn.cfg", folder / "cab" / "quarn.cfg");
-    fs::create_symlink(folder / "shared" / "new.lst", folder / "cab" / "l 1.lst"); // dangling
-    ASSERT_TRUE(common::writeFileAtomically(folder / "cab" / "quarn.cfg", "new"));
-    ASSERT_TRUE(common::writeFileAtomically(folder / "cab" / "l 1.lst", "list"));
-    EXPECT_TRUE(fs::is_symlink(folder / "cab" / "quarn.cfg"));
-    EXPECT_TRUE(fs::is_symlink(folder / "cab" / "l 1.lst"));
-    EXPECT_EQ(folder.read("shared/quarn.cfg"), "new");
-    EXPECT_EQ(folder.read("shared/new.lst"), "list");
-    EXPECT_EQ(entries(folder / "shared"), 2u);
 }
 
 TEST(AtomicFile, StaleTemporariesOfKilledSavesGoButNothingElse) {

@@ -27,7 +27,6 @@ TEST(ItemReader, SplitsItemsAsEveryFileIsRead) {
         Items expected;
     } rows[] = {
         {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
-        {"", {}},
         {"  \t a b  ,  c", {"a b  ", "c"}},            // leading blanks go, trailing stay
         {"a\r\n\r\n   \r\nb\r\n", {"a", "", "", "b"}}, // blank lines are empty items
         {"38,40,,\r\n", {"38", "40", "", ""}},         // a comma before the line end
@@ -35,7 +34,6 @@ TEST(ItemReader, SplitsItemsAsEveryFileIsRead) {
         // A quoted item keeps its commas and drops the rest of its field.
         {"\"Pac-Man, Ms.\",x", {"Pac-Man, Ms.", "x"}},
         {"Path=\"C:\\a,b\\\" tail, next\r\nlast", {"Path=\"C:\\a", "b\\\" tail", "next", "last"}},
-        {"\"abc\"def,ghi", {"abc", "ghi"}},
         {"\"abc\" junk\r\nnext", {"abc", "next"}},
         // It runs across lines, and to the end when never closed.
         {"\"two\r\nlines\",x", {"two\r\nlines", "x"}},
@@ -51,7 +49,6 @@ TEST(ItemReader, BlankLinesArePassedOverOnlyAtTheStartOfALine) {
         Items expected;
     } rows[] = {
         {"a,b\r\n\r\n  \t\r\nc,d\r\n", {"a", "b", "c", "d"}},
-        {"\n\na,b\n \n", {"a", "b"}},
         {"a,\n\nb", {"a", "", "b"}}, // after a comma the rest of the line is still an item
         {"   ", {}},
     };
@@ -66,30 +63,21 @@ TEST(ItemReader, BlankLinesArePassedOverOnlyAtTheStartOfALine) {
 
 TEST(ItemReader, CountsLinesForMessages) {
     common::ItemReader reader("a\r\n\"b\nc\"\nd,e\n");
-    reader.next();
-    EXPECT_EQ(reader.line(), 1);
-    reader.next();
-    EXPECT_EQ(reader.line(), 2);
-    reader.next();
-    EXPECT_EQ(reader.line(), 4);
-    reader.next();
-    EXPECT_EQ(reader.line(), 4);
-    EXPECT_FALSE(reader.next());
+    std::vector<int> lines;
+    while (reader.next()) {
+        lines.push_back(reader.line());
+    }
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 4})); // a quoted item may span lines
     EXPECT_TRUE(reader.atEnd());
 }
 
-TEST(RecordWriter, WritesQuotedStringsPlainNumbersAndFlags) {
+TEST(RecordWriter, WritesWhatReadsBackAndAQuoteCannotCutTheRecord) {
     common::RecordWriter out;
     out.text("\\neon\\").number(2.5).number(-1.0).flag(true).flag(false).empty().endRecord();
-    out.number(0.1f).endRecord();
-    EXPECT_EQ(out.str(), "\"\\neon\\\",2.5,-1,#TRUE#,#FALSE#,\r\n0.1\r\n");
-}
-
-TEST(RecordWriter, WhatIsWrittenReadsBackAndAQuoteCannotCutTheRecord) {
-    common::RecordWriter out;
-    out.text("a, b").number(1234567.0).endRecord().text("").endRecord();
-    out.text("Ar\"ial").number(12.0).endRecord();
-    EXPECT_EQ(items(out.str()), (Items{"a, b", "1234567", "", "Ar'ial", "12"}));
+    out.text("Ar\"ial, b").number(0.1f).endRecord();
+    EXPECT_EQ(out.str(), "\"\\neon\\\",2.5,-1,#TRUE#,#FALSE#,\r\n\"Ar'ial, b\",0.1\r\n");
+    EXPECT_EQ(items(out.str()),
+              (Items{"\\neon\\", "2.5", "-1", "#TRUE#", "#FALSE#", "", "Ar'ial, b", "0.1"}));
 }
 
 } // namespace

@@ -16,9 +16,8 @@ TEST(Numbers, LeadingNumberTakesWhatStartsLikeANumber) {
         const char* text;
         double value;
     } rows[] = {
-        {"42", 42},    {"  42ms", 42}, {"-7.5x", -7.5}, {"+3", 3},  {".5", 0.5},
-        {"1e3", 1000}, {"2D2", 200},   {"1e", 1},       {"abc", 0}, {"", 0},
-        {"-", 0},      {"- 5", 0},     {"12,5", 12},    {"3.", 3},  {"0x10", 0},
+        {"  42ms", 42}, {"-7.5x", -7.5}, {".5", 0.5},  {"2D2", 200}, {"1e", 1},
+        {"abc", 0},     {"- 5", 0},      {"12,5", 12}, {"0x10", 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(common::leadingNumber(row.text), row.value) << row.text;
@@ -27,10 +26,8 @@ TEST(Numbers, LeadingNumberTakesWhatStartsLikeANumber) {
 
 TEST(Numbers, ParseNumberWantsTheWholeTrimmedText) {
     EXPECT_EQ(common::parseNumber(" 640 "), 640.0);
-    EXPECT_EQ(common::parseNumber("59.94"), 59.94);
     EXPECT_FALSE(common::parseNumber(""));
     EXPECT_FALSE(common::parseNumber("640x"));
-    EXPECT_FALSE(common::parseNumber("abc"));
     EXPECT_FALSE(common::parseNumber("1e999"));
 }
 
@@ -38,15 +35,10 @@ TEST(Numbers, IntegersRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
     EXPECT_EQ(common::toInt16(2.5), 2);
     EXPECT_EQ(common::toInt16(3.5), 4);
     EXPECT_EQ(common::toInt16(-2.5), -2);
-    EXPECT_EQ(common::toInt16(2.6), 3);
-    EXPECT_EQ(common::toInt16(32767.4), 32767);
     EXPECT_FALSE(common::toInt16(32767.5)); // rounds to 32768
     EXPECT_EQ(common::toInt16(-32768), -32768);
-    EXPECT_FALSE(common::toInt16(40000));
     EXPECT_EQ(common::toInt32(100000.5), 100000);
-    EXPECT_FALSE(common::toInt32(3e9));
     EXPECT_FALSE(common::toInt32(INFINITY));
-    EXPECT_FALSE(common::toSingle(1e300));
     EXPECT_EQ(common::toSingle(-3.4028235e+38), -std::numeric_limits<float>::max());
     EXPECT_FALSE(common::toSingle(3.4028236e+38));
 }
@@ -56,10 +48,8 @@ TEST(Numbers, WrittenFormIsTheShortestThatReadsBack) {
         double value;
         const char* text;
     } rows[] = {
-        {0.0, "0"},       {-0.0, "0"},          {1440.0, "1440"},
-        {-1.0, "-1"},     {0.1, "0.1"},         {1e19, "10000000000000000000"},
-        {1e20, "1e+20"},  {-1e308, "-1e+308"},  {1.5e-5, "0.000015"},
-        {1e-30, "1e-30"}, {1000.25, "1000.25"},
+        {-0.0, "0"},     {-1.0, "-1"},        {0.1, "0.1"},         {1e19, "10000000000000000000"},
+        {1e20, "1e+20"}, {-1e308, "-1e+308"}, {1.5e-5, "0.000015"}, {1e-30, "1e-30"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(common::numberText(row.value), row.text) << row.value;
@@ -93,8 +83,6 @@ TEST(Numbers, SinglesReadBackExactlyWhatWasWritten) {
         EXPECT_EQ(common::itemSingle(common::numberText(value)), value) << value;
     }
     EXPECT_EQ(common::itemSingle(" 12ms"), 12.0f);
-    EXPECT_EQ(common::itemSingle("+2.5"), 2.5f);
-    EXPECT_EQ(common::itemSingle("abc"), 0.0f);
     EXPECT_EQ(common::itemSingle("1e-60"), 0.0f);
     EXPECT_FALSE(common::itemSingle("1e39"));
 }

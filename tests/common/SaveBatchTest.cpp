@@ -29,14 +29,15 @@ TEST(SaveBatch, ReplacesEveryFileKeepingLinksAndPermissions) {
     folder.write("sub/l 2.lst", "old two");
     folder.write("real.lst", "old linked");
     fs::create_symlink("real.lst", folder / "l 3.lst");
+    fs::create_symlink("sub/new.lst", folder / "l 5.lst"); // a link to a file not there yet
 
     common::SaveBatch batch;
     batch.add(folder / "l 1.lst", "one");
     batch.add(folder / "sub" / "l 2.lst", "two");
     batch.add(folder / "l 3.lst", "three");
     batch.add(folder / "l 4.lst", "");
-    EXPECT_EQ(batch.commit(), std::vector<std::string>(4));
-    EXPECT_EQ(batch.size(), 0u);
+    batch.add(folder / "l 5.lst", "five");
+    EXPECT_EQ(batch.commit(), std::vector<std::string>(5));
 
     EXPECT_EQ(folder.read("l 1.lst"), "one");
     EXPECT_EQ(fs::status(folder / "l 1.lst").permissions() & fs::perms::all, fs::perms(0640));
@@ -44,9 +45,12 @@ TEST(SaveBatch, ReplacesEveryFileKeepingLinksAndPermissions) {
     EXPECT_TRUE(fs::is_symlink(folder / "l 3.lst"));
     EXPECT_EQ(folder.read("real.lst"), "three");
     EXPECT_EQ(folder.read("l 4.lst"), "");
-    EXPECT_EQ(names(folder.path()),
-              (std::vector<std::string>{"l 1.lst", "l 3.lst", "l 4.lst", "real.lst", "sub"}));
-    EXPECT_EQ(names(folder / "sub"), std::vector<std::string>{"l 2.lst"});
+    EXPECT_TRUE(fs::is_symlink(folder / "l 5.lst"));
+    EXPECT_EQ(folder.read("sub/new.lst"), "five");
+    // No temporary is left behind.
+    EXPECT_EQ(names(folder.path()), (std::vector<std::string>{"l 1.lst", "l 3.lst", "l 4.lst",
+                                                              "l 5.lst", "real.lst", "sub"}));
+    EXPECT_EQ(names(folder / "sub"), (std::vector<std::string>{"l 2.lst", "new.lst"}));
 }
 
 TEST(SaveBatch, AFileThatCannotBeReplacedFailsAloneTheOthersAreSaved) {

@@ -7,26 +7,15 @@
 # before any window opens. Usage: first_start_e2e.sh PATH_TO_ZEMBRA
 set -euo pipefail
 zembra=$1
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$here/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # The leak checker's own tracer crashed now and then as this run's programs ended on a loaded
 # machine; leaks of the same start-up code are checked by the window tests.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-make_cabinet "$work/cab"
-rm -rf "$work/cab/quarn.cfg" "$work/cab/zbkeys.cfg" "$work/cab/zbthemes"
-status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+e2e_begin "$zembra"
+rm -rf "$cab/quarn.cfg" "$cab/zbkeys.cfg" "$cab/zbthemes"
 
 # Two starts, each left with Escape; between them the key file loses its Exit key.
-export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$work/cab ZEMBRA_E2E_LIB=$here/lib.sh
-bash "$here/../support/with-display.sh" --size 800x600 bash -c '
-    set -euo pipefail
-    source "$ZEMBRA_E2E_LIB"
+on_display '
     for run in first second; do
         start_zembra "$ZEMBRA_E2E_CAB/$run.log" --home "$ZEMBRA_E2E_CAB"
         pid=$zembra_pid
@@ -35,18 +24,18 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
         wait_for_exit "$pid"
         printf "38,40,34,33,116,9,39,37,13,,83,77,73\r\n" > "$ZEMBRA_E2E_CAB/zbkeys.cfg"
     done
-' || fail "a start did not end with Escape: $(cat "$work"/cab/*.log)"
+' || fail "a start did not end with Escape: $(cat "$cab"/*.log)"
 
 for file in quarn.cfg zbkeys.cfg joystick.ini zbthemes/neon/skin.ini zbthemes/neon/scheme.cfg \
     zbthemes/neon/background.jpg; do
-    [ -s "$work/cab/$file" ] || fail "the first start did not write $file"
+    [ -s "$cab/$file" ] || fail "the first start did not write $file"
 done
-for said in "no quarn.cfg in $work/cab/" "no zbkeys.cfg in $work/cab/" "no joystick.ini in" \
-    "wrote the default skin to $work/cab/zbthemes/neon/"; do
-    grep -qF -- "$said" "$work/cab/first.log" || fail "the first start did not say \"$said\""
+for said in "no quarn.cfg in $cab/" "no zbkeys.cfg in $cab/" "no joystick.ini in" \
+    "wrote the default skin to $cab/zbthemes/neon/"; do
+    grep -qF -- "$said" "$cab/first.log" || fail "the first start did not say \"$said\""
 done
-if grep -q "wrote" "$work/cab/second.log"; then
-    fail "the second start wrote defaults again: $(cat "$work/cab/second.log")"
+if grep -q "wrote" "$cab/second.log"; then
+    fail "the second start wrote defaults again: $(cat "$cab/second.log")"
 fi
 
 # Said before any window: none of these needs a display.
@@ -57,12 +46,10 @@ expect() { # status, text, arguments...
     [ "$got" = "$want" ] || fail "zembra $*: status $got, not $want ($output)"
     grep -qF -- "$text" <<< "$output" || fail "zembra $*: \"$text\" not in: $output"
 }
-expect 1 "zembra: no display: set DISPLAY, or run under a display server" --home "$work/cab"
-expect 2 "zembra: the cabinet folder $work/cba does not exist" --home "$work/cba"
+expect 1 "zembra: no display: set DISPLAY, or run under a display server" --home "$cab"
 expect 2 "zembra: the cabinet folder $work/cba does not exist" --home "$work/cba" --rescan
-rm "$work/cab/gamelist.lst"
-rescan=$("$zembra" --home "$work/cab" --rescan 2>&1 || true)
-expect 2 "$rescan" --home "$work/cab"
+rm "$cab/gamelist.lst"
+rescan=$("$zembra" --home "$cab" --rescan 2>&1 || true)
+expect 2 "$rescan" --home "$cab"
 
-[ $status -eq 0 ] && echo "first start end to end: ok"
-exit $status
+e2e_end "first start end to end"

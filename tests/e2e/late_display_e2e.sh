@@ -4,20 +4,17 @@
 # a second before the display exists still comes up, and leaves on the Exit key.
 # Usage: late_display_e2e.sh PATH_TO_ZEMBRA
 set -euo pipefail
-export ZEMBRA_E2E_BIN=$1
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin "$1"
 server=""
 trap '[ -n "$server" ] && kill "$server" 2> /dev/null; rm -rf "$work"' EXIT
-source "$here/lib.sh"
-make_cabinet "$work/cab"
 
 for attempt in $(seq 1 20); do
     number=$((RANDOM % 900 + 100))
     [ -e "/tmp/.X$number-lock" ] || break
 done
 export DISPLAY=":$number"
-"$ZEMBRA_E2E_BIN" --home "$work/cab" > "$work/run.log" 2>&1 &
+"$ZEMBRA_E2E_BIN" --home "$cab" > "$work/run.log" 2>&1 &
 pid=$!
 sleep 1
 Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp 2> "$work/xvfb.log" &

@@ -11,12 +11,8 @@
 set -euo pipefail
 zembra=$1
 standin=$2
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$here/lib.sh"
-cab=$work/cab
-make_cabinet "$cab"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin "$zembra"
 
 # Path 1 starts "my emu/mame.exe" with options, one of them quoted; Impact gets one game. Exit
 # is on E, so that the exit watch has to inject Escape itself. The odd game comes first in the
@@ -50,11 +46,8 @@ echo done > "$work/opener-done"
 END
 chmod +x "$work/opener"
 
-export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
 export ZEMBRA_STANDIN_RECORD=$work/record ZEMBRA_OPENER=$work/opener ZEMBRA_E2E_WORK=$work
-bash "$here/../support/with-display.sh" --size 800x600 bash -c '
-    set -euo pipefail
-    source "$ZEMBRA_E2E_LIB"
+on_display '
     # leave PID: presses the Exit key (E) once a second until the browser ends; it ignores keys
     # until the five seconds of the start-up lock are over.
     leave() {
@@ -118,15 +111,8 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     exit 1
 }
 
-status=0
-expect() { # what, expected, actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$3"
-        status=1
-    fi
-}
 first=$(sed -n '1,/^--- impact$/p' "$work/record")
-expect "the configurable path's start" "program $cab/my emu/mame.exe
+same "the configurable path's start" "program $cab/my emu/mame.exe
 arg it's;\$(touch pwned)
 arg -skip_gameinfo
 arg -cfg
@@ -139,9 +125,9 @@ down Escape
 end escape" "$(grep -v '^up ' <<< "$first" | sed '/^--- impact$/d')"
 
 impact=$(sed -n '/^--- impact$/,$p' "$work/record" | sed 1d)
-expect "Impact's start" "program $cab/impact/impactemu.exe
+same "Impact's start" "program $cab/impact/impactemu.exe
 folder $cab/impact" "$(sed -n 1,2p <<< "$impact")"
-expect "the keys Impact is given, then the Exit key and the Escape it brings" \
+same "the keys Impact is given, then the Exit key and the Escape it brings" \
     "$(printf 'down Down\nup Down\n%.0s' 1 2 3 4)
 down Enter
 up Enter
@@ -149,13 +135,9 @@ down E
 down Escape
 end escape" "$(grep -E '^(down|up|end) ' <<< "$impact")"
 
-expect "the table's start" "program $standin
+same "the table's start" "program $standin
 arg $cab/vp/tables/Genie.vpt
 folder $cab/vp/tables" "$(sed -n 1,3p "$work/table")"
 
-if find "$work" -name pwned | grep -q .; then
-    echo "FAIL: a shell ran the game name"
-    status=1
-fi
-[ $status -eq 0 ] && echo "launch end to end: ok"
-exit $status
+if find "$work" -name pwned | grep -q .; then fail "a shell ran the game name"; fi
+e2e_end "launch end to end"

@@ -26,13 +26,38 @@ make_cabinet() {
     } > "$cab/quarn.ini"
 }
 
-# set_mame_dir CAB: points the cabinet's MameDir (where mameinfo.dat and history.dat are read)
-# at CAB/mame/ and makes that folder.
-set_mame_dir() {
-    local cab=$1
-    sed -i "s|^MameDir =\r\$|MameDir =$cab/mame/\r|" "$cab/quarn.ini"
-    grep -q "^MameDir =$cab/mame/" "$cab/quarn.ini" || { echo "MameDir not set" >&2; return 1; }
-    mkdir -p "$cab/mame"
+# e2e_begin ZEMBRA: what every run starts with: a work folder removed at the end, the fixture
+# cabinet in $cab, and the program, the cabinet and this file named for on_display.
+e2e_begin() {
+    export ZEMBRA_E2E_BIN=$1 ZEMBRA_E2E_LIB=${BASH_SOURCE[0]}
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cab=$work/cab
+    export ZEMBRA_E2E_CAB=$cab
+    make_cabinet "$cab"
+}
+
+# on_display SCRIPT: runs the bash SCRIPT, with these helpers, on an 800x600 virtual display.
+on_display() {
+    bash "$(dirname "${BASH_SOURCE[0]}")/../support/with-display.sh" --size 800x600 \
+        bash -c "set -euo pipefail; source \"\$ZEMBRA_E2E_LIB\"; $1"
+}
+
+# fail TEXT: says a check failed; the other checks still run, and e2e_end then fails the run.
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+# same WHAT EXPECTED ACTUAL: fails, showing both, unless ACTUAL is EXPECTED.
+same() {
+    [ "$2" = "$3" ] || fail "$(printf '%s\n--- expected\n%s\n--- got\n%s' "$1" "$2" "$3")"
+}
+
+# e2e_end NAME: ends the run, with "NAME: ok" when no check failed.
+e2e_end() {
+    [ -z "${failed:-}" ] || exit 1
+    echo "$1: ok"
 }
 
 # start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
@@ -68,16 +93,21 @@ wait_until() {
     done
 }
 
-# browser_has_keyboard: whether the browser window is shown and has the keyboard.
-browser_has_keyboard() {
+# has_keyboard TITLE: whether a window of that title is shown and has the keyboard.
+has_keyboard() {
     local window
-    window=$(xdotool search --onlyvisible --name '^Zembra$' 2> /dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1 || true)
     [ -n "$window" ] && [ "$window" = "$(xdotool getwindowfocus 2> /dev/null || true)" ]
+}
+
+# wait_for_window TITLE [TRIES]: waits until a window of that title is shown and has the keyboard.
+wait_for_window() {
+    wait_until "${2:-200}" has_keyboard "$1" || { echo "the window \"$1\" never took the keyboard" >&2; return 1; }
 }
 
 # wait_for_browser: waits until the browser window is shown and has the keyboard.
 wait_for_browser() {
-    wait_until 200 browser_has_keyboard || { echo "the browser window never took the keyboard" >&2; return 1; }
+    wait_for_window Zembra
 }
 
 # wait_for_exit PID: waits for the program to end by itself; returns its exit status.

@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The settings menu with the real program under a virtual display, driven by real key presses:
-# the skin screen rebuilds the browser in the other demo skin, the font-size screen stores its
-# size, and thirteen new keys leave a complete key file and act at once (the new Exit key
-# closes the menu and then ends the program). Usage: menus_e2e.sh PATH_TO_ZEMBRA
+# the skin screen rebuilds the browser in the other demo skin, and thirteen new keys leave a
+# complete key file and act at once (the new Exit key closes the menu and then ends the
+# program). The other screens are the window tests'. Usage: menus_e2e.sh PATH_TO_ZEMBRA
 set -euo pipefail
-zembra=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap '[ -n "${ZEMBRA_E2E_KEEP:-}" ] || rm -rf "$work"' EXIT
 source "$here/lib.sh"
-cab=$work/cab
-make_cabinet "$cab"
+e2e_begin "$1"
 # The two demo skins instead of the plain one. Down on the skin screen shows the first folder
 # the listing gives, so the run starts in the other one.
 rm -rf "$cab/zbthemes/plain"
@@ -21,10 +17,7 @@ first=$(ls -U1 "$cab/zbthemes" | head -n 1)
 start=$(ls -U1 "$cab/zbthemes" | grep -vx "$first")
 sed -i "1s/.*/\"\\\\$start\\\\\"\r/" "$cab/quarn.cfg"
 
-export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
-bash "$here/../support/with-display.sh" --size 800x600 bash -c '
-    set -euo pipefail
-    source "$ZEMBRA_E2E_LIB"
+on_display '
     cfg=$ZEMBRA_E2E_CAB/quarn.cfg
     # wait_for_focus TITLE [OLD]: waits until a window of that title other than OLD has the
     # keyboard, and keeps it for three polls in a row (a window of the menu is unmapped for a
@@ -45,27 +38,12 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
             sleep 0.1
         done
         echo "the $1 window never took the keyboard" >&2
-        import -window root "$ZEMBRA_E2E_CAB/../fail.png" || true
-        return 1
-    }
-    # wait_for_rebuilt_browser: the browser went down after a Select; waits until a new one
-    # (another window) has the keyboard.
-    wait_for_rebuilt_browser() {
-        local old=$1 tries
-        for tries in $(seq 1 100); do
-            if wait_for_browser 2> /dev/null && [ "$(xdotool getwindowfocus)" != "$old" ]; then
-                return 0
-            fi
-            sleep 0.1
-        done
-        echo "the browser never came back" >&2
         return 1
     }
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
     wait_for_browser
     browser=$(xdotool getwindowfocus)
-    import -window root "$ZEMBRA_E2E_CAB/before.png"
 
     # Skins: Config, down to the fourth entry, Select, Down, Select.
     xdo key Tab
@@ -74,18 +52,9 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_focus Menu "$focused" # the skin screen, over the menu
     xdo key --delay 80 Down Return
     wait_for_line "$cfg" "\"\\$(ls -U1 "$ZEMBRA_E2E_CAB/zbthemes" | head -n 1)\\\"$(printf "\r")"
-    wait_for_rebuilt_browser "$browser"
-    browser=$(xdotool getwindowfocus)
-    import -window root "$ZEMBRA_E2E_CAB/after.png"
-
-    # Font size: Config, Select on the first entry, Up twice, Select.
-    xdo key Tab
-    wait_for_focus Menu
-    xdo key Return
-    wait_for_focus Menu "$focused"
-    xdo key --delay 80 Up Up Return
-    wait_for_line "$cfg" "$(printf "2\r")"
-    wait_for_rebuilt_browser "$browser"
+    # The browser went down after the Select; a new one (another window) takes the keyboard.
+    wait_until 300 eval "has_keyboard Zembra && [ \$(xdotool getwindowfocus) != $browser ]" ||
+        { echo "the browser never came back" >&2; exit 1; }
 
     # Keys: Config, the second entry, thirteen new keys.
     xdo key Tab
@@ -103,14 +72,6 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     wait_for_exit "$pid"
 ' || { echo "FAIL: the run did not end cleanly"; cat "$cab/run.log"; exit 1; }
 
-status=0
-settings=$(tr -d '\r' < "$cab/quarn.cfg")
-[ "$(sed -n 1p <<< "$settings")" = "\"\\$first\\\"" ] || { echo "FAIL: skin is $(sed -n 1p <<< "$settings")"; status=1; }
-[ "$(sed -n 9p <<< "$settings")" = "2" ] || { echo "FAIL: font size $(sed -n 9p <<< "$settings")"; status=1; }
-# The browser came back in the other skin: its background differs.
-if [ "$(compare -metric AE "$cab/before.png" "$cab/after.png" null: 2>&1 || true)" = 0 ]; then
-    echo "FAIL: the browser looks the same after the skin change"
-    status=1
-fi
-[ $status -eq 0 ] && echo "menus end to end: ok ($start to $first)"
-exit $status
+skin=$(sed -n 1p "$cab/quarn.cfg" | tr -d '\r')
+[ "$skin" = "\"\\$first\\\"" ] || { echo "FAIL: skin is $skin"; exit 1; }
+echo "menus end to end: ok ($start to $first)"

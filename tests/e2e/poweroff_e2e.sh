@@ -8,12 +8,13 @@
 set -euo pipefail
 zembra=$1
 logind=$2
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 if ! command -v dbus-daemon > /dev/null; then
     echo "SKIP: dbus-daemon (Debian package dbus-daemon) is missing"
     exit 77
 fi
-work=$(mktemp -d)
+e2e_begin "$zembra"
+sed -i 's/^PowerOffOnExit=NO/PowerOffOnExit=YES/' "$cab/quarn.ini"
 pids=()
 cleanup() {
     local pid
@@ -24,10 +25,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-source "$here/lib.sh"
-cab=$work/cab
-make_cabinet "$cab"
-sed -i 's/^PowerOffOnExit=NO/PowerOffOnExit=YES/' "$cab/quarn.ini"
 
 # The private bus: a socket in the work folder, an open policy, nothing started on demand.
 mkdir "$work/bus"
@@ -52,11 +49,8 @@ wait_for_line "$record" CanPowerOff
 : > "$record"
 
 export DBUS_SYSTEM_BUS_ADDRESS=$address
-export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
 export ZEMBRA_LOGIND_RECORD=$record ZEMBRA_E2E_SCREENSHOT=${ZEMBRA_E2E_SCREENSHOT:-}
-bash "$here/../support/with-display.sh" --size 800x600 bash -c '
-    set -euo pipefail
-    source "$ZEMBRA_E2E_LIB"
+on_display '
     # Whether the message has the keyboard and is the topmost window shown (xwininfo lists
     # the top-level windows from the top down); the message is smaller than the screen.
     message_in_front() {
@@ -91,16 +85,8 @@ bash "$here/../support/with-display.sh" --size 800x600 bash -c '
     [ $status -eq 1 ] || { echo "Zembra ended with status $status, not 1" >&2; exit 1; }
 ' || { echo "FAIL: the refused power-off"; cat "$cab/run.log"; exit 1; }
 
-status=0
 # Asked whether it may, then once to power off; nothing else.
-if [ "$(grep -vx CanPowerOff "$record")" != PowerOff ]; then
-    printf 'FAIL: logind was asked\n%s\n' "$(cat "$record")"
-    status=1
-fi
-if ! grep -q "ShutdownSystem failed: Permission denied by the pretend logind" "$cab/run.log"; then
-    echo "FAIL: the reason is not on standard error"
-    cat "$cab/run.log"
-    status=1
-fi
-[ $status -eq 0 ] && echo "refused power-off end to end: ok"
-exit $status
+same "what logind was asked" PowerOff "$(grep -vx CanPowerOff "$record")"
+grep -q "ShutdownSystem failed: Permission denied by the pretend logind" "$cab/run.log" ||
+    fail "the reason is not on standard error: $(cat "$cab/run.log")"
+e2e_end "refused power-off end to end"

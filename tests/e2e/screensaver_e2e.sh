@@ -5,13 +5,9 @@
 # volume, a key that is not a music key brings the browser back, and Exit saves the new song
 # number and volume in quarn.cfg. Usage: screensaver_e2e.sh PATH_TO_ZEMBRA
 set -euo pipefail
-zembra=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 source "$here/lib.sh"
-make_cabinet "$work/cab"
-cab=$work/cab
+e2e_begin "$1"
 # A delay of three seconds, song 1 of the playlist, full volume, sound effects off.
 printf '"\\plain\\"\r\n3\r\n0\r\n0\r\n1\r\n#TRUE#\r\n0\r\n1\r\n0\r\n' > "$cab/quarn.cfg"
 mkdir -p "$cab/music"
@@ -19,28 +15,11 @@ cp "$here/../../demo/cabinet/music/"* "$cab/music/"
 printf '#EXTM3U\r\nmusic\\insert-coin-waltz.mp3\r\nmusic\\high-score-sunset.mp3\r\nmusic\\cabinet-hum.ogg\r\n' \
     > "$cab/default.m3u"
 
-export ZEMBRA_E2E_BIN=$zembra ZEMBRA_E2E_CAB=$cab ZEMBRA_E2E_LIB=$here/lib.sh
-bash "$here/../support/with-display.sh" --size 800x600 bash -c '
-    set -euo pipefail
-    source "$ZEMBRA_E2E_LIB"
-    # Waits until the attract window is shown and has the keyboard.
-    wait_for_saver() {
-        local window focus tries
-        for tries in $(seq 1 400); do
-            window=$(xdotool search --onlyvisible --name "^Zembra attract mode$" 2>/dev/null | head -n 1 || true)
-            focus=$(xdotool getwindowfocus 2>/dev/null || true)
-            if [ -n "$window" ] && [ "$window" = "$focus" ]; then
-                return 0
-            fi
-            sleep 0.1
-        done
-        echo "the screensaver never came up with the keyboard" >&2
-        return 1
-    }
+on_display '
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
     # The browser may be up for only three seconds: the screensaver is what is waited for.
-    wait_for_saver
+    wait_for_window "Zembra attract mode" 400
     xdo key --delay 150 Next Down
     xdo key m
     wait_for_browser
@@ -58,9 +37,7 @@ settings=$(tr -d '\r' < "$cab/quarn.cfg")
 volume=$(sed -n 4p <<< "$settings")
 song=$(sed -n 5p <<< "$settings")
 muted=$(sed -n 6p <<< "$settings")
-status=0
-[ "$song" = "2" ] || { echo "FAIL: saved song is '$song', not 2"; status=1; }
-[ "$volume" = "-20" ] || { echo "FAIL: saved volume is '$volume', not -20"; status=1; }
-[ "$muted" = "#TRUE#" ] || { echo "FAIL: the closing key changed the sound effects"; status=1; }
-[ $status -eq 0 ] && echo "screensaver end to end: ok"
-exit $status
+same "the saved song" 2 "$song"
+same "the saved volume" -20 "$volume"
+same "the sound effects (the closing key must not change them)" "#TRUE#" "$muted"
+e2e_end "screensaver end to end"

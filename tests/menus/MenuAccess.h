@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' view of the settings menu's entries and joystick poll, which it keeps to itself.
+// The tests' view of the settings menu's entries, which it keeps to itself.
 #pragma once
 
 #include "zembra/menus/frmMenu.h"
@@ -9,7 +9,6 @@ namespace testing_support {
 struct MenuAccess {
     zembra::frmMenu& menu;
 
-    QTimer& timjoy() { return menu.timjoy; }
     std::array<QLabel*, zembra::kMenuEntries>& entries() { return menu.entries; }
 };
 

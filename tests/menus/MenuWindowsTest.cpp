@@ -83,13 +83,9 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
     start().shootinput(1);
     ASSERT_NE(app->menu(), nullptr);
     zembra::frmMenu& menu = *app->menu();
-    EXPECT_EQ(menu.menuPos(), 1);
-    EXPECT_EQ(menuParts(menu).timjoy().interval(), 50);
     press(&menu, kUp);
     EXPECT_EQ(menu.menuPos(), 5); // Up from Font Size is Exit
     press(&menu, kDown);
-    EXPECT_EQ(menu.menuPos(), 1);
-    press(&menu, 65); // not a menu key
     EXPECT_EQ(menu.menuPos(), 1);
 
     auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
@@ -97,18 +93,16 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
         joystick.state = zembra::JoystickState{32768, y, buttons};
         menu.onTimjoy();
     };
-    poll(1);     // button 1: DOWN
-    poll(0, 10); // the stick up, bound to nothing here
-    poll(2);     // button 2: CONFIG does nothing in the menu
+    poll(1); // button 1: DOWN
+    poll(2); // button 2: CONFIG does nothing in the menu
     EXPECT_EQ(menu.menuPos(), 2);
     // The flashing entry follows the position.
     for (int tick = 0; tick < 3; ++tick) {
         menu.onTimhigh();
     }
-    EXPECT_NE(menuParts(menu).entries()[1]->palette().color(QPalette::WindowText),
-              common::colourFromNumber(state().scheme.highColour));
-    EXPECT_EQ(menuParts(menu).entries()[0]->palette().color(QPalette::WindowText),
-              common::colourFromNumber(state().scheme.highColour));
+    const QColor high = common::colourFromNumber(state().scheme.highColour);
+    EXPECT_NE(menuParts(menu).entries()[1]->palette().color(QPalette::WindowText), high);
+    EXPECT_EQ(menuParts(menu).entries()[0]->palette().color(QPalette::WindowText), high);
 
     poll(4); // button 3: EXIT
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -126,59 +120,26 @@ TEST_F(MenuTest, TheMouseSelectsAndOpensAnEntry) {
     EXPECT_NE(openWindow<zembra::frmSS>(), nullptr);
 }
 
-// Each row: the screen, the keys pressed on it, the value shown, and what Select stores.
-TEST_F(MenuTest, ScreensStepWithinTheirLimitsAndExitKeepsNothing) {
-    struct Row {
-        int entry;
-        std::vector<int> keys;
-        std::string shown;
-    };
-    for (const Row& row : {
-             Row{1, {}, "0"},                      // the first font size has no blank
-             Row{1, {kDown, kDown}, "0"},          // and goes no lower
-             Row{1, {kUp, kUp, kUp, kDown}, " 2"}, // later ones have the blank
-             Row{3, {}, " 120"},
-             Row{3, {kUp}, " 121"},
-         }) {
-        TearDown();
-        SetUp();
-        const std::string before = [&] {
-            start();
-            return cfgText();
-        }();
-        app->showMenu();
-        zembra::frmMenu& menu = *app->menu();
-        for (int i = 1; i < row.entry; ++i) {
-            press(&menu, kDown);
-        }
-        press(&menu, kSelect);
-        auto* screen = row.entry == 1
-                           ? static_cast<zembra::SettingsScreen*>(openWindow<zembra::frmFont>())
-                           : openWindow<zembra::frmSS>();
-        ASSERT_NE(screen, nullptr);
-        for (const int key : row.keys) {
-            press(screen, key);
-        }
-        EXPECT_EQ(screenParts(*screen).lblValue()->text().toStdString(), row.shown) << row.entry;
-        press(screen, kExit);
-        EXPECT_EQ(cfgText(), before) << "Exit keeps nothing";
-        EXPECT_TRUE(menu.isVisible());
-        EXPECT_NE(app->browser(), nullptr);
-    }
-}
-
-TEST_F(MenuTest, TheDelayStopsAtOffAndSelectGoesBackToTheMenu) {
+// The steps themselves are the screens' logic (SettingsScreensTest); here Exit keeps nothing
+// and Select stores the value and goes back to the menu.
+TEST_F(MenuTest, TheDelayScreenExitsKeepingNothingAndSelectStoresTheValue) {
     ssDelay = "-1";
-    auto& screen = openEntry<zembra::frmSS>(3);
-    press(&screen, kDown);
-    EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), "-1");
-    press(&screen, kUp);
-    press(&screen, kUp);
-    EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), " 1");
-    press(&screen, kSelect);
-    EXPECT_EQ(state().settings.ssDelay, 1);
-    EXPECT_EQ(state().settings.ssCountdown, 1);
-    EXPECT_NE(cfgText().find("\r\n1\r\n"), std::string::npos);
+    auto* screen = &openEntry<zembra::frmSS>(3);
+    const std::string before = cfgText();
+    press(screen, kUp);
+    press(screen, kExit);
+    EXPECT_EQ(cfgText(), before);
+    EXPECT_TRUE(app->menu()->isVisible());
+
+    press(app->menu(), kSelect);
+    screen = openWindow<zembra::frmSS>();
+    ASSERT_NE(screen, nullptr);
+    press(screen, kDown); // no lower than off
+    press(screen, kUp);
+    press(screen, kUp);
+    EXPECT_EQ(screenParts(*screen).lblValue()->text().toStdString(), " 1");
+    press(screen, kSelect);
+    EXPECT_EQ(state().settings.ssDelay, 1); // what is saved with it is SettingsScreensTest's
     ASSERT_NE(app->menu(), nullptr);
     EXPECT_TRUE(app->menu()->isVisible());
 }
@@ -189,9 +150,7 @@ TEST_F(MenuTest, FontSizeSelectRebuildsTheBrowserInTheNewSize) {
     press(&screen, kUp);
     press(&screen, kSelect);
     reload();
-    EXPECT_EQ(state().settings.userFontSize, 2);
     EXPECT_EQ(state().scheme.fontSize, 2);
-    EXPECT_TRUE(cfgText().ends_with("\r\n2\r\n"));
 }
 
 TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
@@ -207,8 +166,6 @@ TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
               std::string::npos);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(cfgText(), before);
-    EXPECT_EQ(state().settings.skinDir, "\\plain\\");
-    EXPECT_NE(app->browser(), nullptr);
 }
 
 TEST_F(MenuTest, SkinSelectRebuildsTheBrowserInTheChosenSkin) {
@@ -240,13 +197,8 @@ TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
             QCoreApplication::sendEvent(&keys, &memo);
         }
         press(&keys, codes[i]);
-        if (i < 12) {
-            EXPECT_EQ(keysParts(keys).Label1()->text().toStdString(),
-                      "Press Key for " + std::string(zembra::kKeyPrompts[i + 1]));
-        }
     }
     EXPECT_EQ(cab.read("zbkeys.cfg"), "87,83,68,65,82,67,76,74,32,81,90,77,73\r\n");
-    EXPECT_EQ(state().keys.keyExit, 81);
     // The menu, still open, takes the new keys: the old Exit does nothing, the new one closes.
     zembra::frmMenu& menu = *app->menu();
     press(&menu, kExit);
@@ -257,15 +209,6 @@ TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndActAtOnce) {
     zembra::Main& browser = *app->browser();
     browser.keyDown(81, false);
     EXPECT_TRUE(parts(browser).timfx().isActive());
-}
-
-TEST_F(MenuTest, ThePromptStaysCentredWhenTheWindowIsResized) {
-    auto& keys = openEntry<zembra::Keys>(2);
-    for (const QSize size : {QSize(640, 480), QSize(300, 900)}) {
-        keys.resize(size);
-        EXPECT_NEAR(keysParts(keys).Label1()->geometry().center().x(), size.width() / 2, 1);
-        EXPECT_NEAR(keysParts(keys).Label1()->geometry().center().y(), size.height() / 2, 1);
-    }
 }
 
 } // namespace

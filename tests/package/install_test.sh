@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a cabinet gets it: built with cpack from a Release build folder, its
 # control fields, then unpacked into a scratch root and run from there with nothing of the build
-# folder to lean on: --version, a rescan of a bare cabinet (quarn.ini and gamelist.lst only) that
-# prints what the build folder's zembra prints, and the first start of an owner with no cabinet.
+# folder to lean on: --version, a rescan of a bare cabinet (quarn.ini and gamelist.lst only),
+# and the first start of an owner with no cabinet.
 # The menu entries, the session entry and the manual pages pass their checkers.
 # Usage: install_test.sh BUILD_DIR   (zembra, tessel and the manual pages already built)
 set -uo pipefail
@@ -12,11 +12,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_root=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+# shellcheck source=tests/e2e/lib.sh
+source "$source_root/tests/e2e/lib.sh" # make_cabinet, fail and e2e_end
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb=$build/zembra_${version}_$(dpkg --print-architecture).deb
@@ -55,21 +52,14 @@ out=$(installed "$root/usr/bin/zembra" --version 2>&1)
 out=$(installed "$root/usr/bin/tessel" --version 2>&1)
 grep -qF "$version" <<< "$out" || fail "tessel --version said: $out"
 
-# A bare cabinet: quarn.ini and gamelist.lst, three of five games present. The same folder is
-# rescanned by the build's zembra and by the installed one; they must say the same.
-# shellcheck source=tests/e2e/lib.sh
-source "$source_root/tests/e2e/lib.sh"
+# A bare cabinet: quarn.ini and gamelist.lst, three of five games present.
 make_cabinet "$work/bare"
 rm -rf "$work/bare/quarn.cfg" "$work/bare/zbkeys.cfg" "$work/bare/zbthemes"
 head -n 5 "$work/bare/gamelist.lst" > "$work/bare/list" && mv "$work/bare/list" "$work/bare/gamelist.lst"
-cp -a "$work/bare" "$work/bare-copy"
-want=$(installed "$build/zembra/zembra" --home "$work/bare" --rescan 2>&1)
-rm -rf "$work/bare" && mv "$work/bare-copy" "$work/bare"
 got=$(installed "$root/usr/bin/zembra" --home "$work/bare" --rescan 2>&1)
 got_status=$?
 [ "$got_status" = 0 ] || fail "the installed rescan ended with $got_status: $got"
 grep -qF "path 1: $work/bare/roms/  3 games" <<< "$got" || fail "the installed rescan said: $got"
-[ "$got" = "$want" ] || fail "the installed rescan said \"$got\", the build's \"$want\""
 [ -f "$work/bare/l 1.lst" ] || fail "the installed rescan wrote no list file"
 
 # An owner's first start, with no cabinet anywhere: the starter is made in the data folder.
@@ -101,5 +91,4 @@ for page in usr/share/man/man6/zembra.6.gz usr/share/man/man1/tessel.1.gz; do
     zcat "$root/$page" | grep -qF "$version" || fail "$page does not carry the version"
 done
 
-[ $status -eq 0 ] && echo "Debian package $(basename "$deb"): ok"
-exit $status
+e2e_end "Debian package $(basename "$deb")"

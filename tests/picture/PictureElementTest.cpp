@@ -107,22 +107,18 @@ TEST_F(PictureTest, NamesReadBackAtOnceByTheirFirstBytes) {
 TEST_F(PictureTest, APictureThatCannotShowGivesWayToTheFallBackNeverToThePictureBefore) {
     const QString red = file("logo.gif", kRedGif);
     const QString blue = picture("fallback.png", {8, 8}, kBlue);
-    const QString damagedFallback =
-        file("damaged-fallback.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z'));
     // Good first bytes over damaged data pass the name check, then fail to decode.
-    const QString damagedPng = file("damaged.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z'));
-    const QString damagedJpeg = file("damaged.jpg", "\xff\xd8\xff\xe0" + std::string(10, '\0'));
-    const QString notAPicture = file("text.png", "not a picture");
+    const QString damaged = file("damaged.png", "\x89PNG\r\n\x1a\n" + std::string(200, 'Z'));
     struct Row {
         QString fallback;
         QColor shown; ///< what the element shows once the bad picture has been tried
     } const rows[] = {
-        {QString(), kBackground},       // no fall-back: the background alone
-        {blue, kBlue},                  // the skin's fall-back picture
-        {damagedFallback, kBackground}, // a fall-back that cannot show either
+        {QString(), kBackground}, // no fall-back: the background alone
+        {blue, kBlue},            // the skin's fall-back picture
+        {damaged, kBackground},   // a fall-back that cannot show either
     };
     for (const Row& row : rows) {
-        for (const QString& bad : {path("missing.png"), notAPicture, damagedPng, damagedJpeg}) {
+        for (const QString& bad : {path("missing.png"), damaged}) {
             auto e = element({40, 40});
             e->setFallback(row.fallback);
             e->setFileName(red);
@@ -160,9 +156,7 @@ TEST_F(PictureTest, PicturesArriveAtDisplaySizeFittedAndCentred) {
     const std::tuple<const char*, QSize, QColor, QSize, QRect, QColor> rows[] = {
         {"grown.png", {50, 50}, kRed, {200, 100}, {50, 0, 100, 100}, kRed},
         {"wide.jpg", {400, 100}, kBlue, {100, 200}, {0, 87, 100, 25}, kBlue},
-        {"photo.jpg", {800, 600}, kGreen, {200, 200}, {0, 25, 200, 150}, kGreen},
         {"big.png", {1920, 1080}, kRed, {192, 108}, {0, 0, 192, 108}, kRed},
-        {"tall.jpg", {1080, 1920}, kBlue, {192, 108}, {66, 0, 60, 108}, kBlue},
         // See-through: the background shows through.
         {"clear.png", {60, 30}, QColor(0, 255, 0, 128), {120, 120}, {0, 30, 120, 60}, {5, 137, 15}},
     };
@@ -309,11 +303,6 @@ TEST_F(PictureTest, PrefetchFillsTheCacheForTheNextMove) {
     loader_.waitForIdle();
     EXPECT_EQ(decoded, 4);
     EXPECT_EQ(loader_.cached(a, {32, 32}).size(), QSize(32, 24));
-    EXPECT_TRUE(loader_.cached(path("missing.png"), {64, 64}).isNull());
-    // Whatever the format, nothing of the full size stays in the cache.
-    const QString bmp = picture("big.bmp", {1920, 1080});
-    decode(loader_, bmp, {192, 108});
-    EXPECT_EQ(loader_.cached(bmp, {192, 108}).size(), QSize(192, 108));
 }
 
 TEST_F(PictureTest, ADecodeMakesRoomDownToHalfTheCacheAndGivesItBack) {

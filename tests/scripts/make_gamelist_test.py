@@ -22,13 +22,11 @@ sf2ce             "Street Fighter II' - Champion Edition (street fighter 2' 9205
 
 class MakeGamelistTest(unittest.TestCase):
     def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        self.root = self.folder.name
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        self.root = folder.name
         self.listing = self.write("machines.txt", LISTING)
         self.output = os.path.join(self.root, "gamelist.lst")
-
-    def tearDown(self):
-        self.folder.cleanup()
 
     def write(self, name, text):
         path = os.path.join(self.root, name)

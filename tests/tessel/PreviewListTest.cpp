@@ -24,9 +24,8 @@ TEST(PreviewList, TextEntriesFillTheAreaColumnByColumn) {
         int usedColumns;
     } rows[] = {
         {2, 3000, 300, 20, 10, 2}, // the selection opens the second column
-        {1, 3000, 300, 10, 5, 1},  {0, 3000, 300, 10, 5, 1}, // no columns counts as one
-        {1, 250, 300, 1, 0, 1},                              // lower than one row: entry 0 alone
-        {3, 1000, 300, 9, 4, 3},
+        {0, 3000, 300, 10, 5, 1},  // no columns counts as one
+        {1, 250, 300, 1, 0, 1},    // lower than one row: entry 0 alone
     };
     for (const auto& row : rows) {
         common::SkinLayout layout = area(3000, row.height);
@@ -44,7 +43,6 @@ TEST(PreviewList, TextEntriesFillTheAreaColumnByColumn) {
     const PreviewList list = previewList(two, 300);
     EXPECT_EQ(list.rects[10].left, 1600);
     EXPECT_EQ(list.rects[10].top, 200);
-    EXPECT_EQ(list.rects[9].top, 200 + 9 * 300);
     // Alignment counts only with one column.
     EXPECT_EQ(list.alignment, 2);
     two.listColumns = 1;
@@ -65,7 +63,6 @@ TEST(PreviewList, PictureCellsStopAtTheAreaEdge) {
     } rows[] = {
         // The fourth cell would end beyond the edge and its new row below the area.
         {"snap", 4000, 1500, 1000, 1000, 100, 3, 1, "screen32.jpg"},
-        {"marquee", 4000, 2200, 1000, 1000, 100, 6, 3, "marquee32.jpg"},
         {"flyer", 4000, 1500, 1000, 1000, 0, 4, 2, "flyer32.jpg"},
         {"cabinet", 500, 500, 1000, 1000, 0, 1, 0, "cabinet32.jpg"}, // cell bigger than area
         {"cabinet", 4000, 1500, 0, 0, 0, 1, 0, "cabinet32.jpg"},     // no cell size yet
@@ -98,18 +95,9 @@ TEST(PreviewList, AbsurdSkinsGiveABoundedList) {
     const PreviewList cells = previewList(layout, 300);
     EXPECT_LE(cells.rects.size(), kMostPreviewEntries);
     EXPECT_LT(std::size_t(cells.midIndex), cells.rects.size());
-}
-
-TEST(PreviewList, TypedColumns) {
-    const struct {
-        const char* text;
-        float columns;
-    } rows[] = {{"3", 3}, {" 3 columns", 3}, {"", 0}, {"abc", 0}, {"2.5", 2.5f}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(columnsFromText(row.text), row.columns) << row.text;
-    }
-    EXPECT_EQ(textColumns(2.5f), 2);
+    // The columns box shows a bounded whole number (typing into it is the window test's).
     EXPECT_EQ(textColumns(1e9f), 100);
+    EXPECT_EQ(textColumns(2.5f), 2);
 }
 
 } // namespace
