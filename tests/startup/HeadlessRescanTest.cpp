@@ -69,8 +69,8 @@ TEST_F(HeadlessRescanTest, FatalProblemsExitWithAMessage) {
     EXPECT_FALSE(cab.exists("l 1.lst"));
 
     // A catalogue with nothing to list stops before any list is touched.
-    for (const std::string& text : {std::string(), std::string("\r\n\r\n"),
-                                    std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)}) {
+    for (const std::string& text :
+         {std::string("\r\n\r\n"), std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)}) {
         cab.write("gamelist.lst", text);
         cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
         EXPECT_EQ(run(), zembra::kRescanCannotRun);

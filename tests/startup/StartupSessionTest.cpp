@@ -29,14 +29,12 @@ TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
     } rows[] = {
         {3, 4, 10, 3, true, 4},    // both restored
         {3, 0, 10, 3, true, 0},    // the first game, said as such
-        {3, 9, 10, 3, true, 9},    // the last game
         {3, 10, 10, 3, true, -1},  // one past the end: games were removed since
         {3, -1, 10, 3, true, -1},  // saved from an empty list
         {3, 2, 0, 3, true, -1},    // the saved path has no game any more
         {27, 1, 5, 27, true, 1},   // the extras are a path like the others
         {0, 4, 10, 2, false, -1},  // no quarn.cfg yet: the path the lists opened on
         {28, 4, 10, 2, false, -1}, // no such path
-        {-5, 4, 10, 2, false, -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.savedPath) + "/" + std::to_string(row.savedIndex));
