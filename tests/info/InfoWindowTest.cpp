@@ -4,12 +4,12 @@
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/info/InfoAccess.h"
+#include "tests/support/Waiting.h"
 #include "zembra/info/Info.h"
 #include "zembra/info/InfoLookup.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <chrono>
 
 using testing_support::BrowserTest;
 using testing_support::infoParts;
@@ -49,11 +49,13 @@ protected:
 
     /// Lets the worker's answer arrive (a look-up answered at once needs none).
     static void settle(zembra::Info& info) {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (info.looking() && std::chrono::steady_clock::now() < giveUp) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        ASSERT_FALSE(info.looking()) << "the worker never answered";
+        ASSERT_TRUE(answered([&] { return !info.looking(); })) << "the worker never answered";
+    }
+
+    template <typename Condition>
+    static bool answered(Condition done) {
+        return testing_support::pollUntil(
+            done, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
     }
 
     static std::string text(zembra::Info& info) {
@@ -144,11 +146,8 @@ TEST_F(InfoWindowTest, AnAnswerThatComesAfterTheWindowClosedIsDropped) {
     ASSERT_TRUE(info.looking());
     EXPECT_EQ(text(info), zembra::Info::kLookingText);
     info.keyDown(kEscape);
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (answers == 0 && std::chrono::steady_clock::now() < giveUp) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    ASSERT_EQ(answers, 1);
+    ASSERT_TRUE(answered([&] { return answers > 0; }));
+    EXPECT_EQ(answers, 1);
     EXPECT_FALSE(info.isVisible());
     EXPECT_EQ(text(info), zembra::Info::kLookingText);
 }
