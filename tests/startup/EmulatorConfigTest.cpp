@@ -5,6 +5,7 @@
 #include "common/text/TextFile.h"
 #include "tests/support/QuarnIniBuilder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using testing_support::blockLine;
@@ -86,15 +87,6 @@ TEST(EmulatorConfig, CommentsAreSkippedOnlyBeforeLinesThatAllowThem) {
     const auto c = read(joinLines(lines));
     EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
     EXPECT_EQ(c.runWidth, 800);
-
-    // Between block lines 1 and 2 a comment is the next value: every later line shifts by one,
-    // which the display numbers then catch.
-    auto shifted = quarnLines(sampleValues());
-    shifted.insert(shifted.begin() + static_cast<long>(blockLine(1, 2)), "* emulator");
-    const auto message = readError(joinLines(shifted));
-    EXPECT_NE(message.find("(global line 16), a number, but found \"tput  =NO\""),
-              std::string::npos)
-        << message;
 }
 
 TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
@@ -143,18 +135,6 @@ TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
     EXPECT_EQ(c.pathLogo[1], "mame.gif");
 }
 
-TEST(EmulatorConfig, TheFormatErrorNamesTheFirstEarlierLineWithAComma) {
-    auto lines = quarnLines(sampleValues());
-    lines[blockLine(1, 4)] = "\"Caption =MAME, the classics\""; // quoted: harmless
-    lines[blockLine(3, 4)] = "Caption =Neo, Geo";
-    lines[blockLine(5, 4)] = "Caption =And, another";
-    const std::string message = readError(joinLines(lines));
-    EXPECT_NE(message.find("(line " + std::to_string(blockLine(3, 4) + 1) +
-                           " holds a comma outside double quotes"),
-              std::string::npos)
-        << message;
-}
-
 TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
     // UTF-8, and the same labels as a Windows editor saves them (Windows-1252).
     for (const auto& [path, caption] :
@@ -170,17 +150,6 @@ TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
     }
 }
 
-TEST(EmulatorConfig, ANulByteInAValueIsRefusedAndShownEscaped) {
-    auto lines = quarnLines(sampleValues());
-    lines[blockLine(2, 1)] = std::string("Path=/cab/ro\0ms/", 16);
-    const std::string message = readError(joinLines(lines));
-    EXPECT_NE(message.find("line 9: expected the ROM folder of path 2 (block line 1), but found "
-                           "\"Path=/cab/ro\\x00ms/\", which holds a NUL byte"),
-              std::string::npos)
-        << message;
-    EXPECT_EQ(message.find('\0'), std::string::npos);
-}
-
 TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     auto v = sampleValues();
     for (const auto& [text, rate] : {std::pair{" 40ms", 40}, {"fast", 0}, {"16.5", 16}}) {
@@ -191,25 +160,44 @@ TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     EXPECT_NE(readError(joinLines(quarnLines(v))).find("line 173"), std::string::npos);
 }
 
+// A fatal error names the line, what belongs there and what was found instead.
 TEST(EmulatorConfig, FatalErrorsNameTheLineAndWhatBelongsThere) {
-    auto lines = quarnLines(sampleValues());
-    auto cut = lines;
-    cut.resize(globalLine(21)); // ends after runRefresh
-    EXPECT_EQ(readError(joinLines(cut)),
-              "quarn.ini, line 180: expected the run colour depth in bits (global line 21), but "
-              "found the file ends here");
-
-    auto bad = lines;
-    bad[globalLine(16)] = "RunW=wide";
-    EXPECT_EQ(readError(joinLines(bad)),
-              "quarn.ini, line 176: expected the run width in pixels (global line 16), a number, "
-              "but found \"wide\"");
-    bad[globalLine(16)] = "RunW=";
-    EXPECT_NE(readError(joinLines(bad)).find("but found nothing"), std::string::npos);
-
-    EXPECT_NE(
-        readError("Path=C:\\roms\\\r\n").find("line 1: expected the emulator program of path 1"),
-        std::string::npos);
+    using Lines = std::vector<std::string>;
+    const auto commaLine = std::to_string(blockLine(3, 4) + 1);
+    const struct {
+        std::function<void(Lines&)> edit;
+        std::string said;
+    } rows[] = {
+        {[](Lines& l) { l.resize(globalLine(21)); },
+         "quarn.ini, line 180: expected the run colour depth in bits (global line 21), but found "
+         "the file ends here"},
+        {[](Lines& l) { l[globalLine(16)] = "RunW=wide"; },
+         "quarn.ini, line 176: expected the run width in pixels (global line 16), a number, but "
+         "found \"wide\""},
+        {[](Lines& l) { l[globalLine(16)] = "RunW="; }, "but found nothing"},
+        {[](Lines& l) { l.resize(1); }, "line 1: expected the emulator program of path 1"},
+        // A comment between block lines is the next value: every later line shifts by one,
+        // which the display numbers then catch.
+        {[](Lines& l) { l.insert(l.begin() + static_cast<long>(blockLine(1, 2)), "* emu"); },
+         "(global line 16), a number, but found \"tput  =NO\""},
+        // The first earlier line with a comma outside quotes is named.
+        {[](Lines& l) {
+             l[blockLine(1, 4)] = "\"Caption =MAME, the classics\""; // quoted: harmless
+             l[blockLine(3, 4)] = "Caption =Neo, Geo";
+             l[blockLine(5, 4)] = "Caption =And, another";
+         },
+         "(line " + commaLine + " holds a comma outside double quotes"},
+        {[](Lines& l) { l[blockLine(2, 1)] = std::string("Path=/cab/ro\0ms/", 16); },
+         "line 9: expected the ROM folder of path 2 (block line 1), but found "
+         "\"Path=/cab/ro\\x00ms/\", which holds a NUL byte"},
+    };
+    for (const auto& row : rows) {
+        Lines lines = quarnLines(sampleValues());
+        row.edit(lines);
+        const std::string message = readError(joinLines(lines));
+        EXPECT_NE(message.find(row.said), std::string::npos) << message;
+        EXPECT_EQ(message.find('\0'), std::string::npos);
+    }
 }
 
 TEST(EmulatorConfig, TheLastLineMayBeMissing) {
