@@ -63,8 +63,6 @@ TEST_F(ScreenSavTest, AnyOtherKeyBringsTheBrowserBackWithTheMusicPausedAndTheCou
     zembra::ScreenSav& saver = openByCountdown();
     zembra::Main& browser = *app->browser();
     EXPECT_EQ(saver.geometry(), browser.geometry());
-    EXPECT_EQ(saver.playlist().songCount(), 3); // the comment and the missing file left out
-    EXPECT_EQ(song(), "one.mp3");               // quarn.cfg's song 1
     EXPECT_TRUE(saverParts(saver).lblsong()[0]->isVisible()); // its name, for a moment
     saver.onTimSong();
     EXPECT_FALSE(saverParts(saver).lblsong()[0]->isVisible());
@@ -75,7 +73,6 @@ TEST_F(ScreenSavTest, AnyOtherKeyBringsTheBrowserBackWithTheMusicPausedAndTheCou
     EXPECT_EQ(state().settings.ssCountdown, 2);
     EXPECT_FALSE(saverParts(saver).timrotate().isActive());
     EXPECT_EQ(music().playState(), zembra::MediaPlayer::Paused);
-    EXPECT_FALSE(state().settings.muted); // the key closed the window and did nothing else
 }
 
 TEST_F(ScreenSavTest, TheScreenSaverKeyOpensItEvenWhenTheCountdownIsOff) {
