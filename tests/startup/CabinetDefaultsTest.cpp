@@ -41,6 +41,7 @@ protected:
 
 // A bare cabinet filled from the defaults, and a second start that writes nothing, are checked
 // end to end on the installed defaults.
+
 TEST_F(CabinetDefaultsTest, TheOwnersFilesAreNeverReplaced) {
     const std::string cfg = "\"\\mine\\\"\r\n-1\r\n0\r\n-5\r\n3\r\n#TRUE#\r\n7\r\n4\r\n12\r\n";
     cab.write("quarn.cfg", cfg);
@@ -61,13 +62,13 @@ TEST_F(CabinetDefaultsTest, AMissingSkinIsReplacedByTheDefaultKeepingTheOtherSet
         std::string ownNeonFile; // a file of the cabinet's own neon folder, if any
         std::int16_t expectListIndex;
     };
+    const auto cfg = [](const std::string& skin) {
+        return "\"" + skin + "\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n";
+    };
     const Case cases[] = {
-        {"a skin that was removed",
-         "\"\\gone\\\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "", 9},
-        {"a skin named without its backslashes",
-         "\"neon\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "", 9},
-        {"a skin whose folder lost its skin.ini",
-         "\"\\neon\\\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n", "background.jpg", 9},
+        {"a skin that was removed", cfg("\\gone\\"), "", 9},
+        {"a skin named without its backslashes", cfg("neon"), "", 9},
+        {"a skin whose folder lost its skin.ini", cfg("\\neon\\"), "background.jpg", 9},
         {"an unreadable quarn.cfg", "#junk#", "", 0},
     };
     for (const auto& c : cases) {

@@ -17,7 +17,7 @@ namespace {
 
 using testing_support::TempFolder;
 
-// A mistyped folder is said end to end; a file in its place too.
+// A mistyped folder is said end to end; here, a file where the folder should be.
 TEST(StartChecks, AFileInPlaceOfTheCabinetFolderIsSaid) {
     TempFolder root;
     root.touch("file");
