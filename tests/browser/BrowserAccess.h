@@ -12,22 +12,17 @@ struct BrowserAccess {
     // The list view.
     std::vector<QLabel*>& ll() { return browser.list().ll; }
     std::vector<common::PictureElement*>& xlist() { return browser.list().xlist; }
-    QWidget* shphigh() { return browser.list().shphigh; }
-    QTimer& timhigh() { return browser.list().timhigh; }
 
     // The artwork panel.
     common::PictureElement* xMarquee() { return browser.artwork().xMarquee; }
     common::PictureElement* xScreen() { return browser.artwork().xScreen; }
     common::PictureElement* xFlyer() { return browser.artwork().xFlyer; }
-    common::PictureElement* xCabinet() { return browser.artwork().xCabinet; }
     common::PictureElement* xlogo() { return browser.artwork().xlogo; }
 
     // The held moves.
     QTimer& timdown() { return browser.moves().timdown; }
-    QTimer& timUp() { return browser.moves().timUp; }
 
     // The window's own.
-    QTimer& Timer1() { return browser.Timer1; }
     QTimer& timjoy() { return browser.timjoy; }
     QTimer& timscroller() { return browser.timscroller; }
     QTimer& timRefreshit() { return browser.timRefreshit; }

@@ -111,28 +111,27 @@ protected:
                                    "\r\n0\r\n");
         zembra::Services services;
         services.makePlayer = testing_fakes::FakeMediaPlayer::factory(&players);
-        std::unique_ptr<testing_fakes::FakeDisplayMode> display =
-            modeTaken ? std::make_unique<NearestModeDisplay>(*modeTaken)
-                      : std::make_unique<testing_fakes::FakeDisplayMode>();
-        this->display = display.get();
-        services.display = std::move(display);
+        services.display =
+            kept(display, modeTaken ? std::make_unique<NearestModeDisplay>(*modeTaken)
+                                    : std::make_unique<testing_fakes::FakeDisplayMode>());
         services.joystick = std::make_unique<testing_fakes::FakeJoystick>();
         services.pictures = std::make_unique<common::PictureLoader>();
-        auto launcher = std::make_unique<testing_fakes::FakeLauncher>();
-        this->launcher = launcher.get();
-        services.launcher = std::move(launcher);
-        auto keys = std::make_unique<testing_fakes::FakeKeyInjector>();
-        this->keys = keys.get();
-        services.keys = std::move(keys);
-        auto power = std::make_unique<testing_fakes::FakePower>();
-        this->power = power.get();
-        services.power = std::move(power);
+        services.launcher = kept(launcher, std::make_unique<testing_fakes::FakeLauncher>());
+        services.keys = kept(keys, std::make_unique<testing_fakes::FakeKeyInjector>());
+        services.power = kept(power, std::make_unique<testing_fakes::FakePower>());
         app = std::make_unique<zembra::Application>(cab.text(), std::move(services));
         app->start();
         app->intro().onTimresize();
         zembra::Main& browser = *app->browser();
         browser.onTimer1();
         return browser;
+    }
+
+    /// Hands `made` on, keeping a pointer to it in `into`.
+    template <class Fake, class Made>
+    static std::unique_ptr<Made> kept(Fake*& into, std::unique_ptr<Made> made) {
+        into = made.get();
+        return made;
     }
 
     zembra::ProgramState& state() { return app->state(); }

@@ -10,7 +10,6 @@ struct MuteAccess {
     zembra::frmMute& notice;
 
     QTimer& timexit() { return notice.timexit; }
-    QTimer& timhigh() { return notice.timhigh; }
     QLabel* lblMute() { return notice.lblMute; }
 };
 

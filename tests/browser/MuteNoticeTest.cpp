@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound notice: it flashes its label like the menu's screens and stops the exit watch.
+// The sound notice: its words, its label flashing like the menu's screens, and the exit watch.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/browser/MuteAccess.h"
@@ -21,12 +21,12 @@ TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
         notice = notice != nullptr ? notice : qobject_cast<zembra::frmMute*>(window);
     }
     ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(testing_support::muteParts(*notice).timhigh().isActive());
+    auto parts = testing_support::muteParts(*notice);
+    EXPECT_EQ(parts.lblMute()->text(), "Sound Fx Are Off");
+    EXPECT_TRUE(parts.timexit().isActive());
 
     // One pulse of the highlight colour: seven colours, then an idle tick.
-    auto text = [&] {
-        return testing_support::muteParts(*notice).lblMute()->palette().color(QPalette::WindowText);
-    };
+    auto text = [&] { return parts.lblMute()->palette().color(QPalette::WindowText); };
     for (int tick = 0; tick < 8; ++tick) {
         const QColor before = text();
         notice->onTimhigh();

@@ -35,64 +35,42 @@ TEST(CommandLine, ModesAndHome) {
     EXPECT_EQ(error, "unknown option: --scan");
 }
 
-// An installed layout: PREFIX/bin beside PREFIX/share/zembra.
-class ProgramFolderTest : public testing::Test {
-protected:
-    ProgramFolderTest() {
-        prefix.touch("bin/zembra");
-        prefix.touch("share/zembra/quarn.cfg");
-    }
-
-    zembra::ProgramFolder folderFor(const CommandLine& options, const char* zembraHome,
-                                    const std::string& executableFolder) const {
-        return zembra::programFolder(options,
-                                     {zembraHome, "/xdg/data", "/home/owner", executableFolder});
-    }
-
-    std::string bin() const { return (prefix / "bin").string(); }
-
+// Home option, then ZEMBRA_HOME, then the user's own cabinet for an installed program
+// (PREFIX/bin beside PREFIX/share/zembra), else the executable's folder.
+TEST(ProgramFolder, HomeThenEnvironmentThenUserCabinetThenExecutable) {
     testing_support::TempFolder prefix;
-};
-
-TEST_F(ProgramFolderTest, HomeThenEnvironmentThenUserCabinetThenExecutable) {
-    CommandLine options;
-    const auto installed = folderFor(options, nullptr, bin());
-    EXPECT_EQ(installed.folder, "/xdg/data/zembra/cabinet");
-    EXPECT_TRUE(installed.userCabinet);
-    EXPECT_EQ(folderFor(options, "", bin() + "/").folder, "/xdg/data/zembra/cabinet");
-
-    // A named folder is never the one to create, even on an installed program.
-    const auto environment = folderFor(options, "/env/cab//", bin());
-    EXPECT_EQ(environment.folder, "/env/cab");
-    EXPECT_FALSE(environment.userCabinet);
-    options.home = "/home/cab/";
-    const auto home = folderFor(options, "/env/cab", bin());
-    EXPECT_EQ(home.folder, "/home/cab");
-    EXPECT_FALSE(home.userCabinet);
-    options.home = "/";
-    EXPECT_EQ(folderFor(options, nullptr, bin()).folder, "/");
-
-    // Not installed: the build tree, a folder of some other name, a prefix without defaults.
-    options.home.reset();
-    for (const std::string& folder : {std::string("/opt/zembra/bin/"), std::string("/opt/zembra"),
-                                      (prefix / "share").string()}) {
-        const auto own = folderFor(options, nullptr, folder);
-        EXPECT_EQ(own.folder, folder.ends_with('/') ? folder.substr(0, folder.size() - 1) : folder)
-            << folder;
-        EXPECT_FALSE(own.userCabinet) << folder;
+    prefix.touch("bin/zembra");
+    prefix.touch("share/zembra/quarn.cfg");
+    prefix.touch("own/bin/zembra");
+    prefix.touch("own/share/zembra/quarn.cfg");
+    prefix.touch("own/bin/quarn.ini"); // a cabinet beside its own copy of the program
+    const std::string bin = (prefix / "bin").string();
+    const std::string own = (prefix / "own/bin").string();
+    const struct {
+        std::optional<std::string> home;
+        zembra::StartPlace place;
+        std::string expected;
+        bool userCabinet;
+    } rows[] = {
+        {{}, {nullptr, "/xdg", "/home/owner", bin}, "/xdg/zembra/cabinet", true},
+        {{}, {"", "/xdg", "/home/owner", bin + "/"}, "/xdg/zembra/cabinet", true},
+        // A named folder is never the one to create, even on an installed program.
+        {{}, {"/env/cab//", "/xdg", "/home/owner", bin}, "/env/cab", false},
+        {"/home/cab/", {"/env/cab", "/xdg", "/home/owner", bin}, "/home/cab", false},
+        {"/", {nullptr, "/xdg", "/home/owner", bin}, "/", false},
+        // Not installed, a cabinet beside the program, no home to put a cabinet in.
+        {{}, {nullptr, "/xdg", "/home/owner", "/opt/zembra/bin/"}, "/opt/zembra/bin", false},
+        {{}, {nullptr, "/xdg", "/home/owner", own}, own, false},
+        {{}, {nullptr, nullptr, nullptr, bin}, bin, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.place.executableFolder);
+        CommandLine options;
+        options.home = row.home;
+        const auto folder = zembra::programFolder(options, row.place);
+        EXPECT_EQ(folder.folder, row.expected);
+        EXPECT_EQ(folder.userCabinet, row.userCabinet);
     }
-}
-
-TEST_F(ProgramFolderTest, CabinetBesideItsOwnCopyStaysItsOwnFolder) {
-    prefix.touch("bin/quarn.ini");
-    EXPECT_FALSE(zembra::runsInstalled(bin()));
-    EXPECT_EQ(folderFor(CommandLine{}, nullptr, bin()).folder, bin());
-}
-
-TEST_F(ProgramFolderTest, InstalledWithoutAnyHomeKeepsTheExecutableFolder) {
-    const auto folder = zembra::programFolder(CommandLine{}, {nullptr, nullptr, nullptr, bin()});
-    EXPECT_EQ(folder.folder, bin());
-    EXPECT_FALSE(folder.userCabinet);
 }
 
 TEST(UserCabinetFolder, XdgDataHomeWhenAbsoluteElseHome) {

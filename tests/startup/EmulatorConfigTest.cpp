@@ -4,8 +4,8 @@
 
 #include "common/text/TextFile.h"
 #include "tests/support/QuarnIniBuilder.h"
-#include "tests/support/TempFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using testing_support::blockLine;
@@ -57,16 +57,13 @@ TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptionsWhateverTheLineEn
         EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
         EXPECT_EQ(c.pathOptions[1], " -nowindow ");
         EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
-        EXPECT_EQ(c.runWidth, 800);
-        EXPECT_EQ(c.runHeight, 600);
         EXPECT_EQ(c.runDepth, 32);
     }
 }
 
 TEST(EmulatorConfig, FlagsAreYesInAnyCaseAndNothingElse) {
-    const std::pair<const char*, bool> rows[] = {{"YES", true}, {"yes", true},   {" yEs ", true},
-                                                 {"Y", false},  {"TRUE", false}, {"1", false},
-                                                 {"", false},   {"YESS", false}};
+    const std::pair<const char*, bool> rows[] = {{"YES", true},   {" yEs ", true}, {"Y", false},
+                                                 {"TRUE", false}, {"", false},     {"YESS", false}};
     for (const auto& [text, expected] : rows) {
         auto v = sampleValues();
         v.paths[3].fullName = text;
@@ -75,11 +72,10 @@ TEST(EmulatorConfig, FlagsAreYesInAnyCaseAndNothingElse) {
         v.tvOut = text;
         v.powerOffOnExit = text;
         const auto c = read(joinLines(quarnLines(v)));
-        EXPECT_EQ(c.pathFullName[3], expected) << text;
-        EXPECT_EQ(c.impactNt, expected) << text;
-        EXPECT_EQ(c.s11NewPlugins, expected) << text;
-        EXPECT_EQ(c.tvOut, expected) << text;
-        EXPECT_EQ(c.powerOffOnExit, expected) << text;
+        EXPECT_EQ(
+            (std::array{c.pathFullName[3], c.impactNt, c.s11NewPlugins, c.tvOut, c.powerOffOnExit}),
+            (std::array{expected, expected, expected, expected, expected}))
+            << text;
     }
 }
 
@@ -91,15 +87,6 @@ TEST(EmulatorConfig, CommentsAreSkippedOnlyBeforeLinesThatAllowThem) {
     const auto c = read(joinLines(lines));
     EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
     EXPECT_EQ(c.runWidth, 800);
-
-    // Between block lines 1 and 2 a comment is the next value: every later line shifts by one,
-    // which the display numbers then catch.
-    auto shifted = quarnLines(sampleValues());
-    shifted.insert(shifted.begin() + static_cast<long>(blockLine(1, 2)), "* emulator");
-    const auto message = readError(joinLines(shifted));
-    EXPECT_NE(message.find("(global line 16), a number, but found \"tput  =NO\""),
-              std::string::npos)
-        << message;
 }
 
 TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
@@ -116,14 +103,8 @@ TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
     EXPECT_EQ(c.pathRomPrefix[5], "");
     EXPECT_EQ(c.pathTitle[5], "MAME Roms:");
     EXPECT_EQ(c.pathExe[5], "mame.exe");
-    EXPECT_EQ(c.pathEmuDir[5], "C:\\mame\\");
-    EXPECT_EQ(c.pathLogo[5], "mame.gif");
     EXPECT_EQ(c.pathArtDir[5], "C:\\mame\\"); // path 1's, which came from mameDir
     EXPECT_EQ(c.pathOptions[5], "");
-    EXPECT_FALSE(c.pathFullName[5]);
-    EXPECT_EQ(c.pathExe[1], "mame.exe");
-    EXPECT_EQ(c.pathEmuDir[1], "C:\\mame\\");
-    EXPECT_EQ(c.pathArtDir[1], "C:\\mame\\");
     EXPECT_EQ(c.pathArtDir[23], "C:\\ki\\");
     EXPECT_EQ(c.pathLogo[24], "vp.gif");
     EXPECT_EQ(c.pathLogo[27], "extras.gif");
@@ -154,18 +135,6 @@ TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
     EXPECT_EQ(c.pathLogo[1], "mame.gif");
 }
 
-TEST(EmulatorConfig, TheFormatErrorNamesTheFirstEarlierLineWithAComma) {
-    auto lines = quarnLines(sampleValues());
-    lines[blockLine(1, 4)] = "\"Caption =MAME, the classics\""; // quoted: harmless
-    lines[blockLine(3, 4)] = "Caption =Neo, Geo";
-    lines[blockLine(5, 4)] = "Caption =And, another";
-    const std::string message = readError(joinLines(lines));
-    EXPECT_NE(message.find("(line " + std::to_string(blockLine(3, 4) + 1) +
-                           " holds a comma outside double quotes"),
-              std::string::npos)
-        << message;
-}
-
 TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
     // UTF-8, and the same labels as a Windows editor saves them (Windows-1252).
     for (const auto& [path, caption] :
@@ -181,17 +150,6 @@ TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
     }
 }
 
-TEST(EmulatorConfig, ANulByteInAValueIsRefusedAndShownEscaped) {
-    auto lines = quarnLines(sampleValues());
-    lines[blockLine(2, 1)] = std::string("Path=/cab/ro\0ms/", 16);
-    const std::string message = readError(joinLines(lines));
-    EXPECT_NE(message.find("line 9: expected the ROM folder of path 2 (block line 1), but found "
-                           "\"Path=/cab/ro\\x00ms/\", which holds a NUL byte"),
-              std::string::npos)
-        << message;
-    EXPECT_EQ(message.find('\0'), std::string::npos);
-}
-
 TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     auto v = sampleValues();
     for (const auto& [text, rate] : {std::pair{" 40ms", 40}, {"fast", 0}, {"16.5", 16}}) {
@@ -202,25 +160,44 @@ TEST(EmulatorConfig, ScrollRateTakesTheLeadingNumber) {
     EXPECT_NE(readError(joinLines(quarnLines(v))).find("line 173"), std::string::npos);
 }
 
+// A fatal error names the line, what belongs there and what was found instead.
 TEST(EmulatorConfig, FatalErrorsNameTheLineAndWhatBelongsThere) {
-    auto lines = quarnLines(sampleValues());
-    auto cut = lines;
-    cut.resize(globalLine(21)); // ends after runRefresh
-    EXPECT_EQ(readError(joinLines(cut)),
-              "quarn.ini, line 180: expected the run colour depth in bits (global line 21), but "
-              "found the file ends here");
-
-    auto bad = lines;
-    bad[globalLine(16)] = "RunW=wide";
-    EXPECT_EQ(readError(joinLines(bad)),
-              "quarn.ini, line 176: expected the run width in pixels (global line 16), a number, "
-              "but found \"wide\"");
-    bad[globalLine(16)] = "RunW=";
-    EXPECT_NE(readError(joinLines(bad)).find("but found nothing"), std::string::npos);
-
-    EXPECT_NE(
-        readError("Path=C:\\roms\\\r\n").find("line 1: expected the emulator program of path 1"),
-        std::string::npos);
+    using Lines = std::vector<std::string>;
+    const auto commaLine = std::to_string(blockLine(3, 4) + 1);
+    const struct {
+        std::function<void(Lines&)> edit;
+        std::string said;
+    } rows[] = {
+        {[](Lines& l) { l.resize(globalLine(21)); },
+         "quarn.ini, line 180: expected the run colour depth in bits (global line 21), but found "
+         "the file ends here"},
+        {[](Lines& l) { l[globalLine(16)] = "RunW=wide"; },
+         "quarn.ini, line 176: expected the run width in pixels (global line 16), a number, but "
+         "found \"wide\""},
+        {[](Lines& l) { l[globalLine(16)] = "RunW="; }, "but found nothing"},
+        {[](Lines& l) { l.resize(1); }, "line 1: expected the emulator program of path 1"},
+        // A comment between block lines is the next value: every later line shifts by one,
+        // which the display numbers then catch.
+        {[](Lines& l) { l.insert(l.begin() + static_cast<long>(blockLine(1, 2)), "* emu"); },
+         "(global line 16), a number, but found \"tput  =NO\""},
+        // The first earlier line with a comma outside quotes is named.
+        {[](Lines& l) {
+             l[blockLine(1, 4)] = "\"Caption =MAME, the classics\""; // quoted: harmless
+             l[blockLine(3, 4)] = "Caption =Neo, Geo";
+             l[blockLine(5, 4)] = "Caption =And, another";
+         },
+         "(line " + commaLine + " holds a comma outside double quotes"},
+        {[](Lines& l) { l[blockLine(2, 1)] = std::string("Path=/cab/ro\0ms/", 16); },
+         "line 9: expected the ROM folder of path 2 (block line 1), but found "
+         "\"Path=/cab/ro\\x00ms/\", which holds a NUL byte"},
+    };
+    for (const auto& row : rows) {
+        Lines lines = quarnLines(sampleValues());
+        row.edit(lines);
+        const std::string message = readError(joinLines(lines));
+        EXPECT_NE(message.find(row.said), std::string::npos) << message;
+        EXPECT_EQ(message.find('\0'), std::string::npos);
+    }
 }
 
 TEST(EmulatorConfig, TheLastLineMayBeMissing) {
@@ -229,21 +206,6 @@ TEST(EmulatorConfig, TheLastLineMayBeMissing) {
     EXPECT_FALSE(read(joinLines(lines)).powerOffOnExit);
     lines.push_back("* nothing but comments");
     EXPECT_FALSE(read(joinLines(lines)).powerOffOnExit);
-}
-
-TEST(EmulatorConfig, OpenIniReadsTheProgramFolderFileOrSaysItIsMissing) {
-    testing_support::TempFolder folder;
-    EmulatorConfig config;
-    auto error = zembra::OpenINI(folder.text(), config);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find("quarn.ini"), std::string::npos);
-    EXPECT_NE(error->message().find("the emulator configuration is missing"), std::string::npos)
-        << error->message();
-
-    folder.write("quarn.ini", joinLines(quarnLines(sampleValues())));
-    error = zembra::OpenINI(folder.text(), config);
-    EXPECT_FALSE(error);
-    EXPECT_EQ(config.pathExe[1], "mame.exe");
 }
 
 } // namespace

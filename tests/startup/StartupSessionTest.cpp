@@ -27,16 +27,16 @@ TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
         bool restoresPath;
         int index;
     } rows[] = {
-        {3, 4, 10, 3, true, 4},    // both restored
-        {3, 0, 10, 3, true, 0},    // the first game, said as such
-        {3, 9, 10, 3, true, 9},    // the last game
-        {3, 10, 10, 3, true, -1},  // one past the end: games were removed since
-        {3, -1, 10, 3, true, -1},  // saved from an empty list
-        {3, 2, 0, 3, true, -1},    // the saved path has no game any more
-        {27, 1, 5, 27, true, 1},   // the extras are a path like the others
+        {3, 4, 10, 3, true, 4},   // both restored
+        {3, 0, 10, 3, true, 0},   // the first game, said as such
+        {3, 10, 10, 3, true, -1}, // one past the end: games were removed since
+        {3, -1, 10, 3, true, -1}, // saved from an empty list
+        {3, 2, 0, 3, true, -1},   // the saved path has no game any more
+        {27, 1, 5, 27, true, 1},  // the extras are a path like the others
+        {1, zembra::kGameRows - 1, zembra::kGameRows, 1, true, zembra::kGameRows - 1}, // fullest
+        {1, 32767, zembra::kGameRows, 1, true, -1}, // past the fullest list
         {0, 4, 10, 2, false, -1},  // no quarn.cfg yet: the path the lists opened on
         {28, 4, 10, 2, false, -1}, // no such path
-        {-5, 4, 10, 2, false, -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.savedPath) + "/" + std::to_string(row.savedIndex));
@@ -56,16 +56,6 @@ TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
         EXPECT_EQ(place.restoresPath, row.restoresPath);
         EXPECT_EQ(place.index, row.index);
     }
-}
-
-TEST(StartupSession, AnIndexPastTheFullestListIsNotRestored) {
-    auto tables = tablesWith(1, zembra::kGameRows);
-    zembra::UserSettings settings;
-    settings.cfgPath = 1;
-    settings.cfgListIndex = zembra::kGameRows - 1;
-    EXPECT_EQ(zembra::StartupSession(*tables, settings).place(1).index, zembra::kGameRows - 1);
-    settings.cfgListIndex = 32767;
-    EXPECT_EQ(zembra::StartupSession(*tables, settings).place(1).index, -1);
 }
 
 TEST(StartupSession, TheFirstRunScansWhenNoEmulatorPathHasAGame) {
