@@ -24,13 +24,14 @@ public:
         if (std::getenv("DISPLAY") == nullptr) {
             return;
         }
-        keys_ = zembra::makeKeyInjector();
-        // Another program's connection. Xvfb now and then refuses a client that connects just
-        // as another leaves, as the previous test's injector did.
+        // Another program's connection, made first: Xvfb now and then refuses a client that
+        // connects just as another leaves (the previous test's), and the injector, unlike this
+        // connection, does not try again.
         if (!testing_support::waitUntil([this] { return (other_ = XOpenDisplay(nullptr)); },
                                         std::chrono::seconds(2))) {
             return;
         }
+        keys_ = zembra::makeKeyInjector();
         window_ = XCreateSimpleWindow(other_, DefaultRootWindow(other_), 0, 0, 50, 50, 0, 0, 0);
         XSelectInput(other_, window_, StructureNotifyMask);
         XMapWindow(other_, window_);
