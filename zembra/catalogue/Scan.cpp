@@ -175,7 +175,7 @@ void Scan::makeListFiles(FolderScan& result) {
         }
     }
     saving_.push_back(done_.size());
-    saves_.add(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
+    saves_.addUnlessSame(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
 }
 
 bool Scan::ShowFileSystemType2(const std::string& path) {
