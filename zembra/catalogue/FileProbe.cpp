@@ -10,9 +10,15 @@ namespace zembra {
 namespace {
 
 std::string_view folderOf(std::string_view programPath) {
-    // Both separators count: on this side of the file-system edge paths keep backslashes.
-    const auto slash = programPath.find_last_of("/\\");
-    return slash == std::string_view::npos ? std::string_view() : programPath.substr(0, slash + 1);
+    // Both separators count: on this side of the file-system edge paths keep backslashes. A
+    // plain loop: find_last_of searches its set once for every character, thousands of names a
+    // folder.
+    for (std::size_t end = programPath.size(); end > 0; --end) {
+        if (programPath[end - 1] == '/' || programPath[end - 1] == '\\') {
+            return programPath.substr(0, end);
+        }
+    }
+    return {};
 }
 
 void foldCase(std::string_view name, std::string& out) {
@@ -74,9 +80,21 @@ FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
     FolderContents contents;
     std::string sample;
     std::string probeName;
-    contents.problem =
-        common::visitFolder(nativeFolder, [&](std::string_view name, common::FileKind kind) {
-            if (kind == common::FileKind::File) {
+    std::string target;
+    contents.problem = common::visitFolderEntries(
+        nativeFolder, [&](std::string_view name, common::EntryType type) {
+            if (type == common::EntryType::Link || type == common::EntryType::Unknown) {
+                // Only a look at the entry itself says what it is now.
+                contents.followed.emplace_back(name);
+                target = nativeFolder;
+                if (!target.empty() && target.back() != '/') {
+                    target += '/';
+                }
+                target += name;
+                if (common::fileStatus(target).kind == common::FileKind::File) {
+                    contents.files.emplace_back(name);
+                }
+            } else if (type == common::EntryType::File) {
                 contents.files.emplace_back(name);
             }
             if (probeName.empty()) {
@@ -105,13 +123,27 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
         Listing& listing = it->second;
         listing.caseInsensitive = contents.caseInsensitive;
         listing.problem = std::move(contents.problem);
-        for (std::string& name : contents.files) {
+        std::size_t bytes = 0;
+        for (const std::string& name : contents.files) {
+            bytes += name.size();
+        }
+        const auto packed = static_cast<std::size_t>(
+            std::count(contents.packedFiles.begin(), contents.packedFiles.end(), '\0'));
+        listing.names.reserve(contents.files.size() + packed, bytes + contents.packedFiles.size());
+        for (const std::string& name : contents.files) {
             if (listing.caseInsensitive) {
                 foldCase(name, folded_);
                 listing.names.insert(folded_);
             } else {
-                listing.names.insert(std::move(name));
+                listing.names.insert(name);
             }
+        }
+        if (listing.caseInsensitive) {
+            // Folding leaves the NULs between the names as they are.
+            foldCase(contents.packedFiles, folded_);
+            listing.names.insertPacked(folded_);
+        } else {
+            listing.names.insertPacked(contents.packedFiles);
         }
     }
     lastFolder_.assign(folder);
@@ -129,7 +161,7 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
     const Listing& files = listing(folder);
     if (files.caseInsensitive) {
         foldCase(name, folded_);
-        if (files.names.find(std::string_view(folded_)) != files.names.end()) {
+        if (files.names.contains(folded_)) {
             return true;
         }
         // Letters beyond ASCII fold by the file system's own tables: it is asked itself.
@@ -137,7 +169,7 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         return !ascii && PerNameProbe().isFile(programPath);
     }
-    return files.names.find(name) != files.names.end();
+    return files.names.contains(name);
 }
 
 std::optional<std::string> FolderListingProbe::folderProblem(std::string_view folder) {

@@ -2,12 +2,13 @@
 // The existence test the scan asks of the file system, in two strengths.
 #pragma once
 
+#include "zembra/catalogue/NameSet.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace zembra {
@@ -35,6 +36,13 @@ public:
 /// What the listing probe learns of one folder.
 struct FolderContents {
     std::vector<std::string> files; ///< names of the regular files (and links to them)
+    /// More names of regular files, each followed by a NUL: how saved listings are handed over
+    /// without a string for each name.
+    std::string packedFiles;
+    /// Names whose kind was found by following them (links, entries of a file system that does
+    /// not say what they are), whatever they turned out to be: their answer can change without
+    /// the folder changing.
+    std::vector<std::string> followed;
     /// The folder's file system ignores case (FAT, exFAT, a Windows share, a casefolded
     /// folder): "PACMAN.ZIP" is the file asked for as "pacman.zip".
     bool caseInsensitive = false;
@@ -69,16 +77,9 @@ public:
     std::optional<std::string> folderProblem(std::string_view folder) override;
 
 private:
-    /// Lets a listing be searched with a string_view, so a test allocates nothing.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>()(name);
-        }
-    };
     struct Listing {
         /// Names as listed, or folded to lower case when the folder ignores case.
-        std::unordered_set<std::string, NameHash, std::equal_to<>> names;
+        NameSet names;
         bool caseInsensitive = false;
         std::optional<std::string> problem;
     };

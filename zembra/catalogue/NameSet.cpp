@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/catalogue/NameSet.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+
+namespace zembra {
+
+std::uint64_t NameSet::hashOf(std::string_view name) {
+    return std::hash<std::string_view>()(name);
+}
+
+std::string_view NameSet::nameAt(const Slot& slot) const {
+    return {text_.data() + slot.at - 1, slot.size};
+}
+
+void NameSet::reserve(std::size_t names, std::size_t bytes) {
+    text_.reserve(bytes);
+    // Filled to at most two thirds, so a search ends after a few slots.
+    std::size_t slots = 16;
+    while (slots * 2 < names * 3) {
+        slots *= 2;
+    }
+    if (slots > slots_.size()) {
+        grow(slots);
+    }
+}
+
+void NameSet::grow(std::size_t slots) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(slots, Slot{});
+    const std::size_t mask = slots - 1;
+    for (const Slot& slot : old) {
+        if (slot.at != 0) {
+            std::size_t i = hashOf(nameAt(slot)) & mask;
+            while (slots_[i].at != 0) {
+                i = (i + 1) & mask;
+            }
+            slots_[i] = slot;
+        }
+    }
+}
+
+void NameSet::insert(std::string_view name) {
+    // No file name is this long; such a name is never found, so it is not kept either.
+    if (name.size() > UINT16_MAX) {
+        return;
+    }
+    if ((count_ + 1) * 3 > slots_.size() * 2) {
+        grow(slots_.empty() ? 16 : slots_.size() * 2);
+    }
+    const std::uint64_t hash = hashOf(name);
+    const std::uint16_t tag = tagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    for (; slots_[i].at != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag == tag && nameAt(slots_[i]) == name) {
+            return;
+        }
+    }
+    slots_[i].at = static_cast<std::uint32_t>(text_.size() + 1);
+    slots_[i].size = static_cast<std::uint16_t>(name.size());
+    slots_[i].tag = tag;
+    text_.append(name);
+    ++count_;
+}
+
+void NameSet::insertPacked(std::string_view packed) {
+    while (!packed.empty()) {
+        const std::size_t end = std::min(packed.find('\0'), packed.size());
+        if (end > 0) {
+            insert(packed.substr(0, end));
+        }
+        packed.remove_prefix(std::min(end + 1, packed.size()));
+    }
+}
+
+bool NameSet::contains(std::string_view name) const {
+    if (slots_.empty()) {
+        return false;
+    }
+    const std::uint64_t hash = hashOf(name);
+    const std::uint16_t tag = tagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i].at != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag == tag && nameAt(slots_[i]) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace zembra
