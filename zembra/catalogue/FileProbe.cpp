@@ -3,6 +3,7 @@
 
 #include "common/os/FileSystem.h"
 #include "common/text/NativePath.h"
+#include "zembra/catalogue/FolderReadAhead.h"
 
 #include <algorithm>
 
@@ -111,7 +112,23 @@ FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
 FolderListingProbe::FolderListingProbe()
     : ownLister_(std::make_unique<DiskFolderLister>()), lister_(*ownLister_) {}
 
-FolderListingProbe::FolderListingProbe(FolderLister& lister) : lister_(lister) {}
+FolderListingProbe::FolderListingProbe(FolderLister& lister, bool readAhead)
+    : lister_(lister), readAhead_(readAhead) {}
+
+FolderListingProbe::~FolderListingProbe() = default;
+
+void FolderListingProbe::expectFolders(const std::vector<std::string>& folders) {
+    if (!readAhead_) {
+        return;
+    }
+    std::vector<std::string> native;
+    native.reserve(folders.size());
+    for (const std::string& folder : folders) {
+        native.push_back(common::nativePathText(folder));
+    }
+    ahead_.reset();
+    ahead_ = std::make_unique<FolderReadAhead>(lister_, native);
+}
 
 const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view folder) {
     if (lastListing_ != nullptr && folder == lastFolder_) {
@@ -119,7 +136,9 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
     }
     auto [it, inserted] = listings_.try_emplace(std::string(folder));
     if (inserted) {
-        FolderContents contents = lister_.list(common::nativePathText(folder));
+        const std::string native = common::nativePathText(folder);
+        std::optional<FolderContents> ahead = ahead_ ? ahead_->take(native) : std::nullopt;
+        FolderContents contents = ahead ? std::move(*ahead) : lister_.list(native);
         Listing& listing = it->second;
         listing.caseInsensitive = contents.caseInsensitive;
         listing.problem = std::move(contents.problem);

@@ -13,6 +13,8 @@
 
 namespace zembra {
 
+class FolderReadAhead;
+
 /// Answers whether a regular file of that name exists (a link to one counts), with the file
 /// system's own case rules. Paths are given in the program's backslash form.
 class FileProbe {
@@ -23,6 +25,9 @@ public:
     /// that follow its name ("does not exist", "cannot be read (Permission denied)"); nothing
     /// when it can. A folder that cannot be read holds no answer: the scan keeps its old list.
     virtual std::optional<std::string> folderProblem(std::string_view folder) = 0;
+    /// The folders (program form) the scan is about to ask about, in its order: a probe may
+    /// start reading them.
+    virtual void expectFolders(const std::vector<std::string>& /*folders*/) {}
 };
 
 /// One existence test per name: simple, and slow when a catalogue of thousands of names is
@@ -70,11 +75,15 @@ public:
 class FolderListingProbe final : public FileProbe {
 public:
     FolderListingProbe();
-    /// Lists folders through `lister`, which must outlive the probe.
-    explicit FolderListingProbe(FolderLister& lister);
+    /// Lists folders through `lister`, which must outlive the probe. With `readAhead`, the
+    /// folders a scan expects are listed on a second thread ahead of it (FolderReadAhead), so
+    /// `lister` must then answer from two threads at once.
+    explicit FolderListingProbe(FolderLister& lister, bool readAhead = false);
+    ~FolderListingProbe() override;
 
     bool isFile(std::string_view programPath) override;
     std::optional<std::string> folderProblem(std::string_view folder) override;
+    void expectFolders(const std::vector<std::string>& folders) override;
 
 private:
     struct Listing {
@@ -87,6 +96,8 @@ private:
 
     std::unique_ptr<FolderLister> ownLister_;
     FolderLister& lister_;
+    bool readAhead_ = false;
+    std::unique_ptr<FolderReadAhead> ahead_;
     std::unordered_map<std::string, Listing> listings_; ///< by folder, in program form
     std::string lastFolder_;
     const Listing* lastListing_ = nullptr;

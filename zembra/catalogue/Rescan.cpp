@@ -42,7 +42,7 @@ std::optional<std::string> scanFolders(const std::string& programFolder,
     DiskFolderStamps stamps;
     FolderCache cache(lister, stamps);
     cache.load(readCacheFile(cacheFile));
-    FolderListingProbe probe(cache);
+    FolderListingProbe probe(cache, true);
     auto message = Scan(programFolder, config, tables, probe, std::move(observer)).CheckForFiles();
     if (cache.changed()) {
         // Only an optimisation: a cache that cannot be saved costs the next scan a listing.
