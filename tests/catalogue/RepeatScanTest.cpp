@@ -17,23 +17,31 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(NameSet, FindsExactlyTheNamesPutIn) {
-    zembra::NameSet set;
-    EXPECT_FALSE(set.contains("a.zip"));
-    std::string packed;
-    for (int i = 0; i < 3000; ++i) { // beyond any first size: the table grows on the way
-        set.insert("g" + std::to_string(i) + ".zip");
-        packed += "p" + std::to_string(i) + ".zip" + '\0';
-    }
-    set.insertPacked(packed);
-    set.insert("g7.zip");
-    EXPECT_EQ(set.size(), 6000u);
-    for (const char* name : {"g0.zip", "g2999.zip", "p0.zip", "p2999.zip"}) {
-        EXPECT_TRUE(set.contains(name)) << name;
-    }
-    using namespace std::literals;
-    for (const std::string_view name :
-         {""sv, "g3000.zip"sv, "G0.zip"sv, "g0.zi"sv, "g0.zip "sv, "p0.zip\0"sv}) {
-        EXPECT_FALSE(set.contains(name)) << name;
+    for (const bool adopted : {false, true}) {
+        zembra::NameSet set;
+        EXPECT_FALSE(set.contains("a.zip"));
+        std::string packed;
+        for (int i = 0; i < 3000; ++i) { // beyond any first size: the table grows on the way
+            packed += "p" + std::to_string(i) + ".zip" + '\0';
+        }
+        packed += '\0'; // an empty name between two NULs is no name
+        if (adopted) {
+            set.adoptPacked(packed); // the storage of an empty set
+        }
+        for (int i = 0; i < 3000; ++i) {
+            set.insert("g" + std::to_string(i) + ".zip");
+        }
+        set.insertPacked(adopted ? std::string("p7.zip") + '\0' : packed);
+        set.insert("g7.zip");
+        EXPECT_EQ(set.size(), 6000u);
+        for (const char* name : {"g0.zip", "g2999.zip", "p0.zip", "p2999.zip"}) {
+            EXPECT_TRUE(set.contains(name)) << name;
+        }
+        using namespace std::literals;
+        for (const std::string_view name :
+             {""sv, "g3000.zip"sv, "G0.zip"sv, "g0.zi"sv, "g0.zip "sv, "p0.zip\0"sv}) {
+            EXPECT_FALSE(set.contains(name)) << name;
+        }
     }
 }
 

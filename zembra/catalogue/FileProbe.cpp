@@ -148,7 +148,14 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
         }
         const auto packed = static_cast<std::size_t>(
             std::count(contents.packedFiles.begin(), contents.packedFiles.end(), '\0'));
-        listing.names.reserve(contents.files.size() + packed, bytes + contents.packedFiles.size());
+        // Packed names become the set's storage as they are; only the others are copied.
+        listing.names.reserve(contents.files.size() + packed, bytes);
+        if (listing.caseInsensitive) {
+            // Folding leaves the NULs between the names as they are.
+            foldCase(contents.packedFiles, folded_);
+            contents.packedFiles.swap(folded_);
+        }
+        listing.names.adoptPacked(std::move(contents.packedFiles));
         for (const std::string& name : contents.files) {
             if (listing.caseInsensitive) {
                 foldCase(name, folded_);
@@ -156,13 +163,6 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
             } else {
                 listing.names.insert(name);
             }
-        }
-        if (listing.caseInsensitive) {
-            // Folding leaves the NULs between the names as they are.
-            foldCase(contents.packedFiles, folded_);
-            listing.names.insertPacked(folded_);
-        } else {
-            listing.names.insertPacked(contents.packedFiles);
         }
     }
     lastFolder_.assign(folder);

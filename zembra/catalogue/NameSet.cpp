@@ -43,9 +43,15 @@ void NameSet::grow(std::size_t slots) {
 }
 
 void NameSet::insert(std::string_view name) {
+    if (place(name, text_.size())) {
+        text_.append(name);
+    }
+}
+
+bool NameSet::place(std::string_view name, std::size_t at) {
     // No file name is this long; such a name is never found, so it is not kept either.
     if (name.size() > UINT16_MAX) {
-        return;
+        return false;
     }
     if ((count_ + 1) * 3 > slots_.size() * 2) {
         grow(slots_.empty() ? 16 : slots_.size() * 2);
@@ -56,14 +62,34 @@ void NameSet::insert(std::string_view name) {
     std::size_t i = hash & mask;
     for (; slots_[i].at != 0; i = (i + 1) & mask) {
         if (slots_[i].tag == tag && nameAt(slots_[i]) == name) {
-            return;
+            return false;
         }
     }
-    slots_[i].at = static_cast<std::uint32_t>(text_.size() + 1);
+    slots_[i].at = static_cast<std::uint32_t>(at + 1);
     slots_[i].size = static_cast<std::uint16_t>(name.size());
     slots_[i].tag = tag;
-    text_.append(name);
     ++count_;
+    return true;
+}
+
+void NameSet::adoptPacked(std::string packed) {
+    if (packed.empty()) {
+        return;
+    }
+    if (!text_.empty()) {
+        insertPacked(packed);
+        return;
+    }
+    // The names stay where they are; the NULs between them are never part of a name.
+    text_ = std::move(packed);
+    const std::string_view all = text_;
+    for (std::size_t start = 0; start < all.size();) {
+        const std::size_t end = std::min(all.find('\0', start), all.size());
+        if (end > start) {
+            place(all.substr(start, end - start), start);
+        }
+        start = end + 1;
+    }
 }
 
 void NameSet::insertPacked(std::string_view packed) {

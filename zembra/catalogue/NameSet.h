@@ -21,6 +21,8 @@ public:
     void insert(std::string_view name);
     /// Adds every name of `packed`, where each name is followed by a NUL.
     void insertPacked(std::string_view packed);
+    /// The same, keeping `packed` itself as the names' storage when the set is still empty.
+    void adoptPacked(std::string packed);
     bool contains(std::string_view name) const;
     std::size_t size() const { return count_; }
 
@@ -36,8 +38,10 @@ private:
     }
     std::string_view nameAt(const Slot& slot) const;
     void grow(std::size_t slots);
+    /// Enters `name`, stored at `at` in `text_`; false when it is there already.
+    bool place(std::string_view name, std::size_t at);
 
-    std::string text_; ///< every name, one after another
+    std::string text_; ///< every name, one after another (with NULs between adopted ones)
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
 };
