@@ -211,8 +211,8 @@ bool Scan::ShowFileSystemType2(const std::string& path) {
     if (nextFree_ > kMasterRows) {
         return false;
     }
-    tables.scanList.set(nextFree_, 1, name);
-    tables.scanList.set(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
+    tables.scanList.assign(nextFree_, 1, name);
+    tables.scanList.assign(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
     ++nextFree_;
     return true;
 }
