@@ -35,6 +35,21 @@ def run_timed(command, env=None, statuses=(0,)):
     return elapsed
 
 
+def run_measured(command, statuses=(0,)):
+    """Wall-clock and CPU time (user and system, all threads) of one run, in ms."""
+    with tempfile.TemporaryFile() as errors:
+        start = time.monotonic_ns()
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors)
+        _, status, usage = os.wait4(process.pid, 0)
+        elapsed = (time.monotonic_ns() - start) / 1e6
+        process.returncode = os.waitstatus_to_exitcode(status)
+        if process.returncode not in statuses:
+            errors.seek(0)
+            sys.exit("failed (%d): %s\n%s" % (process.returncode, " ".join(command),
+                                             errors.read().decode(errors="replace")))
+    return elapsed, (usage.ru_utime + usage.ru_stime) * 1000
+
+
 def percentile(values, p):
     ordered = sorted(values)
     return ordered[min(len(ordered) - 1, int(p * (len(ordered) - 1) + 0.5))]
@@ -164,13 +179,18 @@ def restore_rom(rom):
         os.rename(rom["away"], rom["home"])
 
 
-def measure_rescans(run, rescans, zembra, probe, cabinet, folders, full, full_folders, scratch,
-                    rom):
+def measure_rescans(run, rescans, cpu_times, zembra, probe, cabinet, folders, full,
+                    full_folders, scratch, rom):
     """Each rescan scenario once, side by side with the plain program, alternating which goes
     first so that neither always meets the warmer cache."""
+    def record(key, side, command, statuses=(0,)):
+        elapsed, cpu = run_measured(command, statuses)
+        rescans[key][side].append(elapsed)
+        cpu_times.setdefault(key, ([], []))[side].append(cpu)
+
     def pair(key, zembra_command, statuses, plain_command):
-        steps = [lambda: rescans[key][0].append(run_timed(zembra_command, statuses=statuses)),
-                 lambda: rescans[key][1].append(run_timed(plain_command))]
+        steps = [lambda: record(key, 0, zembra_command, statuses),
+                 lambda: record(key, 1, plain_command)]
         for step in (steps if run % 2 == 0 else reversed(steps)):
             step()
 
@@ -195,9 +215,8 @@ def measure_rescans(run, rescans, zembra, probe, cabinet, folders, full, full_fo
         for name in os.listdir(cabinet):
             if name == "folders.cache" or (name.startswith("l") and name.endswith(".lst")):
                 os.remove(os.path.join(cabinet, name))
-        return run_timed(rescan)
-    steps = [lambda: rescans["cold"][0].append(cold()),
-             lambda: rescans["cold"][1].append(run_timed(plain))]
+        record("cold", 0, rescan)
+    steps = [cold, lambda: record("cold", 1, plain)]
     for step in (steps if run % 2 == 0 else reversed(steps)):
         step()
 
@@ -234,6 +253,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="zembra-realrun-") as scratch:
         version = []
         rescans = {key: ([], []) for key, _ in RESCAN_SCENARIOS}
+        cpu_times = {}
         loads = [os.getloadavg()[0]]
         rom = movable_rom(cabinet, args.cabinet)
         # The saved listings of a rescan before the first run, as a cabinet has them.
@@ -241,7 +261,7 @@ def main():
         try:
             for run in range(args.runs):
                 version.append(run_timed([zembra, "--version"]))
-                measure_rescans(run, rescans, zembra, probe, cabinet, folders, full,
+                measure_rescans(run, rescans, cpu_times, zembra, probe, cabinet, folders, full,
                                 full_folders, scratch, rom)
                 loads.append(os.getloadavg()[0])
         finally:
@@ -264,6 +284,9 @@ def main():
         print("| one `stat` per name, the same | %s |" % spread(plain_ms))
         print("| ratio plain / rescan, %s | %s |"
               % (label, spread([p / r for p, r in zip(plain_ms, zembra_ms)], "x", 2)))
+        zembra_cpu, plain_cpu = cpu_times.get(key, ([], []))
+        print("| CPU time (user + system), rescan / plain | %s; %s |"
+              % (spread(zembra_cpu), spread(plain_cpu)))
     print("| load average (1 min) during the rescans | %s |" % spread(loads, "", 2))
     for label, runs in browsing.items():
         print("| %s: start to the first frame | %s |"

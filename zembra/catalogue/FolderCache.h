@@ -65,7 +65,7 @@ public:
     int reused() const;
 
     /// The largest cache file read: beyond it the file is not the cache's.
-    static constexpr std::size_t kMaxBytes = 256u * 1024 * 1024;
+    static constexpr std::size_t kMaxBytes = 64u * 1024 * 1024;
 
 private:
     struct Entry {
