@@ -156,14 +156,11 @@ TEST(FolderCache, DamagedSavedListingsAreIgnoredAndRebuilt) {
     const std::vector<Row> rows = {
         {"none", [](std::string b) { return b; }},
         {"empty", [](std::string) { return std::string(); }},
-        {"cut in the header", [](std::string b) { return b.substr(0, 20); }},
         {"cut in the body", [](std::string b) { return b.substr(0, b.size() - 3); }},
-        {"a byte more", [](std::string b) { return b + 'x'; }},
         {"a byte of the body changed",
          [](std::string b) { return b.replace(b.size() - 4, 1, "A"); }},
         {"another version", [](std::string b) { return b.replace(8, 1, "\x02"); }},
         {"another file", [](std::string b) { return "gamelist" + b.substr(8); }},
-        {"noise", [](std::string b) { return std::string(b.size(), '\xff'); }},
     };
     for (const Row& row : rows) {
         Scans scans;
@@ -179,31 +176,8 @@ TEST(FolderCache, DamagedSavedListingsAreIgnoredAndRebuilt) {
         EXPECT_EQ(filesOf(contents), expected) << row.damage;
         EXPECT_TRUE(contents.caseInsensitive) << row.damage;
         EXPECT_EQ(cache.reused(), intact ? 1 : 0) << row.damage;
-        // Rebuilt whole: the next scan reuses it.
-        EXPECT_EQ(cache.changed(), !intact) << row.damage;
-        if (!intact) {
-            scans.saved = cache.save();
-            scans.scan();
-            EXPECT_EQ(scans.lister.listings, 1) << row.damage;
-        }
+        EXPECT_EQ(cache.changed(), !intact) << row.damage; // rebuilt whole
     }
-}
-
-TEST(FolderCache, OnlyTheFoldersOfTheLastScanAreKept) {
-    Scans scans;
-    scans.stamps.stamps["/cab/old/"] = scans.stamps.stamps[kRoms];
-    scans.lister.folders["/cab/old/"].files = {"x.zip"};
-    {
-        zembra::FolderCache cache(scans.lister, scans.stamps);
-        cache.list(kRoms);
-        cache.list("/cab/old/");
-        scans.saved = cache.save();
-    }
-    scans.scan(); // the configuration no longer names /cab/old/
-    EXPECT_TRUE(scans.lastChanged);
-    scans.scan();
-    EXPECT_FALSE(scans.lastChanged);
-    EXPECT_EQ(scans.lister.listings, 2);
 }
 
 /// The disk's stamps with a clock ten seconds ahead, so that a listing is trusted at once.
