@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Catalogue benchmarks: the rescan with either file probe, and loading every list file.
+// Catalogue benchmarks: the rescan with either file probe or saved listings, and loading every
+// list file.
 #include "bench/SyntheticCabinet.h"
 #include "zembra/catalogue/FileProbe.h"
+#include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/Scan.h"
 #include "zembra/startup/ProgramState.h"
@@ -70,7 +72,10 @@ void scanCabinet(benchmark::State& state) {
         ++tally.folders;
         tally.hits += folder.hits;
         tally.linesWritten += folder.written;
-        if (folder.outcome != expected) {
+        // The first Ultra 64 folder's hits wait for the second one's, which writes their list.
+        const bool waits = folder.outcome == FolderScan::Outcome::Pending &&
+                           expected == FolderScan::Outcome::Written;
+        if (folder.outcome != expected && !waits) {
             ++tally.unexpectedOutcomes;
         }
     };
@@ -128,6 +133,63 @@ void BM_RescanFolderListing(benchmark::State& state) {
 }
 void BM_RescanPerName(benchmark::State& state) {
     scanCabinet<PerNameProbe>(state);
+}
+
+/// The disk's folder stamps with a clock a minute ahead: the cabinet's folders were made moments
+/// ago, and a listing is kept only once its folder's stamps are two seconds old.
+class StampsAhead final : public FolderStamps {
+public:
+    std::optional<common::FolderStamp> stamp(const std::string& folder) override {
+        return disk_.stamp(folder);
+    }
+    std::int64_t nowNs() override { return disk_.nowNs() + 60'000'000'000; }
+    bool isFile(const std::string& path) override { return disk_.isFile(path); }
+
+private:
+    DiskFolderStamps disk_;
+};
+
+/// The repeated rescan: no folder changed since the last scan, so every one is answered from the
+/// listings that scan saved (read from memory here, not from the cache file), and every list
+/// file already holds what the scan finds.
+void BM_RescanSavedListings(benchmark::State& state) {
+    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
+    if (cabinet == nullptr) {
+        return;
+    }
+    const int catalogueSize = static_cast<int>(state.range(0));
+    auto program = freshState(*cabinet, cabinet->scanProgramFolder(catalogueSize));
+    if (const auto message =
+            loadLists(program->programFolder, program->config, program->tables, program->curPath)) {
+        state.SkipWithError(message->c_str());
+        return;
+    }
+    DiskFolderLister lister;
+    StampsAhead stamps;
+    std::string saved;
+    const auto scan = [&](int& reused) {
+        FolderCache cache(lister, stamps);
+        cache.load(saved);
+        FolderListingProbe probe(cache);
+        Scan(program->programFolder, program->config, program->tables, probe).CheckForFiles();
+        reused = cache.reused();
+        if (cache.changed()) {
+            saved = cache.save();
+        }
+    };
+    int reused = 0;
+    scan(reused);
+    scan(reused);
+    if (reused == 0) {
+        state.SkipWithError("the second scan reused no listing");
+        return;
+    }
+    for (auto _ : state) {
+        scan(reused);
+    }
+    state.SetItemsProcessed(state.iterations() * kScannedFolders * catalogueSize);
+    state.counters["folders_reused"] = reused;
+    state.counters["cache_bytes"] = static_cast<double>(saved.size());
 }
 
 bool everyListLoaded(const ProgramState& program) {
@@ -195,6 +257,13 @@ BENCHMARK(BM_RescanPerName)
     ->Arg(kFullCatalogue - 1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
+    ->Repetitions(3);
+BENCHMARK(BM_RescanSavedListings)
+    ->ArgName("catalogue")
+    ->Arg(kFullCatalogue)
+    ->Arg(kFullCatalogue - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
     ->Repetitions(3);
 BENCHMARK(BM_ReadFolderListings)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3);
 BENCHMARK(BM_LoadLists)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3);

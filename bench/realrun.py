@@ -35,6 +35,21 @@ def run_timed(command, env=None, statuses=(0,)):
     return elapsed
 
 
+def run_measured(command, statuses=(0,)):
+    """Wall-clock and CPU time (user and system, all threads) of one run, in ms."""
+    with tempfile.TemporaryFile() as errors:
+        start = time.monotonic_ns()
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors)
+        _, status, usage = os.wait4(process.pid, 0)
+        elapsed = (time.monotonic_ns() - start) / 1e6
+        process.returncode = os.waitstatus_to_exitcode(status)
+        if process.returncode not in statuses:
+            errors.seek(0)
+            sys.exit("failed (%d): %s\n%s" % (process.returncode, " ".join(command),
+                                             errors.read().decode(errors="replace")))
+    return elapsed, (usage.ru_utime + usage.ru_stime) * 1000
+
+
 def percentile(values, p):
     ordered = sorted(values)
     return ordered[min(len(ordered) - 1, int(p * (len(ordered) - 1) + 0.5))]
@@ -135,6 +150,77 @@ def browse(zembra, cabinet, muted, moves, trace_dir):
     }
 
 
+RESCAN_SCENARIOS = [
+    ("repeat", "repeated, nothing changed, 27 lists as on disk"),
+    ("repeat-full", "repeated, nothing changed, catalogue at 5000 (nothing saved)"),
+    ("one-folder", "one folder changed since the last rescan (its list saved)"),
+    ("cold", "first scan: no saved listings, 27 lists differing (all saved)"),
+]
+
+
+def movable_rom(cabinet, root):
+    """A ROM of path 1 that is in its list, and where it goes while it is away."""
+    with open(os.path.join(cabinet, "l 1.lst"), "rb") as listed:
+        name = listed.readline().split(b'"')[1].decode()
+    folder = os.path.join(root, "path01")
+    return {"home": os.path.join(folder, name + ".zip"),
+            "away": os.path.join(root, "away-" + name + ".zip")}
+
+
+def toggle_rom(rom):
+    if os.path.exists(rom["home"]):
+        os.rename(rom["home"], rom["away"])
+    else:
+        os.rename(rom["away"], rom["home"])
+
+
+def restore_rom(rom):
+    if os.path.exists(rom["away"]) and not os.path.exists(rom["home"]):
+        os.rename(rom["away"], rom["home"])
+
+
+def measure_rescans(run, rescans, cpu_times, zembra, probe, cabinet, folders, full,
+                    full_folders, scratch, rom):
+    """Each rescan scenario once, side by side with the plain program, alternating which goes
+    first so that neither always meets the warmer cache."""
+    def record(key, side, command, statuses=(0,)):
+        elapsed, cpu = run_measured(command, statuses)
+        rescans[key][side].append(elapsed)
+        cpu_times.setdefault(key, ([], []))[side].append(cpu)
+
+    def pair(key, zembra_command, statuses, plain_command):
+        steps = [lambda: record(key, 0, zembra_command, statuses),
+                 lambda: record(key, 1, plain_command)]
+        for step in (steps if run % 2 == 0 else reversed(steps)):
+            step()
+
+    rescan = [zembra, "--rescan", "--home", cabinet]
+    rescan_full = [zembra, "--rescan", "--home", full]
+    plain = [probe, folders, scratch]
+    plain_full = [probe, full_folders, "-"]
+    # One ROM of path 1 taken away or put back since the last rescan: that folder is listed
+    # again and its list saved.
+    toggle_rom(rom)
+    pair("one-folder", rescan, (0,), plain)
+    # A listing is kept only when the folder's stamps were two seconds old as it was taken: after
+    # that, one unmeasured rescan of each cabinet leaves every listing saved.
+    time.sleep(2.1)
+    run_timed(rescan)
+    run_timed(rescan_full, statuses=(1,))
+    pair("repeat", rescan, (0,), plain)
+    # A catalogue at the limit leaves every list as it was: status 1, as it should.
+    pair("repeat-full", rescan_full, (1,), plain_full)
+    # The first scan of a cabinet: no saved listings, and every list to be written.
+    def cold():
+        for name in os.listdir(cabinet):
+            if name == "folders.cache" or (name.startswith("l") and name.endswith(".lst")):
+                os.remove(os.path.join(cabinet, name))
+        record("cold", 0, rescan)
+    steps = [cold, lambda: record("cold", 1, plain)]
+    for step in (steps if run % 2 == 0 else reversed(steps)):
+        step()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -144,6 +230,8 @@ def main():
                         help="where the cabinet is (made when missing)")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--moves", type=int, default=1000)
+    parser.add_argument("--rescan-only", action="store_true",
+                        help="measure --version and the rescans, not the browsing")
     parser.add_argument("--small", action="store_true",
                         help="a small cabinet, to check the harness itself")
     args = parser.parse_args()
@@ -163,26 +251,26 @@ def main():
     full_folders = os.path.join(args.cabinet, "probe-folders-full.txt")
 
     with tempfile.TemporaryDirectory(prefix="zembra-realrun-") as scratch:
-        version, rescan, plain, scan_only, plain_only = [], [], [], [], []
-        for run in range(args.runs):
-            version.append(run_timed([zembra, "--version"]))
-            # Alternating which goes first, so neither always meets the warmer cache.
-            pairs = [
-                [lambda: rescan.append(run_timed([zembra, "--rescan", "--home", cabinet])),
-                 lambda: plain.append(run_timed([probe, folders, scratch]))],
-                # A catalogue at the limit leaves every list as it was: status 1, as it should.
-                [lambda: scan_only.append(run_timed([zembra, "--rescan", "--home", full],
-                                                    statuses=(1,))),
-                 lambda: plain_only.append(run_timed([probe, full_folders, "-"]))],
-            ]
-            for pair in pairs:
-                for measure in (pair if run % 2 == 0 else reversed(pair)):
-                    measure()
+        version = []
+        rescans = {key: ([], []) for key, _ in RESCAN_SCENARIOS}
+        cpu_times = {}
+        loads = [os.getloadavg()[0]]
+        rom = movable_rom(cabinet, args.cabinet)
+        # The saved listings of a rescan before the first run, as a cabinet has them.
+        run_timed([zembra, "--rescan", "--home", cabinet])
+        try:
+            for run in range(args.runs):
+                version.append(run_timed([zembra, "--version"]))
+                measure_rescans(run, rescans, cpu_times, zembra, probe, cabinet, folders, full,
+                                full_folders, scratch, rom)
+                loads.append(os.getloadavg()[0])
+        finally:
+            restore_rom(rom)
         libraries = subprocess.run(["ldd", zembra], stdout=subprocess.PIPE,
                                    text=True).stdout.count("=>")
 
         browsing = {}
-        for label, muted in (("sound on", False), ("muted", True)):
+        for label, muted in (() if args.rescan_only else (("sound on", False), ("muted", True))):
             browsing[label] = [browse(zembra, cabinet, muted, args.moves, scratch)
                                for _ in range(args.runs)]
 
@@ -190,14 +278,16 @@ def main():
     print("|---|---|")
     print("| `zembra --version` (links %d shared libraries) | %s |" % (libraries,
                                                                      spread(version)))
-    print("| `zembra --rescan`, 27 lists saved | %s |" % spread(rescan))
-    print("| one `stat` per name, the same saves | %s |" % spread(plain))
-    print("| ratio plain / rescan | %s |"
-          % spread([p / r for p, r in zip(plain, rescan)], "x", 2))
-    print("| `zembra --rescan`, catalogue at 5000, nothing saved | %s |" % spread(scan_only))
-    print("| one `stat` per name, nothing saved | %s |" % spread(plain_only))
-    print("| ratio plain / rescan, nothing saved | %s |"
-          % spread([p / r for p, r in zip(plain_only, scan_only)], "x", 2))
+    for key, label in RESCAN_SCENARIOS:
+        zembra_ms, plain_ms = rescans[key]
+        print("| `zembra --rescan`, %s | %s |" % (label, spread(zembra_ms)))
+        print("| one `stat` per name, the same | %s |" % spread(plain_ms))
+        print("| ratio plain / rescan, %s | %s |"
+              % (label, spread([p / r for p, r in zip(plain_ms, zembra_ms)], "x", 2)))
+        zembra_cpu, plain_cpu = cpu_times.get(key, ([], []))
+        print("| CPU time (user + system), rescan / plain | %s; %s |"
+              % (spread(zembra_cpu), spread(plain_cpu)))
+    print("| load average (1 min) during the rescans | %s |" % spread(loads, "", 2))
     for label, runs in browsing.items():
         print("| %s: start to the first frame | %s |"
               % (label, spread([r["first_frame_ms"] for r in runs])))

@@ -70,6 +70,38 @@ std::optional<std::string>
 visitFolder(const std::filesystem::path& folder,
             const std::function<void(std::string_view name, FileKind kind)>& visit);
 
+/// What a folder entry is as the folder itself says, links not followed.
+enum class EntryType { File, Folder, Link, Unknown, Other };
+
+/// Hands each entry of `folder` (empty: the current folder) to `visit` with the type the folder
+/// records for it, without looking at any entry itself; returns why the folder cannot be listed.
+std::optional<std::string>
+visitFolderEntries(const std::filesystem::path& folder,
+                   const std::function<void(std::string_view name, EntryType type)>& visit);
+
+/// A folder's identity and change stamps: any entry added, removed or renamed changes them.
+struct FolderStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t modifiedNs = 0; ///< nanoseconds since 1970
+    std::int64_t changedNs = 0;
+    /// The folder's file system keeps its folders' stamps up to date itself (a local disk):
+    /// not a network share or a user-space file system, whose stamps can lag behind a change.
+    bool reliable = false;
+};
+
+/// The stamps of `folder`, its links followed; nothing when it cannot be asked.
+std::optional<FolderStamp> folderStamp(const std::filesystem::path& folder);
+
+/// The wall clock, as file systems stamp their changes: nanoseconds since 1970.
+std::int64_t wallClockNs();
+
+/// Replaces `path` with `bytes` through a temporary file and a rename, without waiting for the
+/// disk: other programs never see a half-written file, but after a power cut the file may hold
+/// anything, so it is only for files that check themselves and can be rebuilt. False when any
+/// step fails (no temporary is left behind).
+bool replaceFileUnsynced(const std::filesystem::path& path, std::string_view bytes);
+
 /// Lists `folder` (empty: the current folder). Only links and entries of file systems that do
 /// not say what they are cost a look at their target, so thousands of names take milliseconds.
 FolderRead listFolder(const std::filesystem::path& folder);

@@ -16,6 +16,9 @@ class SaveBatch {
 public:
     /// Queues `bytes` to replace `path` (a link is followed, as a single save does).
     void add(std::filesystem::path path, std::string bytes);
+    /// The same, but a file that already holds exactly `bytes` is left as it is (no temporary,
+    /// no wait for the disk) and counts as replaced.
+    void addUnlessSame(std::filesystem::path path, std::string bytes);
 
     std::size_t size() const { return saves_.size(); }
 
@@ -31,6 +34,7 @@ private:
     struct Save {
         std::filesystem::path path;
         std::string bytes;
+        bool unlessSame = false;
     };
     std::vector<Save> saves_;
 };

@@ -5,6 +5,7 @@
 #include "zembra/browser/Main.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/PathList.h"
+#include "zembra/catalogue/Rescan.h"
 #include "zembra/catalogue/Scan.h"
 #include "zembra/catalogue/ScanMessages.h"
 #include "zembra/input/JoystickPoll.h"
@@ -324,8 +325,7 @@ void Main::RescanAll() {
         lblPath->adjustSize();
         lblPath->repaint();
     };
-    FolderListingProbe probe;
-    Scan(state_.programFolder, state_.config, state_.tables, probe, observer).CheckForFiles();
+    scanFolders(state_.programFolder, state_.config, state_.tables, observer);
     loadLists();
     // The lists end on the first path from path 1 on that has games; that path is shown.
     list_->clearFirstRow();

@@ -3,6 +3,7 @@
 
 #include "common/os/FileSystem.h"
 #include "common/text/NativePath.h"
+#include "zembra/catalogue/FolderReadAhead.h"
 
 #include <algorithm>
 
@@ -10,9 +11,15 @@ namespace zembra {
 namespace {
 
 std::string_view folderOf(std::string_view programPath) {
-    // Both separators count: on this side of the file-system edge paths keep backslashes.
-    const auto slash = programPath.find_last_of("/\\");
-    return slash == std::string_view::npos ? std::string_view() : programPath.substr(0, slash + 1);
+    // Both separators count: on this side of the file-system edge paths keep backslashes. A
+    // plain loop: find_last_of searches its set once for every character, thousands of names a
+    // folder.
+    for (std::size_t end = programPath.size(); end > 0; --end) {
+        if (programPath[end - 1] == '/' || programPath[end - 1] == '\\') {
+            return programPath.substr(0, end);
+        }
+    }
+    return {};
 }
 
 void foldCase(std::string_view name, std::string& out) {
@@ -74,9 +81,21 @@ FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
     FolderContents contents;
     std::string sample;
     std::string probeName;
-    contents.problem =
-        common::visitFolder(nativeFolder, [&](std::string_view name, common::FileKind kind) {
-            if (kind == common::FileKind::File) {
+    std::string target;
+    contents.problem = common::visitFolderEntries(
+        nativeFolder, [&](std::string_view name, common::EntryType type) {
+            if (type == common::EntryType::Link || type == common::EntryType::Unknown) {
+                // Only a look at the entry itself says what it is now.
+                contents.followed.emplace_back(name);
+                target = nativeFolder;
+                if (!target.empty() && target.back() != '/') {
+                    target += '/';
+                }
+                target += name;
+                if (common::fileStatus(target).kind == common::FileKind::File) {
+                    contents.files.emplace_back(name);
+                }
+            } else if (type == common::EntryType::File) {
                 contents.files.emplace_back(name);
             }
             if (probeName.empty()) {
@@ -93,7 +112,23 @@ FolderContents DiskFolderLister::list(const std::string& nativeFolder) {
 FolderListingProbe::FolderListingProbe()
     : ownLister_(std::make_unique<DiskFolderLister>()), lister_(*ownLister_) {}
 
-FolderListingProbe::FolderListingProbe(FolderLister& lister) : lister_(lister) {}
+FolderListingProbe::FolderListingProbe(FolderLister& lister, bool readAhead)
+    : lister_(lister), readAhead_(readAhead) {}
+
+FolderListingProbe::~FolderListingProbe() = default;
+
+void FolderListingProbe::expectFolders(const std::vector<std::string>& folders) {
+    if (!readAhead_) {
+        return;
+    }
+    std::vector<std::string> native;
+    native.reserve(folders.size());
+    for (const std::string& folder : folders) {
+        native.push_back(common::nativePathText(folder));
+    }
+    ahead_.reset();
+    ahead_ = std::make_unique<FolderReadAhead>(lister_, native);
+}
 
 const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view folder) {
     if (lastListing_ != nullptr && folder == lastFolder_) {
@@ -101,16 +136,32 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
     }
     auto [it, inserted] = listings_.try_emplace(std::string(folder));
     if (inserted) {
-        FolderContents contents = lister_.list(common::nativePathText(folder));
+        const std::string native = common::nativePathText(folder);
+        std::optional<FolderContents> ahead = ahead_ ? ahead_->take(native) : std::nullopt;
+        FolderContents contents = ahead ? std::move(*ahead) : lister_.list(native);
         Listing& listing = it->second;
         listing.caseInsensitive = contents.caseInsensitive;
         listing.problem = std::move(contents.problem);
-        for (std::string& name : contents.files) {
+        std::size_t bytes = 0;
+        for (const std::string& name : contents.files) {
+            bytes += name.size();
+        }
+        const auto packed = static_cast<std::size_t>(
+            std::count(contents.packedFiles.begin(), contents.packedFiles.end(), '\0'));
+        // Packed names become the set's storage as they are; only the others are copied.
+        listing.names.reserve(contents.files.size() + packed, bytes);
+        if (listing.caseInsensitive) {
+            // Folding leaves the NULs between the names as they are.
+            foldCase(contents.packedFiles, folded_);
+            contents.packedFiles.swap(folded_);
+        }
+        listing.names.adoptPacked(std::move(contents.packedFiles));
+        for (const std::string& name : contents.files) {
             if (listing.caseInsensitive) {
                 foldCase(name, folded_);
                 listing.names.insert(folded_);
             } else {
-                listing.names.insert(std::move(name));
+                listing.names.insert(name);
             }
         }
     }
@@ -129,7 +180,7 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
     const Listing& files = listing(folder);
     if (files.caseInsensitive) {
         foldCase(name, folded_);
-        if (files.names.find(std::string_view(folded_)) != files.names.end()) {
+        if (files.names.contains(folded_)) {
             return true;
         }
         // Letters beyond ASCII fold by the file system's own tables: it is asked itself.
@@ -137,7 +188,7 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         return !ascii && PerNameProbe().isFile(programPath);
     }
-    return files.names.find(name) != files.names.end();
+    return files.names.contains(name);
 }
 
 std::optional<std::string> FolderListingProbe::folderProblem(std::string_view folder) {

@@ -2,15 +2,18 @@
 // The existence test the scan asks of the file system, in two strengths.
 #pragma once
 
+#include "zembra/catalogue/NameSet.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace zembra {
+
+class FolderReadAhead;
 
 /// Answers whether a regular file of that name exists (a link to one counts), with the file
 /// system's own case rules. Paths are given in the program's backslash form.
@@ -22,6 +25,9 @@ public:
     /// that follow its name ("does not exist", "cannot be read (Permission denied)"); nothing
     /// when it can. A folder that cannot be read holds no answer: the scan keeps its old list.
     virtual std::optional<std::string> folderProblem(std::string_view folder) = 0;
+    /// The folders (program form) the scan is about to ask about, in its order: a probe may
+    /// start reading them.
+    virtual void expectFolders(const std::vector<std::string>& /*folders*/) {}
 };
 
 /// One existence test per name: simple, and slow when a catalogue of thousands of names is
@@ -35,6 +41,13 @@ public:
 /// What the listing probe learns of one folder.
 struct FolderContents {
     std::vector<std::string> files; ///< names of the regular files (and links to them)
+    /// More names of regular files, each followed by a NUL: how saved listings are handed over
+    /// without a string for each name.
+    std::string packedFiles;
+    /// Names whose kind was found by following them (links, entries of a file system that does
+    /// not say what they are), whatever they turned out to be: their answer can change without
+    /// the folder changing.
+    std::vector<std::string> followed;
     /// The folder's file system ignores case (FAT, exFAT, a Windows share, a casefolded
     /// folder): "PACMAN.ZIP" is the file asked for as "pacman.zip".
     bool caseInsensitive = false;
@@ -62,23 +75,20 @@ public:
 class FolderListingProbe final : public FileProbe {
 public:
     FolderListingProbe();
-    /// Lists folders through `lister`, which must outlive the probe.
-    explicit FolderListingProbe(FolderLister& lister);
+    /// Lists folders through `lister`, which must outlive the probe. With `readAhead`, the
+    /// folders a scan expects are listed on a second thread ahead of it (FolderReadAhead), so
+    /// `lister` must then answer from two threads at once.
+    explicit FolderListingProbe(FolderLister& lister, bool readAhead = false);
+    ~FolderListingProbe() override;
 
     bool isFile(std::string_view programPath) override;
     std::optional<std::string> folderProblem(std::string_view folder) override;
+    void expectFolders(const std::vector<std::string>& folders) override;
 
 private:
-    /// Lets a listing be searched with a string_view, so a test allocates nothing.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>()(name);
-        }
-    };
     struct Listing {
         /// Names as listed, or folded to lower case when the folder ignores case.
-        std::unordered_set<std::string, NameHash, std::equal_to<>> names;
+        NameSet names;
         bool caseInsensitive = false;
         std::optional<std::string> problem;
     };
@@ -86,6 +96,8 @@ private:
 
     std::unique_ptr<FolderLister> ownLister_;
     FolderLister& lister_;
+    bool readAhead_ = false;
+    std::unique_ptr<FolderReadAhead> ahead_;
     std::unordered_map<std::string, Listing> listings_; ///< by folder, in program form
     std::string lastFolder_;
     const Listing* lastListing_ = nullptr;

@@ -52,33 +52,50 @@ std::optional<std::string> Scan::CheckForFiles() {
     }
     nextFree_ = 1;
     scanPosition_ = 1;
+    struct Planned {
+        int path;
+        std::string caption;
+        std::string folder;
+        bool secondPass = false;
+        bool configured = true;
+    };
+    std::vector<Planned> plan;
     const EmulatorConfig& c = config_;
     for (int n = 1; n <= 20; ++n) {
         if (!c.pathRomPrefix[n].empty()) {
-            scanFolder(n, "path" + common::blankNumber(n) + ": " + c.pathRomPrefix[n],
-                       c.pathRomPrefix[n], false);
+            plan.push_back({n, "path" + common::blankNumber(n) + ": " + c.pathRomPrefix[n],
+                            c.pathRomPrefix[n]});
         }
     }
     if (!c.impactDir.empty()) {
-        scanFolder(kImpact, "Impact Roms: ", c.impactDir + "roms\\", false);
+        plan.push_back({kImpact, "Impact Roms: ", c.impactDir + "roms\\"});
     }
     if (!c.modelerDir.empty()) {
-        scanFolder(kModeler, "Modeler Roms: ", c.modelerDir + "roms\\", false);
+        plan.push_back({kModeler, "Modeler Roms: ", c.modelerDir + "roms\\"});
     }
     if (!c.kiDir.empty() || !c.ki2Dir.empty()) {
         // Both builds land in one list, written once after the second folder; an unset
         // folder is still scanned, as "roms\".
-        scanFolder(kUltra64, "Ultra 64: ", c.kiDir + "roms\\", false, !c.kiDir.empty());
-        scanFolder(kUltra64, "Ultra 64: ", c.ki2Dir + "roms\\", true, !c.ki2Dir.empty());
+        plan.push_back({kUltra64, "Ultra 64: ", c.kiDir + "roms\\", false, !c.kiDir.empty()});
+        plan.push_back({kUltra64, "Ultra 64: ", c.ki2Dir + "roms\\", true, !c.ki2Dir.empty()});
     }
     if (!c.vpDir.empty()) {
-        scanFolder(kVisualPinball, "Visual Pinball: ", c.vpDir + "tables\\", false);
+        plan.push_back({kVisualPinball, "Visual Pinball: ", c.vpDir + "tables\\"});
     }
     if (!c.s11Dir.empty()) {
-        scanFolder(kS11Emu, "S11 Emu: ", c.s11Dir + "roms\\", false);
+        plan.push_back({kS11Emu, "S11 Emu: ", c.s11Dir + "roms\\"});
     }
     if (!c.daphneDir.empty()) {
-        scanFolder(kDaphne, "Daphne: ", c.daphneDir, false);
+        plan.push_back({kDaphne, "Daphne: ", c.daphneDir});
+    }
+    std::vector<std::string> folders;
+    for (const Planned& planned : plan) {
+        folders.push_back(planned.folder);
+    }
+    probe_.expectFolders(folders);
+    for (Planned& planned : plan) {
+        scanFolder(planned.path, std::move(planned.caption), std::move(planned.folder),
+                   planned.secondPass, planned.configured);
     }
     saveAndReport();
     return std::nullopt;
@@ -175,7 +192,7 @@ void Scan::makeListFiles(FolderScan& result) {
         }
     }
     saving_.push_back(done_.size());
-    saves_.add(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
+    saves_.addUnlessSame(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
 }
 
 bool Scan::ShowFileSystemType2(const std::string& path) {
@@ -194,8 +211,8 @@ bool Scan::ShowFileSystemType2(const std::string& path) {
     if (nextFree_ > kMasterRows) {
         return false;
     }
-    tables.scanList.set(nextFree_, 1, name);
-    tables.scanList.set(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
+    tables.scanList.assign(nextFree_, 1, name);
+    tables.scanList.assign(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
     ++nextFree_;
     return true;
 }

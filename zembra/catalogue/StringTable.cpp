@@ -27,6 +27,19 @@ bool StringTable::set(int row, int column, std::string value) {
     return true;
 }
 
+bool StringTable::assign(int row, int column, std::string_view value) {
+    if (row < 1 || row > lastRow_ || column < 1 || column >= columns_) {
+        return false;
+    }
+    const auto index = static_cast<std::size_t>(row) * columns_ + column;
+    if (index >= cells_.size()) {
+        cells_.resize(static_cast<std::size_t>(row + 1) * columns_);
+    }
+    cells_[index].assign(value);
+    highestFilled_ = std::max(highestFilled_, row);
+    return true;
+}
+
 void StringTable::clearRows(int from, int to) {
     from = std::max(from, 0);
     // The scan empties the tables before every folder; rows never filled cost nothing.

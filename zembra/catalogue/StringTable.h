@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zembra {
@@ -23,6 +24,9 @@ public:
 
     /// False, and nothing stored, when the row lies outside 1 to lastRow().
     bool set(int row, int column, std::string value);
+    /// The same, copying `value` into the cell's own storage: a cell emptied by clearRows keeps
+    /// its room, so a scan refilling the table folder after folder does not allocate again.
+    bool assign(int row, int column, std::string_view value);
 
     /// Empties rows `from` to `to` (clamped to the table).
     void clearRows(int from, int to);

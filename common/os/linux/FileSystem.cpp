@@ -5,12 +5,16 @@
 #include "common/text/AtomicFile.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
+#include <vector>
 
 namespace common {
 namespace {
@@ -159,6 +163,104 @@ visitFolder(const std::filesystem::path& folder,
     }
     ::closedir(dir);
     return std::nullopt;
+}
+
+std::optional<std::string>
+visitFolderEntries(const std::filesystem::path& folder,
+                   const std::function<void(std::string_view name, EntryType type)>& visit) {
+    const int fd = ::open(folderName(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return openProblem(errno);
+    }
+    // A large buffer: a folder of thousands of names is read in a few calls instead of hundreds.
+    std::vector<char> buffer(128 * 1024);
+    for (;;) {
+        const ssize_t got = ::getdents64(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return "cannot be read (" + std::string(std::strerror(error)) + ")";
+        }
+        if (got == 0) {
+            break;
+        }
+        for (ssize_t at = 0; at < got;) {
+            dirent64 entry{};
+            const char* record = buffer.data() + at;
+            std::memcpy(&entry, record, offsetof(dirent64, d_name));
+            at += entry.d_reclen;
+            const std::string_view name = record + offsetof(dirent64, d_name);
+            if (name == "." || name == "..") {
+                continue;
+            }
+            visit(name, entry.d_type == DT_REG       ? EntryType::File
+                        : entry.d_type == DT_DIR     ? EntryType::Folder
+                        : entry.d_type == DT_LNK     ? EntryType::Link
+                        : entry.d_type == DT_UNKNOWN ? EntryType::Unknown
+                                                     : EntryType::Other);
+        }
+    }
+    ::close(fd);
+    return std::nullopt;
+}
+
+std::optional<FolderStamp> folderStamp(const std::filesystem::path& folder) {
+    struct stat info {};
+    struct statfs system {};
+    if (::stat(folderName(folder), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        ::statfs(folderName(folder), &system) != 0) {
+        return std::nullopt;
+    }
+    FolderStamp stamp;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.modifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.changedNs =
+        static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
+    // Local file systems that stamp a folder at every change of its entries. Network shares
+    // and user-space file systems are left out (their stamps may come late or from another
+    // clock), and so are FAT, exFAT and NTFS: a stick filled on another system may come back
+    // with a folder whose stamp did not change with its entries.
+    switch (static_cast<unsigned long>(system.f_type)) {
+    case 0xEF53UL:     // ext2, ext3, ext4
+    case 0x58465342UL: // xfs
+    case 0x9123683EUL: // btrfs
+    case 0x01021994UL: // tmpfs
+    case 0xF2F52010UL: // f2fs
+    case 0x2FC12FC1UL: // zfs
+        stamp.reliable = true;
+        break;
+    default:
+        stamp.reliable = false;
+    }
+    return stamp;
+}
+
+std::int64_t wallClockNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+bool replaceFileUnsynced(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string temp = (folder / saveTemporaryPattern(path.filename().string())).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = writeAll(fd, bytes);
+    ::close(fd);
+    if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 FolderRead listFolder(const std::filesystem::path& folder) {

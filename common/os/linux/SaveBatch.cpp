@@ -5,6 +5,7 @@
 #include "common/os/FileSystem.h"
 #include "common/text/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -26,6 +27,7 @@ struct Staged {
     std::filesystem::path folder;
     std::string temp;
     int fd = -1;
+    bool same = false; ///< already held the new content: left alone
 };
 
 /// Creates the temporary for `target`, locked (so another save's clean-up leaves it alone)
@@ -49,6 +51,31 @@ int openTemporary(const std::filesystem::path& target, const std::filesystem::pa
     }
     ::fchmod(fd, mode);
     return fd;
+}
+
+/// Whether the regular file `target` holds exactly `bytes`: its size is asked first, so a file
+/// of another length is not read.
+bool holdsAlready(const std::filesystem::path& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                static_cast<std::uintmax_t>(info.st_size) == bytes.size();
+    char chunk[16384];
+    while (same && !bytes.empty()) {
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, bytes.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        same = got > 0 && std::memcmp(chunk, bytes.data(), static_cast<std::size_t>(got)) == 0;
+        bytes.remove_prefix(got > 0 ? static_cast<std::size_t>(got) : 0);
+    }
+    // Nothing more than the size said: a file still growing is not the same.
+    same = same && ::read(fd, chunk, 1) == 0;
+    ::close(fd);
+    return same;
 }
 
 void discard(Staged& staged) {
@@ -86,6 +113,10 @@ void SaveBatch::add(std::filesystem::path path, std::string bytes) {
     saves_.push_back({std::move(path), std::move(bytes)});
 }
 
+void SaveBatch::addUnlessSame(std::filesystem::path path, std::string bytes) {
+    saves_.push_back({std::move(path), std::move(bytes), true});
+}
+
 std::vector<std::string> SaveBatch::commit() {
     std::vector<Save> saves = std::move(saves_);
     saves_.clear();
@@ -98,6 +129,10 @@ std::vector<std::string> SaveBatch::commit() {
     for (std::size_t i = 0; i < saves.size() && batchError.empty(); ++i) {
         Staged& file = staged[i];
         file.target = saveTarget(saves[i].path);
+        if (saves[i].unlessSame && holdsAlready(file.target, saves[i].bytes)) {
+            file.same = true;
+            continue;
+        }
         file.folder =
             file.target.has_parent_path() ? file.target.parent_path() : std::filesystem::path(".");
         if (folders.insert(file.folder).second) {
@@ -126,7 +161,7 @@ std::vector<std::string> SaveBatch::commit() {
     if (!batchError.empty()) {
         for (std::size_t i = 0; i < saves.size(); ++i) {
             discard(staged[i]);
-            if (errors[i].empty()) {
+            if (errors[i].empty() && !staged[i].same) {
                 errors[i] = batchError;
             }
         }

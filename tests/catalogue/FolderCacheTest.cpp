@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saved folder listings: reused only while a folder's stamps say it is unchanged, never wrong.
+#include "zembra/catalogue/FolderCache.h"
+
+#include "tests/fakes/FakeFolderStamps.h"
+#include "tests/support/TempFolder.h"
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kSecond = 1'000'000'000;
+const std::string kRoms = "/cab/roms/";
+
+/// Made-up folders, counting how often each is listed.
+class CountingLister final : public zembra::FolderLister {
+public:
+    std::map<std::string, zembra::FolderContents> folders;
+    int listings = 0;
+
+    zembra::FolderContents list(const std::string& folder) override {
+        ++listings;
+        const auto found = folders.find(folder);
+        if (found != folders.end()) {
+            return found->second;
+        }
+        zembra::FolderContents missing;
+        missing.problem = "does not exist";
+        return missing;
+    }
+};
+
+std::set<std::string> filesOf(const zembra::FolderContents& contents) {
+    std::set<std::string> files(contents.files.begin(), contents.files.end());
+    for (std::string_view rest = contents.packedFiles; !rest.empty();) {
+        const std::size_t end = rest.find('\0');
+        files.emplace(rest.substr(0, end));
+        rest.remove_prefix(end + 1);
+    }
+    return files;
+}
+
+/// Scans one after another, each with a new cache that starts from what the last one saved.
+struct Scans {
+    CountingLister lister;
+    testing_fakes::FakeFolderStamps stamps;
+    std::string saved;
+    bool lastChanged = false;
+
+    Scans() {
+        stamps.stamps[kRoms] = {7, 100, stamps.now - 60 * kSecond, stamps.now - 60 * kSecond, true};
+        lister.folders[kRoms].files = {"a.zip", "b.zip"};
+    }
+    std::set<std::string> scan(const std::string& folder = kRoms) {
+        zembra::FolderCache cache(lister, stamps);
+        cache.load(saved);
+        const std::set<std::string> files = filesOf(cache.list(folder));
+        lastChanged = cache.changed();
+        if (lastChanged) {
+            saved = cache.save();
+        }
+        return files;
+    }
+};
+
+TEST(FolderCache, AFolderIsListedAgainWhenAnyStampDiffers) {
+    struct Row {
+        const char* change;
+        std::function<void(common::FolderStamp&)> apply;
+        bool listedAgain;
+    };
+    const std::vector<Row> rows = {
+        {"nothing", [](common::FolderStamp&) {}, false},
+        {"modified a nanosecond later", [](common::FolderStamp& s) { ++s.modifiedNs; }, true},
+        {"changed a nanosecond later", [](common::FolderStamp& s) { ++s.changedNs; }, true},
+        {"another folder, the same times", [](common::FolderStamp& s) { ++s.inode; }, true},
+        {"another disk", [](common::FolderStamp& s) { ++s.device; }, true},
+        {"a network share", [](common::FolderStamp& s) { s.reliable = false; }, true},
+    };
+    for (const Row& row : rows) {
+        Scans scans;
+        EXPECT_EQ(scans.scan(), (std::set<std::string>{"a.zip", "b.zip"}));
+        // The disk changes as the stamps say; a listing reused would not show it.
+        scans.lister.folders[kRoms].files = {"a.zip", "c.zip"};
+        row.apply(scans.stamps.stamps[kRoms]);
+        const std::set<std::string> seen = scans.scan();
+        EXPECT_EQ(scans.lister.listings, row.listedAgain ? 2 : 1) << row.change;
+        const std::set<std::string> expected = row.listedAgain
+                                                   ? std::set<std::string>{"a.zip", "c.zip"}
+                                                   : std::set<std::string>{"a.zip", "b.zip"};
+        EXPECT_EQ(seen, expected) << row.change;
+        EXPECT_EQ(scans.lastChanged, row.listedAgain) << row.change;
+    }
+}
+
+TEST(FolderCache, AListingIsTrustedOnlyWhenItsStampsWereAlreadyTwoSecondsOld) {
+    for (const std::int64_t age : {std::int64_t{0}, kSecond, 2 * kSecond - 1, 2 * kSecond}) {
+        Scans scans;
+        common::FolderStamp& stamp = scans.stamps.stamps[kRoms];
+        stamp.modifiedNs = scans.stamps.now - 60 * kSecond;
+        stamp.changedNs = scans.stamps.now - age; // a rename, a chmod: only ctime moves
+        scans.scan();
+        // A change in the same tick of a coarse clock leaves the stamps as they were.
+        scans.lister.folders[kRoms].files = {"a.zip", "b.zip", "late.zip"};
+        scans.stamps.now += 10 * kSecond;
+        const bool trusted = age >= 2 * kSecond;
+        EXPECT_EQ(scans.scan().count("late.zip"), trusted ? 0u : 1u) << age;
+        EXPECT_EQ(scans.lister.listings, trusted ? 1 : 2) << age;
+    }
+}
+
+TEST(FolderCache, LinksAndUnknownEntriesAreLookedAtOnEveryScan) {
+    Scans scans;
+    zembra::FolderContents& roms = scans.lister.folders[kRoms];
+    roms.files = {"a.zip", "link.zip"};
+    roms.followed = {"link.zip", "dangling.zip"};
+    scans.stamps.files = {kRoms + "link.zip"};
+    EXPECT_EQ(scans.scan(), (std::set<std::string>{"a.zip", "link.zip"}));
+    // The targets change, the folder does not: one link now points nowhere, the other's target
+    // has appeared.
+    scans.stamps.files = {kRoms + "dangling.zip"};
+    scans.stamps.fileQuestions = 0;
+    EXPECT_EQ(scans.scan(), (std::set<std::string>{"a.zip", "dangling.zip"}));
+    EXPECT_EQ(scans.lister.listings, 1);
+    EXPECT_EQ(scans.stamps.fileQuestions, 2);
+}
+
+TEST(FolderCache, AFolderThatCannotBeReadOrAskedIsNeverKept) {
+    Scans scans;
+    scans.stamps.stamps["/cab/gone/"] = scans.stamps.stamps[kRoms]; // stamps, then a failure
+    for (const std::string folder : {"/cab/gone/", "/cab/nostamp/"}) {
+        scans.scan(folder);
+        scans.scan(folder);
+    }
+    EXPECT_EQ(scans.lister.listings, 4);
+    EXPECT_TRUE(scans.saved.empty());
+}
+
+TEST(FolderCache, DamagedSavedListingsAreIgnoredAndRebuilt) {
+    Scans good;
+    good.lister.folders[kRoms].caseInsensitive = true;
+    good.scan();
+    const std::string valid = good.saved;
+    ASSERT_FALSE(valid.empty());
+    struct Row {
+        const char* damage;
+        std::function<std::string(std::string)> apply;
+    };
+    const std::vector<Row> rows = {
+        {"none", [](std::string b) { return b; }},
+        {"empty", [](std::string) { return std::string(); }},
+        {"cut in the body", [](std::string b) { return b.substr(0, b.size() - 3); }},
+        {"a byte of the body changed",
+         [](std::string b) { return b.replace(b.size() - 4, 1, "A"); }},
+        {"another version", [](std::string b) { return b.replace(8, 1, "\x02"); }},
+        {"another file", [](std::string b) { return "gamelist" + b.substr(8); }},
+    };
+    for (const Row& row : rows) {
+        Scans scans;
+        scans.lister.folders[kRoms].caseInsensitive = true;
+        scans.saved = row.apply(valid);
+        scans.lister.folders[kRoms].files = {"c.zip"};
+        const bool intact = std::string(row.damage) == "none";
+        zembra::FolderCache cache(scans.lister, scans.stamps);
+        cache.load(scans.saved);
+        const zembra::FolderContents contents = cache.list(kRoms);
+        const std::set<std::string> expected =
+            intact ? std::set<std::string>{"a.zip", "b.zip"} : std::set<std::string>{"c.zip"};
+        EXPECT_EQ(filesOf(contents), expected) << row.damage;
+        EXPECT_TRUE(contents.caseInsensitive) << row.damage;
+        EXPECT_EQ(cache.reused(), intact ? 1 : 0) << row.damage;
+        EXPECT_EQ(cache.changed(), !intact) << row.damage; // rebuilt whole
+    }
+}
+
+/// The disk's stamps with a clock ten seconds ahead, so that a listing is trusted at once.
+class StampsAhead final : public zembra::FolderStamps {
+public:
+    std::optional<common::FolderStamp> stamp(const std::string& folder) override {
+        return disk.stamp(folder);
+    }
+    std::int64_t nowNs() override { return disk.nowNs() + 10 * kSecond; }
+    bool isFile(const std::string& path) override { return disk.isFile(path); }
+    zembra::DiskFolderStamps disk;
+};
+
+TEST(FolderCache, EveryChangeOnTheDiskIsSeenByTheNextScan) {
+    testing_support::TempFolder cab;
+    cab.touch("roms/a.zip");
+    cab.touch("roms/b.zip");
+    fs::create_symlink("../target.zip", cab / "roms" / "link.zip");
+    const std::string roms = (cab / "roms").string() + "/";
+    zembra::DiskFolderLister lister;
+    StampsAhead stamps;
+    std::string saved;
+    const auto scan = [&] {
+        zembra::FolderCache cache(lister, stamps);
+        cache.load(saved);
+        const std::set<std::string> files = filesOf(cache.list(roms));
+        saved = cache.save();
+        return files;
+    };
+    const auto onDisk = [&] {
+        std::set<std::string> files;
+        for (const auto& entry : fs::directory_iterator(cab / "roms")) {
+            if (entry.is_regular_file()) {
+                files.insert(entry.path().filename().string());
+            }
+        }
+        return files;
+    };
+    struct Row {
+        const char* change;
+        std::function<void()> apply;
+    };
+    const std::vector<Row> rows = {
+        {"a file added", [&] { cab.touch("roms/c.zip"); }},
+        {"a file removed", [&] { fs::remove(cab / "roms" / "a.zip"); }},
+        {"a file renamed", [&] { fs::rename(cab / "roms" / "b.zip", cab / "roms" / "d.zip"); }},
+        {"a link's target appears", [&] { cab.touch("target.zip"); }},
+        {"a file replaced by a folder",
+         [&] {
+             fs::remove(cab / "roms" / "c.zip");
+             fs::create_directory(cab / "roms" / "c.zip");
+         }},
+        {"the folder replaced by another with the same time",
+         [&] {
+             cab.touch("other/e.zip");
+             fs::last_write_time(cab / "other", fs::last_write_time(cab / "roms"));
+             fs::rename(cab / "roms", cab / "old");
+             fs::rename(cab / "other", cab / "roms");
+         }},
+    };
+    EXPECT_EQ(scan(), onDisk());
+    for (const Row& row : rows) {
+        // A change in a later tick of the file system's clock than the last listing.
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        row.apply();
+        EXPECT_EQ(scan(), onDisk()) << row.change;
+        EXPECT_EQ(scan(), onDisk()) << row.change << ", again";
+    }
+    EXPECT_EQ(onDisk(), (std::set<std::string>{"e.zip"}));
+}
+
+} // namespace

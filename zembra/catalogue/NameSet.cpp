@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zembra/catalogue/NameSet.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace zembra {
+
+std::uint64_t NameSet::hashOf(std::string_view name) {
+    // File names are short: eight bytes at a step, each mixed in by one multiplication, and the
+    // whole folded at the end so that the low bits (the slot) depend on every byte.
+    std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ name.size();
+    std::size_t at = 0;
+    for (; at + 8 <= name.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, name.data() + at, 8);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDULL;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, name.data() + at, name.size() - at);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
+    hash ^= hash >> 29;
+    hash *= 0xFF51AFD7ED558CCDULL;
+    return hash ^ (hash >> 32);
+}
+
+std::string_view NameSet::nameAt(const Slot& slot) const {
+    return {text_.data() + slot.at - 1, slot.size};
+}
+
+void NameSet::reserve(std::size_t names, std::size_t bytes) {
+    text_.reserve(bytes);
+    // Filled to at most two thirds, so a search ends after a few slots.
+    std::size_t slots = 16;
+    while (slots * 2 < names * 3) {
+        slots *= 2;
+    }
+    if (slots > slots_.size()) {
+        grow(slots);
+    }
+}
+
+void NameSet::grow(std::size_t slots) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(slots, Slot{});
+    const std::size_t mask = slots - 1;
+    for (const Slot& slot : old) {
+        if (slot.at != 0) {
+            std::size_t i = hashOf(nameAt(slot)) & mask;
+            while (slots_[i].at != 0) {
+                i = (i + 1) & mask;
+            }
+            slots_[i] = slot;
+        }
+    }
+}
+
+void NameSet::insert(std::string_view name) {
+    if (place(name, text_.size())) {
+        text_.append(name);
+    }
+}
+
+bool NameSet::place(std::string_view name, std::size_t at) {
+    // No file name is this long; such a name is never found, so it is not kept either.
+    if (name.size() > UINT16_MAX) {
+        return false;
+    }
+    if ((count_ + 1) * 3 > slots_.size() * 2) {
+        grow(slots_.empty() ? 16 : slots_.size() * 2);
+    }
+    const std::uint64_t hash = hashOf(name);
+    const std::uint16_t tag = tagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    for (; slots_[i].at != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag == tag && nameAt(slots_[i]) == name) {
+            return false;
+        }
+    }
+    slots_[i].at = static_cast<std::uint32_t>(at + 1);
+    slots_[i].size = static_cast<std::uint16_t>(name.size());
+    slots_[i].tag = tag;
+    ++count_;
+    return true;
+}
+
+void NameSet::adoptPacked(std::string packed) {
+    if (packed.empty()) {
+        return;
+    }
+    if (!text_.empty()) {
+        insertPacked(packed);
+        return;
+    }
+    // The names stay where they are; the NULs between them are never part of a name.
+    text_ = std::move(packed);
+    const std::string_view all = text_;
+    for (std::size_t start = 0; start < all.size();) {
+        const std::size_t end = std::min(all.find('\0', start), all.size());
+        if (end > start) {
+            place(all.substr(start, end - start), start);
+        }
+        start = end + 1;
+    }
+}
+
+void NameSet::insertPacked(std::string_view packed) {
+    while (!packed.empty()) {
+        const std::size_t end = std::min(packed.find('\0'), packed.size());
+        if (end > 0) {
+            insert(packed.substr(0, end));
+        }
+        packed.remove_prefix(std::min(end + 1, packed.size()));
+    }
+}
+
+bool NameSet::contains(std::string_view name) const {
+    if (slots_.empty()) {
+        return false;
+    }
+    const std::uint64_t hash = hashOf(name);
+    const std::uint16_t tag = tagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i].at != 0; i = (i + 1) & mask) {
+        if (slots_[i].tag == tag && nameAt(slots_[i]) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace zembra

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A set of file names in one block of text, searched without allocating.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zembra {
+
+/// The names of one folder, for thousands of existence questions a scan. The names live one
+/// after another in a single string and are found through a table of open addressing, so
+/// filling the set costs two allocations that grow, not one per name.
+class NameSet {
+public:
+    /// Makes room for `names` names of `bytes` characters in all.
+    void reserve(std::size_t names, std::size_t bytes);
+    /// Adds `name`; a name already there is not added twice.
+    void insert(std::string_view name);
+    /// Adds every name of `packed`, where each name is followed by a NUL.
+    void insertPacked(std::string_view packed);
+    /// The same, keeping `packed` itself as the names' storage when the set is still empty.
+    void adoptPacked(std::string packed);
+    bool contains(std::string_view name) const;
+    std::size_t size() const { return count_; }
+
+private:
+    struct Slot {
+        std::uint32_t at = 0;   ///< where the name starts in `text_`, plus one; 0: empty
+        std::uint16_t size = 0; ///< file names are at most a few hundred bytes
+        std::uint16_t tag = 0;  ///< the hash's top bits, to pass over most other names unread
+    };
+    static std::uint64_t hashOf(std::string_view name);
+    static std::uint16_t tagOf(std::uint64_t hash) {
+        return static_cast<std::uint16_t>(hash >> 48);
+    }
+    std::string_view nameAt(const Slot& slot) const;
+    void grow(std::size_t slots);
+    /// Enters `name`, stored at `at` in `text_`; false when it is there already.
+    bool place(std::string_view name, std::size_t at);
+
+    std::string text_; ///< every name, one after another (with NULs between adopted ones)
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+};
+
+} // namespace zembra
