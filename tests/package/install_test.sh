@@ -3,7 +3,8 @@
 # The Debian package as a cabinet gets it: built with cpack from a Release build folder, its
 # control fields, then unpacked into a scratch root and run from there with nothing of the build
 # folder to lean on: --version, a rescan of a bare cabinet (quarn.ini and gamelist.lst only),
-# and the first start of an owner with no cabinet.
+# and the first start of an owner with no cabinet. The installed zembra loads no window library
+# and hands a window run to the window program in usr/libexec/zembra.
 # The menu entries, the session entry and the manual pages pass their checkers.
 # Usage: install_test.sh BUILD_DIR   (zembra, tessel and the manual pages already built)
 set -uo pipefail
@@ -35,8 +36,10 @@ dpkg -x "$deb" "$root"
 programs=$(find "$root/usr/bin" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
 [ "$programs" = "tessel zembra zembra-cabinet-session " ] ||
     fail "usr/bin holds \"$programs\", not only the two programs and the session"
-for program in zembra tessel; do
-    if grep -qaF -e "$build" -e "$source_root" "$root/usr/bin/$program"; then
+window=$root/usr/libexec/zembra/zembra-window
+[ -x "$window" ] || fail "the window program is not installed as usr/libexec/zembra/zembra-window"
+for program in usr/bin/zembra usr/bin/tessel usr/libexec/zembra/zembra-window; do
+    if grep -qaF -e "$build" -e "$source_root" "$root/$program"; then
         fail "$program has a path of the build or source folder compiled in"
     fi
 done
@@ -49,6 +52,9 @@ installed() { env -u LD_LIBRARY_PATH -u ZEMBRA_HOME -u XDG_DATA_HOME "$@"; }
 
 out=$(installed "$root/usr/bin/zembra" --version 2>&1)
 [ "$out" = "zembra $version" ] || fail "zembra --version said: $out"
+out=$( (readelf -d "$root/usr/bin/zembra"; ldd "$root/usr/bin/zembra") |
+    grep -E 'libQt|libX|libxcb|libGL|libEGL|libdbus|libSDL|libmpv')
+[ -z "$out" ] || fail "the installed zembra loads window libraries: $out"
 out=$(installed "$root/usr/bin/tessel" --version 2>&1)
 grep -qF "$version" <<< "$out" || fail "tessel --version said: $out"
 
@@ -71,6 +77,15 @@ grep -qF "path 1: $cabinet/roms/  0 games" <<< "$out" || fail "the first rescan 
 grep -qxF "Path=$cabinet/roms/" "$cabinet/quarn.ini" || fail "the starter quarn.ini is not filled in"
 out=$(HOME=$work/home installed "$root/usr/bin/zembra" --rescan 2>&1)
 if grep -qF "made a new cabinet" <<< "$out"; then fail "the second start made the cabinet again"; fi
+# A window run reaches the window program in libexec with the cabinet zembra chose: without its
+# catalogue the owner's cabinet stops the start as it stops the rescan.
+rm "$cabinet/gamelist.lst"
+rescan=$(HOME=$work/home installed "$root/usr/bin/zembra" --rescan 2>&1)
+status=0
+out=$(HOME=$work/home installed env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$root/usr/bin/zembra" 2>&1) || status=$?
+[ "$status" = 2 ] && [ "$out" = "$rescan" ] ||
+    fail "the installed window run ended with $status, saying: $out (the rescan said: $rescan)"
 
 # The entries and the manual pages.
 for entry in usr/share/applications/zembra.desktop usr/share/applications/tessel.desktop \

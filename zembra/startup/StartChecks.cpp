@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zembra/startup/StartChecks.h"
 
+#include "common/text/NativePath.h"
 #include "zembra/catalogue/GameLists.h"
 
 #include <filesystem>
@@ -13,15 +14,17 @@ constexpr const char* kNoDisplay = "no display: set DISPLAY, or run under a disp
 }
 
 std::optional<std::string> missingProgramFolder(const std::string& programFolder) {
+    // A program path: a backslash of a folder's own name is kept in it as a stand-in.
+    const std::string folder = common::nativePathText(programFolder);
     std::error_code ec;
-    const auto status = std::filesystem::status(programFolder, ec);
+    const auto status = std::filesystem::status(folder, ec);
     if (status.type() == std::filesystem::file_type::directory) {
         return std::nullopt;
     }
     if (status.type() == std::filesystem::file_type::not_found || ec) {
-        return "the cabinet folder " + programFolder + " does not exist";
+        return "the cabinet folder " + folder + " does not exist";
     }
-    return programFolder + " is not a folder: name the cabinet folder that holds quarn.ini";
+    return folder + " is not a folder: name the cabinet folder that holds quarn.ini";
 }
 
 CabinetRead readCabinet(const std::string& programFolder) {

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `zembra` itself: the folders it chose reach the window program as they were chosen, the
+// commands without a window never hand over, and a missing window program is said.
+#include "zembra/startup/Front.h"
+
+#include "common/text/NativePath.h"
+#include "tests/fakes/FakeProcessImage.h"
+#include "tests/support/TempFolder.h"
+#include "zembra/startup/CommandLine.h"
+#include "zembra/startup/WindowHandOver.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using testing_fakes::FakeProcessImage;
+using testing_support::TempFolder;
+
+const zembra::FrontBuild kBuild{"9.9", "../libexec/zembra"};
+
+struct FrontRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+FrontRun front(FakeProcessImage& process, const std::vector<std::string>& argv,
+               const zembra::FrontEnvironment& environment = {}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = zembra::runFront(argv, environment, kBuild, process, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The program folder of each rule, the defaults beside `zembra` (not beside the window program,
+// which is elsewhere once installed) and the user's own options, all as `zembra` saw them.
+TEST(Front, WindowRunHandsTheChosenFoldersToTheWindowProgram) {
+    TempFolder root;
+    root.touch("build/zembra/zembra");
+    root.touch("usr/share/zembra/quarn.cfg");
+    root.touch("xdg/zembra/cabinet/quarn.ini"); // the installed program's user cabinet
+    root.touch("-odd \\ cab/quarn.ini");
+    const std::string r = root.text();
+    const std::string odd = r + "/-odd \\ cab";
+    const std::string oddFolder = common::programPathOfNative(odd); // its backslash is a name's
+    const struct {
+        std::string exe;
+        std::vector<std::string> options;
+        const char* zembraHome;
+        std::string window;
+        std::string folder;
+        std::string defaults;
+    } rows[] = {
+        // The build tree: the window program beside zembra, the cabinet its folder.
+        {r + "/build/zembra/zembra",
+         {},
+         nullptr,
+         r + "/build/zembra/zembra-window",
+         r + "/build/zembra",
+         r + "/build/share/zembra"},
+        // Installed: the user's cabinet, the defaults in share/zembra, the program in libexec.
+        {r + "/usr/bin/zembra",
+         {},
+         nullptr,
+         r + "/usr/libexec/zembra/zembra-window",
+         r + "/xdg/zembra/cabinet",
+         r + "/usr/share/zembra"},
+        {r + "/usr/bin/zembra",
+         {"--home", odd + "/"},
+         nullptr,
+         r + "/usr/libexec/zembra/zembra-window",
+         oddFolder,
+         r + "/usr/share/zembra"},
+        {r + "/usr/bin/zembra",
+         {},
+         odd.c_str(),
+         r + "/usr/libexec/zembra/zembra-window",
+         oddFolder,
+         r + "/usr/share/zembra"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.exe + " " + row.folder);
+        FakeProcessImage process;
+        process.ownPath = row.exe;
+        process.runnable = row.window;
+        std::vector<std::string> argv{"zembra"};
+        argv.insert(argv.end(), row.options.begin(), row.options.end());
+
+        const FrontRun run =
+            front(process, argv, {row.zembraHome, (r + "/xdg").c_str(), "/home/x"});
+        EXPECT_EQ(process.replacedBy, row.window) << run.err;
+        ASSERT_GE(process.arguments.size(), 1u);
+        EXPECT_EQ(process.arguments[0], "zembra");
+        const auto start = zembra::readWindowArguments(
+            std::vector<std::string>(process.arguments.begin() + 1, process.arguments.end()));
+        ASSERT_TRUE(start);
+        EXPECT_EQ(start->programFolder, row.folder);
+        EXPECT_EQ(start->defaultsFolder, row.defaults);
+        EXPECT_EQ(start->options, row.options);
+        // The fake's exec fails, as a real one does for a broken file.
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "zembra: the window program " + row.window +
+                               " cannot be started: Exec format error; reinstall zembra\n");
+    }
+}
+
+TEST(Front, MissingWindowProgramIsSaidWithEachPlaceLookedAt) {
+    FakeProcessImage process;
+    process.ownPath = "/opt/z/bin/zembra";
+    process.refused["/opt/z/bin/zembra-window"] = "Permission denied";
+    const FrontRun run = front(process, {"zembra", "--home", "/"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "zembra: the window program zembra-window is missing: "
+                       "/opt/z/bin/zembra-window (Permission denied), "
+                       "/opt/z/libexec/zembra/zembra-window (No such file or directory); "
+                       "reinstall zembra\n");
+    EXPECT_TRUE(process.replacedBy.empty());
+}
+
+TEST(Front, CommandsWithoutAWindowNeverHandOver) {
+    TempFolder cabinet;
+    const struct {
+        std::vector<std::string> argv;
+        int status;
+        std::string out;
+        std::string errStart;
+    } rows[] = {
+        {{"zembra", "--version"}, 0, "zembra 9.9\n", ""},
+        {{"zembra", "--help"}, 0, zembra::usageText(), ""},
+        {{"zembra", "--bogus"}, 2, "", "zembra: unknown option: --bogus\n\nUsage: zembra"},
+        {{"zembra", "--home", cabinet.text() + "/none", "--rescan"},
+         2,
+         "",
+         "zembra: the cabinet folder " + cabinet.text() + "/none does not exist"},
+        {{"zembra", "--home", cabinet.text() + "/none"},
+         2,
+         "",
+         "zembra: the cabinet folder " + cabinet.text() + "/none does not exist"},
+        {{"zembra", "--home", cabinet.text(), "--rescan"}, 2, "", "zembra: "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.argv.back());
+        FakeProcessImage process;
+        process.ownPath = "/build/zembra/zembra";
+        process.runnable = "/build/zembra/zembra-window";
+        const FrontRun run = front(process, row.argv);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err.substr(0, row.errStart.size()), row.errStart) << run.err;
+        EXPECT_TRUE(process.replacedBy.empty());
+    }
+}
+
+TEST(WindowHandOver, ArgumentsNotMadeByZembraAreRefused) {
+    EXPECT_FALSE(zembra::readWindowArguments({}));
+    EXPECT_FALSE(zembra::readWindowArguments({"--home", "/cab", "/defaults"}));
+    const auto made = zembra::windowArguments("z", {"", "", {}});
+    EXPECT_TRUE(zembra::readWindowArguments({made.begin() + 1, made.end()}));
+}
+
+} // namespace
