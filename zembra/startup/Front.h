@@ -11,6 +11,9 @@
 
 namespace zembra {
 
+/// The exit status when the window program is missing or cannot be started.
+inline constexpr int kFrontCannotStart = 2;
+
 /// What the build says about the installed layout.
 struct FrontBuild {
     std::string version;
@@ -39,7 +42,5 @@ int runFront(const std::vector<std::string>& argv, const FrontEnvironment& envir
 std::optional<std::string> findWindowProgram(const std::string& frontFolder,
                                              const std::string& windowFolderFromBin,
                                              ProcessImage& process, std::string& why);
-
-inline constexpr int kFrontCannotStart = 2;
 
 } // namespace zembra
