@@ -129,10 +129,6 @@ TEST(Front, CommandsWithoutAWindowNeverHandOver) {
         {{"zembra", "--version"}, 0, "zembra 9.9\n", ""},
         {{"zembra", "--help"}, 0, zembra::usageText(), ""},
         {{"zembra", "--bogus"}, 2, "", "zembra: unknown option: --bogus\n\nUsage: zembra"},
-        {{"zembra", "--home", cabinet.text() + "/none", "--rescan"},
-         2,
-         "",
-         "zembra: the cabinet folder " + cabinet.text() + "/none does not exist"},
         {{"zembra", "--home", cabinet.text() + "/none"},
          2,
          "",
@@ -150,13 +146,6 @@ TEST(Front, CommandsWithoutAWindowNeverHandOver) {
         EXPECT_EQ(run.err.substr(0, row.errStart.size()), row.errStart) << run.err;
         EXPECT_TRUE(process.replacedBy.empty());
     }
-}
-
-TEST(WindowHandOver, ArgumentsNotMadeByZembraAreRefused) {
-    EXPECT_FALSE(zembra::readWindowArguments({}));
-    EXPECT_FALSE(zembra::readWindowArguments({"--home", "/cab", "/defaults"}));
-    const auto made = zembra::windowArguments("z", {"", "", {}});
-    EXPECT_TRUE(zembra::readWindowArguments({made.begin() + 1, made.end()}));
 }
 
 } // namespace
