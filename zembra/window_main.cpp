@@ -6,6 +6,7 @@
 #include "zembra/info/Info.h"
 #include "zembra/info/InfoTrace.h"
 #include "zembra/platform/DisplayWait.h"
+#include "zembra/platform/ProcessImage.h"
 #include "zembra/platform/Services.h"
 #include "zembra/startup/Application.h"
 #include "zembra/startup/CabinetDefaults.h"
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
                   << ": this program shows zembra's windows and is started by zembra; run zembra\n";
         return 2;
     }
+    // To process lists, `pgrep -x` and `killall` this is still the program the user started.
+    zembra::makeProcessImage()->takeName("zembra");
     const std::string& folder = start->programFolder;
     // The windows get the user's own command line, as if this were `zembra` itself.
     std::vector<char*> qtArguments{argv[0]};

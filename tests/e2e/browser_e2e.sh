@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real browser under a virtual display: it comes up on the saved path, moves with real key
-# presses, and the Exit key leaves it with the key file and the settings written.
+# The real browser under a virtual display: it comes up on the saved path (still named zembra
+# after the hand-over to its window program), moves with real key presses, and the Exit key
+# leaves it with the key file and the settings written.
 # Usage: browser_e2e.sh PATH_TO_ZEMBRA
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -10,6 +11,8 @@ on_display '
     start_zembra "$ZEMBRA_E2E_CAB/run.log" --home "$ZEMBRA_E2E_CAB"
     pid=$zembra_pid
     wait_for_browser
+    # zembra became its window program; process lists still call it zembra.
+    [ "$(cat /proc/$pid/comm)" = zembra ] || { echo "FAIL: the window run is called $(cat /proc/$pid/comm)"; exit 1; }
     xdo key --delay 120 Down Down Down Up Next Next Next Next Next Next Next Up Up
     xdo key Escape
     wait_for_exit "$pid"

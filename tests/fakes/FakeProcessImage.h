@@ -32,6 +32,8 @@ public:
         arguments = given;
         return failure;
     }
+    std::string name; ///< what takeName() was given
+    void takeName(const std::string& given) override { name = given; }
 };
 
 } // namespace testing_fakes

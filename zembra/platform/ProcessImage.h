@@ -24,6 +24,9 @@ public:
     /// failed: why, in the system's words.
     virtual std::string replaceWith(const std::string& program,
                                     const std::vector<std::string>& arguments) = 0;
+
+    /// Gives the running process the short name that process lists and `killall` go by.
+    virtual void takeName(const std::string& name) = 0;
 };
 
 /// /proc/self/exe and execv on Linux.
