@@ -45,6 +45,57 @@ TEST(NameSet, FindsExactlyTheNamesPutIn) {
     }
 }
 
+TEST(NameSet, ASavedTableIsTakenBackOnlyWhenEverySearchStaysInItsNames) {
+    zembra::NameSet set;
+    for (int i = 0; i < 40; ++i) {
+        set.insert("n" + std::to_string(i) + ".zip");
+    }
+    std::string slots;
+    set.saveSlots(slots);
+    const std::string names(set.packed());
+    const auto restored = zembra::NameSet::fromSaved(names, slots);
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->size(), 40u);
+    EXPECT_TRUE(restored->contains("n39.zip"));
+    EXPECT_FALSE(restored->contains("n40.zip"));
+
+    std::size_t used = 0; // the first slot that holds a name
+    while (slots.substr(used, 4) == std::string(4, '\0')) {
+        used += 8;
+    }
+    const auto withSlot = [&](std::uint32_t at, std::uint16_t size) {
+        std::string damaged = slots;
+        for (int i = 0; i < 4; ++i) {
+            damaged[used + i] = static_cast<char>((at >> (8 * i)) & 0xFF);
+        }
+        damaged[used + 4] = static_cast<char>(size & 0xFF);
+        damaged[used + 5] = static_cast<char>(size >> 8);
+        return damaged;
+    };
+    struct Row {
+        const char* damage;
+        std::string names;
+        std::string slots;
+    };
+    std::string full = slots; // every slot taken: a search for a missing name would not end
+    for (std::size_t at = 0; at < full.size(); at += 8) {
+        full.replace(at, 8, slots.substr(used, 8));
+    }
+    const std::vector<Row> rows = {
+        {"a name beyond the block", names, withSlot(static_cast<std::uint32_t>(names.size()), 1)},
+        {"a size past the block's end", names, withSlot(1, 60000)},
+        {"a name that does not end at a NUL", names, withSlot(1, 2)},
+        {"a name that does not start after a NUL", names, withSlot(2, 5)},
+        {"no free slot", names, full},
+        {"a table that is no power of two", names, slots.substr(8)},
+        {"a cut slot", names, slots.substr(0, slots.size() - 3)},
+        {"names without their last NUL", names.substr(0, names.size() - 1), slots},
+    };
+    for (const Row& row : rows) {
+        EXPECT_FALSE(zembra::NameSet::fromSaved(row.names, row.slots)) << row.damage;
+    }
+}
+
 class RepeatScan : public testing::Test {
 protected:
     void SetUp() override {

@@ -5,6 +5,7 @@
 
 #include "common/os/FileSystem.h"
 #include "zembra/catalogue/FileProbe.h"
+#include "zembra/catalogue/NameSet.h"
 
 #include <cstdint>
 #include <map>
@@ -71,8 +72,8 @@ private:
     struct Entry {
         common::FolderStamp stamp;
         bool caseInsensitive = false;
-        std::string files;    ///< regular files as listed, links left out, each ending in NUL
-        std::string followed; ///< the same for the names looked at on every scan
+        std::shared_ptr<const NameSet> files; ///< regular files as listed, links left out
+        std::string followed; ///< names looked at on every scan, each ending in a NUL
     };
     using Entries = std::map<std::string, std::shared_ptr<const Entry>, std::less<>>;
 

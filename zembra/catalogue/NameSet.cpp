@@ -2,6 +2,7 @@
 #include "zembra/catalogue/NameSet.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -58,7 +59,7 @@ void NameSet::grow(std::size_t slots) {
 
 void NameSet::insert(std::string_view name) {
     if (place(name, text_.size())) {
-        text_.append(name);
+        text_.append(name).push_back('\0');
     }
 }
 
@@ -96,6 +97,9 @@ void NameSet::adoptPacked(std::string packed) {
     }
     // The names stay where they are; the NULs between them are never part of a name.
     text_ = std::move(packed);
+    if (text_.back() != '\0') {
+        text_.push_back('\0');
+    }
     const std::string_view all = text_;
     for (std::size_t start = 0; start < all.size();) {
         const std::size_t end = std::min(all.find('\0', start), all.size());
@@ -116,11 +120,10 @@ void NameSet::insertPacked(std::string_view packed) {
     }
 }
 
-bool NameSet::contains(std::string_view name) const {
+bool NameSet::contains(std::string_view name, std::uint64_t hash) const {
     if (slots_.empty()) {
         return false;
     }
-    const std::uint64_t hash = hashOf(name);
     const std::uint16_t tag = tagOf(hash);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask; slots_[i].at != 0; i = (i + 1) & mask) {
@@ -129,6 +132,66 @@ bool NameSet::contains(std::string_view name) const {
         }
     }
     return false;
+}
+
+static_assert(sizeof(std::uint32_t) + 2 * sizeof(std::uint16_t) == 8);
+
+void NameSet::saveSlots(std::string& out) const {
+    if constexpr (std::endian::native == std::endian::little && sizeof(Slot) == 8) {
+        out.append(reinterpret_cast<const char*>(slots_.data()), slots_.size() * sizeof(Slot));
+        return;
+    }
+    for (const Slot& slot : slots_) {
+        for (const auto& [value, bytes] :
+             {std::pair<std::uint32_t, int>{slot.at, 4}, {slot.size, 2}, {slot.tag, 2}}) {
+            for (int i = 0; i < bytes; ++i) {
+                out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+            }
+        }
+    }
+}
+
+std::optional<NameSet> NameSet::fromSaved(std::string names, std::string_view slots) {
+    const std::size_t count = slots.size() / 8;
+    // A power of two (the mask), or no table at all for no names.
+    if (slots.size() % 8 != 0 || (count & (count - 1)) != 0 ||
+        (!names.empty() && names.back() != '\0') || names.size() >= UINT32_MAX) {
+        return std::nullopt;
+    }
+    NameSet set;
+    set.slots_.resize(count);
+    if constexpr (std::endian::native == std::endian::little && sizeof(Slot) == 8) {
+        std::memcpy(set.slots_.data(), slots.data(), slots.size());
+    } else {
+        const auto byte = [&](std::size_t at) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(slots[at]));
+        };
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t at = 8 * i;
+            set.slots_[i].at =
+                byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24;
+            set.slots_[i].size = static_cast<std::uint16_t>(byte(at + 4) | byte(at + 5) << 8);
+            set.slots_[i].tag = static_cast<std::uint16_t>(byte(at + 6) | byte(at + 7) << 8);
+        }
+    }
+    // Every search reads only names that lie wholly in the block and starts and ends at a NUL,
+    // and ends at a free slot.
+    for (const Slot& slot : set.slots_) {
+        if (slot.at == 0) {
+            continue;
+        }
+        const std::size_t start = slot.at - 1;
+        const std::size_t end = start + slot.size;
+        if (end >= names.size() || names[end] != '\0' || (start > 0 && names[start - 1] != '\0')) {
+            return std::nullopt;
+        }
+        ++set.count_;
+    }
+    if (set.count_ * 3 > count * 2) {
+        return std::nullopt;
+    }
+    set.text_ = std::move(names);
+    return set;
 }
 
 } // namespace zembra

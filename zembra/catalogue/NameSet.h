@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,10 +12,15 @@
 namespace zembra {
 
 /// The names of one folder, for thousands of existence questions a scan. The names live one
-/// after another in a single string and are found through a table of open addressing, so
-/// filling the set costs two allocations that grow, not one per name.
+/// after another in a single string, each followed by a NUL, and are found through a table of
+/// open addressing, so filling the set costs two allocations that grow, not one per name. The
+/// table itself can be saved and taken back, so a saved listing is not hashed again.
 class NameSet {
 public:
+    /// The hash a name is found by; a scan computes it once for a name it asks many sets for.
+    /// Saved tables depend on it: changing it means a new version of the files that hold them.
+    static std::uint64_t hashOf(std::string_view name);
+
     /// Makes room for `names` names of `bytes` characters in all.
     void reserve(std::size_t names, std::size_t bytes);
     /// Adds `name`; a name already there is not added twice.
@@ -23,8 +29,21 @@ public:
     void insertPacked(std::string_view packed);
     /// The same, keeping `packed` itself as the names' storage when the set is still empty.
     void adoptPacked(std::string packed);
-    bool contains(std::string_view name) const;
+    bool contains(std::string_view name) const { return contains(name, hashOf(name)); }
+    /// The same with the name's hashOf already known.
+    bool contains(std::string_view name, std::uint64_t hash) const;
     std::size_t size() const { return count_; }
+
+    /// Every name, each followed by a NUL (empty pieces between NULs are no names).
+    std::string_view packed() const { return text_; }
+    /// Appends the table's slots to `out` (8 bytes each, little-endian), for saving beside
+    /// packed().
+    void saveSlots(std::string& out) const;
+    /// Takes back a set saved as packed() and saveSlots(); nothing when the two cannot be
+    /// such a pair (a slot outside the names or not at a whole name, no free slot, a table
+    /// fuller than the set ever makes it). Whether every name is in its right slot is not
+    /// checked: the file that holds them must be checked as a whole.
+    static std::optional<NameSet> fromSaved(std::string names, std::string_view slots);
 
 private:
     struct Slot {
@@ -32,7 +51,6 @@ private:
         std::uint16_t size = 0; ///< file names are at most a few hundred bytes
         std::uint16_t tag = 0;  ///< the hash's top bits, to pass over most other names unread
     };
-    static std::uint64_t hashOf(std::string_view name);
     static std::uint16_t tagOf(std::uint64_t hash) {
         return static_cast<std::uint16_t>(hash >> 48);
     }
@@ -41,7 +59,7 @@ private:
     /// Enters `name`, stored at `at` in `text_`; false when it is there already.
     bool place(std::string_view name, std::size_t at);
 
-    std::string text_; ///< every name, one after another (with NULs between adopted ones)
+    std::string text_; ///< every name, one after another, each followed by a NUL
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
 };
