@@ -3,30 +3,37 @@
 
 #include "zembra/catalogue/NameSet.h"
 
+#include <cstring>
+
 namespace zembra {
 
-CatalogueKeys::CatalogueKeys(const StringTable& masterList, int rows, std::string_view extension,
+CatalogueKeys::CatalogueKeys(const std::vector<std::string_view>& names, std::string_view extension,
                              bool folded) {
-    keys_.resize(static_cast<std::size_t>(rows) + 1);
+    keys_.resize(names.size());
     std::size_t bytes = 0;
-    for (int row = 1; row <= rows; ++row) {
-        bytes += masterList.at(row, 1).size() + extension.size();
+    for (const std::string_view name : names) {
+        bytes += name.size() + extension.size();
     }
-    text_.reserve(bytes);
-    for (int row = 1; row <= rows; ++row) {
-        Key& key = keys_[static_cast<std::size_t>(row)];
-        key.at = text_.size();
-        text_ += masterList.at(row, 1);
-        text_ += extension;
-        key.size = text_.size() - key.at;
-        for (std::size_t i = key.at; i < text_.size(); ++i) {
-            char& c = text_[i];
-            key.ascii = key.ascii && static_cast<unsigned char>(c) < 0x80;
-            if (folded && c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
+    text_.resize(bytes);
+    char* out = text_.data();
+    std::size_t at = 0;
+    for (std::size_t row = 1; row < names.size(); ++row) {
+        Key& key = keys_[row];
+        key.at = at;
+        std::memcpy(out + at, names[row].data(), names[row].size());
+        at += names[row].size();
+        std::memcpy(out + at, extension.data(), extension.size());
+        at += extension.size();
+        key.size = at - key.at;
+        unsigned char high = 0;
+        for (std::size_t i = key.at; i < at; ++i) {
+            high |= static_cast<unsigned char>(out[i]);
+            if (folded && out[i] >= 'A' && out[i] <= 'Z') {
+                out[i] = static_cast<char>(out[i] - 'A' + 'a');
             }
         }
-        key.hash = NameSet::hashOf(name(row));
+        key.ascii = high < 0x80;
+        key.hash = NameSet::hashOf(name(static_cast<int>(row)));
     }
 }
 

@@ -2,8 +2,6 @@
 // The catalogue's file names for one extension, each hashed once for a whole scan.
 #pragma once
 
-#include "zembra/catalogue/StringTable.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,13 +9,15 @@
 
 namespace zembra {
 
-/// For rows 1 to `rows` of the master list: the set name followed by the extension, as the
+/// For each row of the master list: the set name followed by the extension, as the
 /// leaf name a folder is asked for, with its NameSet::hashOf. A scan tests each name against
 /// twenty-odd folders; it is put together and hashed here once.
 class CatalogueKeys {
 public:
-    /// With `folded`, ASCII letters are folded to lower case, as for a folder that ignores case.
-    CatalogueKeys(const StringTable& masterList, int rows, std::string_view extension, bool folded);
+    /// `names` holds the set names by row (row 0 unused). With `folded`, ASCII letters are
+    /// folded to lower case, as for a folder that ignores case.
+    CatalogueKeys(const std::vector<std::string_view>& names, std::string_view extension,
+                  bool folded);
 
     std::string_view name(int row) const {
         const Key& key = keys_[static_cast<std::size_t>(row)];

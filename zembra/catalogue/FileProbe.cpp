@@ -203,7 +203,9 @@ std::optional<ListedFolder> FolderListingProbe::listedFolder(std::string_view fo
         return std::nullopt;
     }
     const Listing& files = listing(folder);
-    return ListedFolder{files.fileSet.get(), &files.names, files.caseInsensitive};
+    // An empty set is left out: each name asked of it would still cost a search.
+    return ListedFolder{files.fileSet.get(), files.names.size() > 0 ? &files.names : nullptr,
+                        files.caseInsensitive};
 }
 
 std::optional<std::string> FolderListingProbe::folderProblem(std::string_view folder) {

@@ -127,7 +127,9 @@ bool DiskFolderStamps::isFile(const std::string& nativePath) {
 FolderCache::FolderCache(FolderLister& lister, FolderStamps& stamps)
     : lister_(lister), stamps_(stamps) {}
 
-void FolderCache::load(std::string_view bytes) {
+void FolderCache::load(std::string owned) {
+    const auto saved = std::make_shared<const std::string>(std::move(owned));
+    const std::string_view bytes = *saved;
     Entries loaded;
     if (bytes.size() < kHeaderBytes || bytes.size() > kMaxBytes ||
         std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
@@ -155,15 +157,15 @@ void FolderCache::load(std::string_view bytes) {
         std::uint64_t modified = 0;
         std::uint64_t changed = 0;
         std::uint64_t caseInsensitive = 0;
-        std::string files;
+        std::string_view files;
         std::string_view slots;
         if (!reader.name(path) || !reader.number(device, 8) || !reader.number(inode, 8) ||
             !reader.number(modified, 8) || !reader.number(changed, 8) ||
-            !reader.number(caseInsensitive, 1) || !reader.names(files) || !reader.block(slots) ||
+            !reader.number(caseInsensitive, 1) || !reader.block(files) || !reader.block(slots) ||
             !reader.names(entry->followed)) {
             return;
         }
-        std::optional<NameSet> set = NameSet::fromSaved(std::move(files), slots);
+        std::optional<NameSet> set = NameSet::fromSaved(saved, files, slots);
         if (!set) {
             return;
         }

@@ -54,7 +54,8 @@ public:
 
     /// Takes the listings an earlier scan saved. Bytes that are damaged, cut short, of another
     /// version or too large are ignored: every folder is then listed.
-    void load(std::string_view bytes);
+    /// The listings' names and tables are read where they lie in `bytes`, which the cache keeps.
+    void load(std::string bytes);
 
     FolderContents list(const std::string& nativeFolder) override;
 

@@ -61,8 +61,10 @@ std::optional<std::string> Scan::CheckForFiles() {
         ++catalogueRows_;
     }
     lookups_.assign(static_cast<std::size_t>(catalogueRows_) + 1, Lookup::Never);
+    names_.assign(static_cast<std::size_t>(catalogueRows_) + 1, {});
     for (int row = 1; row <= catalogueRows_; ++row) {
         const std::string& name = master.at(row, 1);
+        names_[static_cast<std::size_t>(row)] = name;
         if (staysInFolder(name)) {
             lookups_[static_cast<std::size_t>(row)] =
                 name.find('\\') == std::string::npos ? Lookup::LeafName : Lookup::ThroughPath;
@@ -223,8 +225,9 @@ void Scan::makeListFiles(FolderScan& result) {
     // The hits in the scan table's order, its first kGameRows rows: each line as the catalogue
     // row it came from would write it.
     makeRecords();
-    std::string text;
-    text.reserve(records_.size());
+    // One text for every list: a list whose file holds it already is not kept for the save.
+    std::string& text = listText_;
+    text.clear();
     const int listRows = std::min(nextFree_ - 1, kGameRows);
     // Lines of rows that follow one another in the catalogue lie one after another in
     // `records_`: a run of them is copied at once.
@@ -251,10 +254,7 @@ void Scan::makeListFiles(FolderScan& result) {
 const CatalogueKeys& Scan::keysFor(bool folded) {
     auto found = keys_.find({extension_, folded});
     if (found == keys_.end()) {
-        found = keys_
-                    .try_emplace({extension_, folded}, tables_.masterList, catalogueRows_,
-                                 extension_, folded)
-                    .first;
+        found = keys_.try_emplace({extension_, folded}, names_, extension_, folded).first;
     }
     return found->second;
 }

@@ -104,11 +104,13 @@ private:
     int scanPosition_ = 1;
     int nextFree_ = 1;
     // Worked out once a scan from the master list, which does not change while it runs.
-    int catalogueRows_ = 0;       ///< rows before the first empty set name
-    std::vector<Lookup> lookups_; ///< by row
+    int catalogueRows_ = 0; ///< rows before the first empty set name
+    std::vector<Lookup> lookups_;
+    std::vector<std::string_view> names_; ///< set names by row, in the master list ///< by row
     std::map<std::pair<std::string, bool>, CatalogueKeys> keys_; ///< by extension, folded
     std::string records_; ///< each row's line of a list file, once one is written
     std::vector<std::size_t> recordEnds_;
+    std::string listText_;
     std::vector<int> hitRows_; ///< the catalogue row of each filled row of the scan table
     /// For each row of the scan table, the catalogue row this scan last put there (0: none
     /// since it was emptied, or untouched). The table itself is filled once, at the end: what
