@@ -234,16 +234,16 @@ void Scan::makeListFiles(FolderScan& result) {
     std::size_t runStart = 0;
     std::size_t runEnd = 0;
     for (int at = 0; at < listRows; ++at) {
-        const int row = hitRows_[static_cast<std::size_t>(at)];
-        if (tables.masterList.at(row, 2).empty()) {
+        const auto row = static_cast<std::size_t>(hitRows_[static_cast<std::size_t>(at)]);
+        const std::size_t start = recordEnds_[row - 1];
+        if (start == recordEnds_[row]) {
             continue;
         }
-        const std::size_t start = recordEnds_[static_cast<std::size_t>(row) - 1];
         if (start != runEnd) {
             text.append(records_, runStart, runEnd - runStart);
             runStart = start;
         }
-        runEnd = recordEnds_[static_cast<std::size_t>(row)];
+        runEnd = recordEnds_[row];
         ++result.written;
     }
     text.append(records_, runStart, runEnd - runStart);
@@ -263,11 +263,15 @@ void Scan::makeRecords() {
     if (!recordEnds_.empty()) {
         return;
     }
-    // Every row's line at once, the first time a list is written.
+    // Every row's line at once, the first time a list is written; a game without a
+    // description is no line of a list, and its line is left empty.
     common::RecordWriter lines;
     recordEnds_.push_back(0);
     for (int row = 1; row <= catalogueRows_; ++row) {
-        lines.text(tables_.masterList.at(row, 1)).text(tables_.masterList.at(row, 2)).endRecord();
+        const std::string& description = tables_.masterList.at(row, 2);
+        if (!description.empty()) {
+            lines.text(tables_.masterList.at(row, 1)).text(description).endRecord();
+        }
         recordEnds_.push_back(lines.str().size());
     }
     records_ = lines.str();
