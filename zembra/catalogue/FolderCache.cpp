@@ -298,7 +298,8 @@ std::string FolderCache::save() const {
     putNumber(bytes, kept_.size(), 4);
     putNumber(bytes, body.size(), 8);
     putNumber(bytes, checksum(body), 8);
-    return bytes + body;
+    bytes += body; // a few megabytes: appended, not copied into a third string
+    return bytes;
 }
 
 } // namespace zembra
