@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace common {
@@ -17,8 +18,9 @@ public:
     /// Queues `bytes` to replace `path` (a link is followed, as a single save does).
     void add(std::filesystem::path path, std::string bytes);
     /// The same, but a file that already holds exactly `bytes` is left as it is (no temporary,
-    /// no wait for the disk) and counts as replaced.
-    void addUnlessSame(std::filesystem::path path, std::string bytes);
+    /// no wait for the disk) and counts as replaced. The file is compared now, so that the
+    /// batch keeps no copy of the bytes of a file left alone.
+    void addUnlessSame(std::filesystem::path path, std::string_view bytes);
 
     std::size_t size() const { return saves_.size(); }
 
@@ -34,7 +36,7 @@ private:
     struct Save {
         std::filesystem::path path;
         std::string bytes;
-        bool unlessSame = false;
+        bool same = false; ///< the file held the bytes already when they were added
     };
     std::vector<Save> saves_;
 };

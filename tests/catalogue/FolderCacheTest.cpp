@@ -39,7 +39,8 @@ public:
 
 std::set<std::string> filesOf(const zembra::FolderContents& contents) {
     std::set<std::string> files(contents.files.begin(), contents.files.end());
-    for (std::string_view rest = contents.packedFiles; !rest.empty();) {
+    for (std::string_view rest = contents.fileSet ? contents.fileSet->packed() : std::string_view();
+         !rest.empty();) {
         const std::size_t end = rest.find('\0');
         files.emplace(rest.substr(0, end));
         rest.remove_prefix(end + 1);
@@ -159,7 +160,7 @@ TEST(FolderCache, DamagedSavedListingsAreIgnoredAndRebuilt) {
         {"cut in the body", [](std::string b) { return b.substr(0, b.size() - 3); }},
         {"a byte of the body changed",
          [](std::string b) { return b.replace(b.size() - 4, 1, "A"); }},
-        {"another version", [](std::string b) { return b.replace(8, 1, "\x02"); }},
+        {"another version", [](std::string b) { return b.replace(8, 1, "\x7F"); }},
         {"another file", [](std::string b) { return "gamelist" + b.substr(8); }},
     };
     for (const Row& row : rows) {

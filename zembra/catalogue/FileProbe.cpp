@@ -144,23 +144,28 @@ const FolderListingProbe::Listing& FolderListingProbe::listing(std::string_view 
         listing.problem = std::move(contents.problem);
         std::size_t bytes = 0;
         for (const std::string& name : contents.files) {
-            bytes += name.size();
+            bytes += name.size() + 1;
         }
-        const auto packed = static_cast<std::size_t>(
-            std::count(contents.packedFiles.begin(), contents.packedFiles.end(), '\0'));
-        // Packed names become the set's storage as they are; only the others are copied.
-        listing.names.reserve(contents.files.size() + packed, bytes);
         if (listing.caseInsensitive) {
-            // Folding leaves the NULs between the names as they are.
-            foldCase(contents.packedFiles, folded_);
-            contents.packedFiles.swap(folded_);
-        }
-        listing.names.adoptPacked(std::move(contents.packedFiles));
-        for (const std::string& name : contents.files) {
-            if (listing.caseInsensitive) {
+            // Folded, the ready set's names need a set of their own; folding leaves the NULs
+            // between them as they are.
+            if (contents.fileSet) {
+                listing.names.reserve(contents.fileSet->size() + contents.files.size(),
+                                      contents.fileSet->packed().size() + bytes);
+                foldCase(contents.fileSet->packed(), folded_);
+                listing.names.adoptPacked(std::move(folded_));
+                folded_.clear();
+            } else {
+                listing.names.reserve(contents.files.size(), bytes);
+            }
+            for (const std::string& name : contents.files) {
                 foldCase(name, folded_);
                 listing.names.insert(folded_);
-            } else {
+            }
+        } else {
+            listing.fileSet = std::move(contents.fileSet);
+            listing.names.reserve(contents.files.size(), bytes);
+            for (const std::string& name : contents.files) {
                 listing.names.insert(name);
             }
         }
@@ -188,7 +193,19 @@ bool FolderListingProbe::isFile(std::string_view programPath) {
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         return !ascii && PerNameProbe().isFile(programPath);
     }
-    return files.names.contains(name);
+    const std::uint64_t hash = NameSet::hashOf(name);
+    return (files.fileSet && files.fileSet->contains(name, hash)) ||
+           files.names.contains(name, hash);
+}
+
+std::optional<ListedFolder> FolderListingProbe::listedFolder(std::string_view folder) {
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') {
+        return std::nullopt;
+    }
+    const Listing& files = listing(folder);
+    // An empty set is left out: each name asked of it would still cost a search.
+    return ListedFolder{files.fileSet.get(), files.names.size() > 0 ? &files.names : nullptr,
+                        files.caseInsensitive};
 }
 
 std::optional<std::string> FolderListingProbe::folderProblem(std::string_view folder) {

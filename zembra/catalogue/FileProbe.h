@@ -4,6 +4,7 @@
 
 #include "zembra/catalogue/NameSet.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,23 @@
 namespace zembra {
 
 class FolderReadAhead;
+
+/// A folder's names as a probe that lists folders holds them: lets a scan test thousands of
+/// names against it with hashes it computed once.
+struct ListedFolder {
+    const NameSet* files = nullptr; ///< may be null
+    const NameSet* more = nullptr;  ///< may be null
+    /// The names are folded to lower case, and a name beyond ASCII must be asked of the file
+    /// system itself.
+    bool caseInsensitive = false;
+
+    /// Whether `name` (a leaf name, folded when caseInsensitive) with NameSet::hashOf `hash`
+    /// is a regular file of the folder.
+    bool contains(std::string_view name, std::uint64_t hash) const {
+        return (files != nullptr && files->contains(name, hash)) ||
+               (more != nullptr && more->contains(name, hash));
+    }
+};
 
 /// Answers whether a regular file of that name exists (a link to one counts), with the file
 /// system's own case rules. Paths are given in the program's backslash form.
@@ -28,6 +46,13 @@ public:
     /// The folders (program form) the scan is about to ask about, in its order: a probe may
     /// start reading them.
     virtual void expectFolders(const std::vector<std::string>& /*folders*/) {}
+    /// The names of `folder` (program form, with its trailing separator), when the probe
+    /// answers from a listing of it: `isFile` of a leaf name of it gives the same answer as
+    /// ListedFolder::contains (a miss beyond ASCII in a folder that ignores case aside). Valid
+    /// until the probe is next used.
+    virtual std::optional<ListedFolder> listedFolder(std::string_view /*folder*/) {
+        return std::nullopt;
+    }
 };
 
 /// One existence test per name: simple, and slow when a catalogue of thousands of names is
@@ -41,9 +66,9 @@ public:
 /// What the listing probe learns of one folder.
 struct FolderContents {
     std::vector<std::string> files; ///< names of the regular files (and links to them)
-    /// More names of regular files, each followed by a NUL: how saved listings are handed over
-    /// without a string for each name.
-    std::string packedFiles;
+    /// More regular files as a name set of the names as listed: how saved listings are handed
+    /// over without a string for each name, or a set built again. May be null.
+    std::shared_ptr<const NameSet> fileSet;
     /// Names whose kind was found by following them (links, entries of a file system that does
     /// not say what they are), whatever they turned out to be: their answer can change without
     /// the folder changing.
@@ -84,10 +109,14 @@ public:
     bool isFile(std::string_view programPath) override;
     std::optional<std::string> folderProblem(std::string_view folder) override;
     void expectFolders(const std::vector<std::string>& folders) override;
+    std::optional<ListedFolder> listedFolder(std::string_view folder) override;
 
 private:
     struct Listing {
-        /// Names as listed, or folded to lower case when the folder ignores case.
+        /// The lister's ready set, when the folder does not ignore case.
+        std::shared_ptr<const NameSet> fileSet;
+        /// The other names as listed, or every name folded to lower case when the folder
+        /// ignores case.
         NameSet names;
         bool caseInsensitive = false;
         std::optional<std::string> problem;

@@ -9,10 +9,12 @@ namespace zembra {
 namespace {
 
 // The file: a header (magic, version, body length, checksum of the body), then for each folder
-// its path, identity and stamps, whether it ignores case, its files and its followed names.
-// Numbers are little-endian; names end with a NUL, which no file name holds.
+// its path, identity and stamps, whether it ignores case, its files, the table of their name set
+// (NameSet::saveSlots: a scan does not hash them again) and its followed names. Numbers are
+// little-endian; names end with a NUL, which no file name holds. The tables depend on
+// NameSet::hashOf: a new hash needs a new version.
 constexpr char kMagic[8] = {'Z', 'M', 'B', 'F', 'O', 'L', 'D', '\n'};
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 constexpr std::size_t kHeaderBytes = 8 + 4 + 4 + 8 + 8;
 
 std::uint64_t checksum(std::string_view bytes) {
@@ -38,7 +40,7 @@ void putNumber(std::string& out, std::uint64_t value, int bytes) {
     }
 }
 
-void putNames(std::string& out, const std::string& packed) {
+void putNames(std::string& out, std::string_view packed) {
     putNumber(out, packed.size(), 4);
     out += packed;
 }
@@ -75,6 +77,16 @@ public:
             return false;
         }
         packed.assign(bytes_.substr(0, size));
+        bytes_.remove_prefix(size);
+        return true;
+    }
+    /// Bytes of any kind, as a view into the body.
+    bool block(std::string_view& value) {
+        std::uint64_t size = 0;
+        if (!number(size, 4) || size > bytes_.size()) {
+            return false;
+        }
+        value = bytes_.substr(0, size);
         bytes_.remove_prefix(size);
         return true;
     }
@@ -115,7 +127,9 @@ bool DiskFolderStamps::isFile(const std::string& nativePath) {
 FolderCache::FolderCache(FolderLister& lister, FolderStamps& stamps)
     : lister_(lister), stamps_(stamps) {}
 
-void FolderCache::load(std::string_view bytes) {
+void FolderCache::load(std::string owned) {
+    const auto saved = std::make_shared<const std::string>(std::move(owned));
+    const std::string_view bytes = *saved;
     Entries loaded;
     if (bytes.size() < kHeaderBytes || bytes.size() > kMaxBytes ||
         std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
@@ -143,12 +157,19 @@ void FolderCache::load(std::string_view bytes) {
         std::uint64_t modified = 0;
         std::uint64_t changed = 0;
         std::uint64_t caseInsensitive = 0;
+        std::string_view files;
+        std::string_view slots;
         if (!reader.name(path) || !reader.number(device, 8) || !reader.number(inode, 8) ||
             !reader.number(modified, 8) || !reader.number(changed, 8) ||
-            !reader.number(caseInsensitive, 1) || !reader.names(entry->files) ||
+            !reader.number(caseInsensitive, 1) || !reader.block(files) || !reader.block(slots) ||
             !reader.names(entry->followed)) {
             return;
         }
+        std::optional<NameSet> set = NameSet::fromSaved(saved, files, slots);
+        if (!set) {
+            return;
+        }
+        entry->files = std::make_shared<const NameSet>(std::move(*set));
         entry->stamp.device = device;
         entry->stamp.inode = inode;
         entry->stamp.modifiedNs = static_cast<std::int64_t>(modified);
@@ -180,7 +201,7 @@ FolderContents FolderCache::list(const std::string& nativeFolder) {
             lock.unlock();
             FolderContents contents;
             contents.caseInsensitive = entry->caseInsensitive;
-            contents.packedFiles = entry->files;
+            contents.fileSet = entry->files;
             for (std::string_view rest = entry->followed; !rest.empty();) {
                 const std::size_t end = rest.find('\0');
                 contents.followed.emplace_back(rest.substr(0, end));
@@ -214,18 +235,27 @@ FolderContents FolderCache::list(const std::string& nativeFolder) {
         entry->followed += name;
         entry->followed.push_back('\0');
     }
-    for (const std::string& name : contents.files) {
+    // The set is built once, for the probe and for saving; the names followed stay apart, as
+    // they are looked at again next time.
+    auto files = std::make_shared<NameSet>();
+    const NameSet* given = contents.fileSet.get();
+    files->reserve(contents.files.size() + (given != nullptr ? given->size() : 0),
+                   given != nullptr ? given->packed().size() : 0);
+    std::vector<std::string> others;
+    for (std::string& name : contents.files) {
         if (followed.count(name) == 0) {
-            entry->files += name;
-            entry->files.push_back('\0');
+            files->insert(name);
+        } else {
+            others.push_back(std::move(name));
         }
     }
-    for (std::string_view rest = contents.packedFiles; !rest.empty();) {
-        // A lister hands packed names only for regular files it did not follow.
-        const std::size_t end = rest.find('\0');
-        entry->files.append(rest.substr(0, end)).push_back('\0');
-        rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (given != nullptr) {
+        // A lister hands a set only for regular files it did not follow.
+        files->insertPacked(given->packed());
     }
+    contents.files = std::move(others);
+    contents.fileSet = files;
+    entry->files = std::move(files);
     kept_.insert_or_assign(nativeFolder, std::move(entry));
     dirty_ = true;
     return contents;
@@ -253,7 +283,14 @@ std::string FolderCache::save() const {
         putNumber(body, static_cast<std::uint64_t>(entry->stamp.modifiedNs), 8);
         putNumber(body, static_cast<std::uint64_t>(entry->stamp.changedNs), 8);
         putNumber(body, entry->caseInsensitive ? 1 : 0, 1);
-        putNames(body, entry->files);
+        putNames(body, entry->files->packed());
+        const std::size_t sizeAt = body.size();
+        putNumber(body, 0, 4);
+        entry->files->saveSlots(body);
+        const std::size_t slotBytes = body.size() - sizeAt - 4;
+        for (int i = 0; i < 4; ++i) {
+            body[sizeAt + i] = static_cast<char>((slotBytes >> (8 * i)) & 0xFF);
+        }
         putNames(body, entry->followed);
     }
     std::string bytes(kMagic, sizeof kMagic);
@@ -261,7 +298,8 @@ std::string FolderCache::save() const {
     putNumber(bytes, kept_.size(), 4);
     putNumber(bytes, body.size(), 8);
     putNumber(bytes, checksum(body), 8);
-    return bytes + body;
+    bytes += body; // a few megabytes: appended, not copied into a third string
+    return bytes;
 }
 
 } // namespace zembra

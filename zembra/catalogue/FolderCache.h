@@ -5,6 +5,7 @@
 
 #include "common/os/FileSystem.h"
 #include "zembra/catalogue/FileProbe.h"
+#include "zembra/catalogue/NameSet.h"
 
 #include <cstdint>
 #include <map>
@@ -53,7 +54,8 @@ public:
 
     /// Takes the listings an earlier scan saved. Bytes that are damaged, cut short, of another
     /// version or too large are ignored: every folder is then listed.
-    void load(std::string_view bytes);
+    /// The listings' names and tables are read where they lie in `bytes`, which the cache keeps.
+    void load(std::string bytes);
 
     FolderContents list(const std::string& nativeFolder) override;
 
@@ -71,8 +73,8 @@ private:
     struct Entry {
         common::FolderStamp stamp;
         bool caseInsensitive = false;
-        std::string files;    ///< regular files as listed, links left out, each ending in NUL
-        std::string followed; ///< the same for the names looked at on every scan
+        std::shared_ptr<const NameSet> files; ///< regular files as listed, links left out
+        std::string followed; ///< names looked at on every scan, each ending in a NUL
     };
     using Entries = std::map<std::string, std::shared_ptr<const Entry>, std::less<>>;
 

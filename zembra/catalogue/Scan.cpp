@@ -5,6 +5,8 @@
 #include "common/text/NativePath.h"
 #include "common/text/Numbers.h"
 
+#include <algorithm>
+
 namespace zembra {
 
 std::string scanExtension(std::string_view listFile) {
@@ -51,7 +53,28 @@ std::optional<std::string> Scan::CheckForFiles() {
         observer_.listMessage(kScanningMessage);
     }
     nextFree_ = 1;
+    hitRows_.clear();
     scanPosition_ = 1;
+    const StringTable& master = tables_.masterList;
+    catalogueRows_ = 0;
+    while (catalogueRows_ < kMasterRows && !master.at(catalogueRows_ + 1, 1).empty()) {
+        ++catalogueRows_;
+    }
+    lookups_.assign(static_cast<std::size_t>(catalogueRows_) + 1, Lookup::Never);
+    names_.assign(static_cast<std::size_t>(catalogueRows_) + 1, {});
+    for (int row = 1; row <= catalogueRows_; ++row) {
+        const std::string& name = master.at(row, 1);
+        names_[static_cast<std::size_t>(row)] = name;
+        if (staysInFolder(name)) {
+            lookups_[static_cast<std::size_t>(row)] =
+                name.find('\\') == std::string::npos ? Lookup::LeafName : Lookup::ThroughPath;
+        }
+    }
+    keys_.clear();
+    records_.clear();
+    recordEnds_.clear();
+    tableRows_.assign(kMasterRows + 1, 0);
+    tableEmptied_ = false;
     struct Planned {
         int path;
         std::string caption;
@@ -97,8 +120,19 @@ std::optional<std::string> Scan::CheckForFiles() {
         scanFolder(planned.path, std::move(planned.caption), std::move(planned.folder),
                    planned.secondPass, planned.configured);
     }
+    fillScanTable();
     saveAndReport();
     return std::nullopt;
+}
+
+void Scan::fillScanTable() {
+    for (int row = 1; row <= kMasterRows; ++row) {
+        const int from = tableRows_[static_cast<std::size_t>(row)];
+        if (from != 0) {
+            tables_.scanList.assign(row, 1, tables_.masterList.at(from, 1));
+            tables_.scanList.assign(row, 2, tables_.masterList.at(from, 2));
+        }
+    }
 }
 
 void Scan::saveAndReport() {
@@ -144,8 +178,14 @@ void Scan::makeListFiles(FolderScan& result) {
     const bool firstUltra = result.path == kUltra64 && !result.secondPass;
     // The second Ultra 64 folder adds its hits to those of the first.
     if (!result.secondPass) {
-        DeleteList(tables);
+        // The tables are emptied once; the scan table's rows emptied here are only noted.
+        if (!tableEmptied_) {
+            DeleteList(tables);
+            tableEmptied_ = true;
+        }
+        std::fill_n(tableRows_.begin() + 1, kGameRows, 0);
         nextFree_ = 1;
+        hitRows_.clear();
     }
     // An unmounted drive or a folder without permission says nothing about which games are
     // there: the list keeps what it held.
@@ -155,11 +195,10 @@ void Scan::makeListFiles(FolderScan& result) {
         return;
     }
     const int firstRow = nextFree_;
-    for (scanPosition_ = 1; scanPosition_ <= kMasterRows; ++scanPosition_) {
-        if (tables.masterList.at(scanPosition_, 1).empty()) {
-            break;
-        }
-        if (!ShowFileSystemType2(result.folder)) {
+    const std::optional<ListedFolder> listed = probe_.listedFolder(result.folder);
+    const CatalogueKeys* keys = listed ? &keysFor(listed->caseInsensitive) : nullptr;
+    for (scanPosition_ = 1; scanPosition_ <= catalogueRows_; ++scanPosition_) {
+        if (!ShowFileSystemType2(result.folder, listed ? &*listed : nullptr, keys)) {
             result.hits = nextFree_ - firstRow;
             result.outcome = FolderScan::Outcome::TooManyHits;
             return;
@@ -183,36 +222,93 @@ void Scan::makeListFiles(FolderScan& result) {
         return;
     }
     result.listHits = nextFree_ - 1;
-    common::RecordWriter text;
-    for (int row = 1; row <= kGameRows; ++row) {
-        const std::string& description = tables.scanList.at(row, 2);
-        if (!description.empty()) {
-            text.text(tables.scanList.at(row, 1)).text(description).endRecord();
-            ++result.written;
+    // The hits in the scan table's order, its first kGameRows rows: each line as the catalogue
+    // row it came from would write it.
+    makeRecords();
+    // One text for every list: a list whose file holds it already is not kept for the save.
+    std::string& text = listText_;
+    text.clear();
+    const int listRows = std::min(nextFree_ - 1, kGameRows);
+    // Lines of rows that follow one another in the catalogue lie one after another in
+    // `records_`: a run of them is copied at once.
+    std::size_t runStart = 0;
+    std::size_t runEnd = 0;
+    for (int at = 0; at < listRows; ++at) {
+        const auto row = static_cast<std::size_t>(hitRows_[static_cast<std::size_t>(at)]);
+        const std::size_t start = recordEnds_[row - 1];
+        if (start == recordEnds_[row]) {
+            continue;
         }
+        if (start != runEnd) {
+            text.append(records_, runStart, runEnd - runStart);
+            runStart = start;
+        }
+        runEnd = recordEnds_[row];
+        ++result.written;
     }
+    text.append(records_, runStart, runEnd - runStart);
     saving_.push_back(done_.size());
-    saves_.addUnlessSame(common::nativePath(programFolder_ + "\\" + result.listFile), text.str());
+    saves_.addUnlessSame(common::nativePath(programFolder_ + "\\" + result.listFile), text);
 }
 
-bool Scan::ShowFileSystemType2(const std::string& path) {
-    GameTables& tables = tables_;
-    const std::string& name = tables.masterList.at(scanPosition_, 1);
-    if (!staysInFolder(name)) {
+const CatalogueKeys& Scan::keysFor(bool folded) {
+    auto found = keys_.find({extension_, folded});
+    if (found == keys_.end()) {
+        found = keys_.try_emplace({extension_, folded}, names_, extension_, folded).first;
+    }
+    return found->second;
+}
+
+void Scan::makeRecords() {
+    if (!recordEnds_.empty()) {
+        return;
+    }
+    // Every row's line at once, the first time a list is written; a game without a
+    // description is no line of a list, and its line is left empty.
+    common::RecordWriter lines;
+    recordEnds_.push_back(0);
+    for (int row = 1; row <= catalogueRows_; ++row) {
+        const std::string& description = tables_.masterList.at(row, 2);
+        if (!description.empty()) {
+            lines.text(tables_.masterList.at(row, 1)).text(description).endRecord();
+        }
+        recordEnds_.push_back(lines.str().size());
+    }
+    records_ = lines.str();
+}
+
+bool Scan::testedLive(const std::string& path) {
+    candidate_.assign(path);
+    candidate_ += tables_.masterList.at(scanPosition_, 1);
+    candidate_ += extension_;
+    return probe_.isFile(candidate_);
+}
+
+bool Scan::ShowFileSystemType2(const std::string& path, const ListedFolder* listed,
+                               const CatalogueKeys* keys) {
+    const Lookup lookup = lookups_[static_cast<std::size_t>(scanPosition_)];
+    if (lookup == Lookup::Never) {
         // Never looked for outside the ROM folder: such a name is not a game of it.
         return true;
     }
-    candidate_.assign(path);
-    candidate_ += name;
-    candidate_ += extension_;
-    if (!probe_.isFile(candidate_)) {
+    bool found = false;
+    if (listed != nullptr && lookup == Lookup::LeafName) {
+        found = listed->contains(keys->name(scanPosition_), keys->hash(scanPosition_));
+        if (!found && listed->caseInsensitive && !keys->ascii(scanPosition_)) {
+            // Letters beyond ASCII fold by the file system's own tables.
+            found = testedLive(path);
+        }
+    } else {
+        found = testedLive(path);
+    }
+    if (!found) {
         return true;
     }
     if (nextFree_ > kMasterRows) {
         return false;
     }
-    tables.scanList.assign(nextFree_, 1, name);
-    tables.scanList.assign(nextFree_, 2, tables.masterList.at(scanPosition_, 2));
+    tableRows_[static_cast<std::size_t>(nextFree_)] = scanPosition_;
+    hitRows_.push_back(scanPosition_);
     ++nextFree_;
     return true;
 }

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "common/os/SaveBatch.h"
+#include "zembra/catalogue/CatalogueKeys.h"
 #include "zembra/catalogue/FileProbe.h"
 #include "zembra/catalogue/GameTables.h"
 #include "zembra/startup/EmulatorConfig.h"
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,8 +77,22 @@ private:
     void scanFolder(int path, std::string caption, std::string folder, bool secondPass,
                     bool configured = true);
     void makeListFiles(FolderScan& result);
-    bool ShowFileSystemType2(const std::string& path);
+    /// Tests the catalogue's row `scanPosition_`, through `listed` (with the row's name from
+    /// `keys`) when the probe holds the folder's names; false when a hit finds no room.
+    bool ShowFileSystemType2(const std::string& path, const ListedFolder* listed,
+                             const CatalogueKeys* keys);
+    bool testedLive(const std::string& path);
+    const CatalogueKeys& keysFor(bool folded);
+    void makeRecords();
     void saveAndReport();
+    void fillScanTable();
+
+    /// How a catalogue row is looked for.
+    enum class Lookup : char {
+        Never,      ///< the name leaves the folder: never looked for
+        LeafName,   ///< a plain name in the folder: a folder's listing answers it
+        ThroughPath ///< a name with a backslash: the probe follows it as a path
+    };
 
     const std::string& programFolder_;
     const EmulatorConfig& config_;
@@ -87,6 +103,20 @@ private:
     std::string candidate_; ///< reused for every file tested, so the scan does not allocate
     int scanPosition_ = 1;
     int nextFree_ = 1;
+    // Worked out once a scan from the master list, which does not change while it runs.
+    int catalogueRows_ = 0; ///< rows before the first empty set name
+    std::vector<Lookup> lookups_;
+    std::vector<std::string_view> names_; ///< set names by row, in the master list ///< by row
+    std::map<std::pair<std::string, bool>, CatalogueKeys> keys_; ///< by extension, folded
+    std::string records_; ///< each row's line of a list file, once one is written
+    std::vector<std::size_t> recordEnds_;
+    std::string listText_;
+    std::vector<int> hitRows_; ///< the catalogue row of each filled row of the scan table
+    /// For each row of the scan table, the catalogue row this scan last put there (0: none
+    /// since it was emptied, or untouched). The table itself is filled once, at the end: what
+    /// it holds then is what filling it hit by hit would have left.
+    std::vector<int> tableRows_;
+    bool tableEmptied_ = false;
     FolderScan firstUltraPass_; ///< what became of the first Ultra 64 folder
     /// The list files, saved together when every folder is scanned: one wait for the disk.
     common::SaveBatch saves_;

@@ -113,8 +113,12 @@ void SaveBatch::add(std::filesystem::path path, std::string bytes) {
     saves_.push_back({std::move(path), std::move(bytes)});
 }
 
-void SaveBatch::addUnlessSame(std::filesystem::path path, std::string bytes) {
-    saves_.push_back({std::move(path), std::move(bytes), true});
+void SaveBatch::addUnlessSame(std::filesystem::path path, std::string_view bytes) {
+    if (holdsAlready(saveTarget(path), bytes)) {
+        saves_.push_back({std::move(path), {}, true});
+        return;
+    }
+    saves_.push_back({std::move(path), std::string(bytes)});
 }
 
 std::vector<std::string> SaveBatch::commit() {
@@ -129,7 +133,7 @@ std::vector<std::string> SaveBatch::commit() {
     for (std::size_t i = 0; i < saves.size() && batchError.empty(); ++i) {
         Staged& file = staged[i];
         file.target = saveTarget(saves[i].path);
-        if (saves[i].unlessSame && holdsAlready(file.target, saves[i].bytes)) {
+        if (saves[i].same) {
             file.same = true;
             continue;
         }
