@@ -138,6 +138,25 @@ TEST_F(LoadListsTest, ExtrasLoadWhenExtraLstExistsAndEndOnPath27) {
     EXPECT_EQ(state->tables.pathGames[27].count(), 0);
 }
 
+// The command-line rescan counts the extras without loading them; it must say what the browser
+// will list.
+TEST_F(LoadListsTest, CountingTheExtrasAgreesWithLoadingThem) {
+    const std::string record = "{\r\nExe=a.exe\r\nCaption=A\r\nPath=/a/\r\nCmdLine=\r\n}\r\n";
+    std::string many;
+    for (int i = 0; i < 4002; ++i) {
+        many += record;
+    }
+    for (const std::string& text :
+         {std::string(), record + "free text\r\n" + record,
+          record + "{\r\nExe=\r\nCaption=B\r\nPath=/b/\r\nCmdLine=\r\n}\r\n" + record,
+          record + "{\r\nExe=c.exe\r\nCaption=C\r\n", many}) {
+        cab.write("extra.lst", text);
+        zembra::InputExtras(cab.text(), state->tables);
+        EXPECT_EQ(zembra::countExtras(cab.text()), state->tables.pathGames[27].count())
+            << text.substr(0, 120);
+    }
+}
+
 TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     cab.write("l 1.lst", numberedRecords(3));
     state->config.pathRomPrefix[1] = "C:\\roms\\";

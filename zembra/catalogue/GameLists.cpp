@@ -89,10 +89,14 @@ void readGameList(std::string_view text, StringTable& table) {
     readPairs(text, table);
 }
 
-void readExtras(std::string_view text, StringTable& extras) {
-    static constexpr std::size_t kLabels[4] = {4, 8, 5, 8};
+namespace {
+
+/// Hands extra.lst's complete records to `take` in order, at most `limit` of them, each as its
+/// four items with their labels; the walk ends early when `take` says so.
+template <class Take>
+void walkExtras(std::string_view text, int limit, Take take) {
     common::ItemReader items(text);
-    for (int row = 1; row <= extras.lastRow();) {
+    for (int row = 1; row <= limit;) {
         const auto opener = items.next();
         if (!opener) {
             return;
@@ -101,21 +105,50 @@ void readExtras(std::string_view text, StringTable& extras) {
             continue;
         }
         std::string values[4];
-        for (int i = 0; i < 4; ++i) {
-            const auto item = items.next();
+        for (std::string& value : values) {
+            auto item = items.next();
             if (!item) {
                 return; // a record cut off by the end of the file is dropped
             }
-            values[i] = common::trim(common::afterLabel(*item, kLabels[i]));
+            value = std::move(*item);
         }
         if (!items.next()) {
             return; // the closer, normally "}": without it the record is cut off too
         }
-        for (int i = 0; i < 4; ++i) {
-            extras.set(row, i + 1, std::move(values[i]));
+        if (!take(row, values)) {
+            return;
         }
         ++row;
     }
+}
+
+constexpr std::size_t kExtraLabels[4] = {4, 8, 5, 8};
+
+} // namespace
+
+void readExtras(std::string_view text, StringTable& extras) {
+    walkExtras(text, extras.lastRow(), [&](int row, std::string(&values)[4]) {
+        for (int i = 0; i < 4; ++i) {
+            extras.set(row, i + 1, common::trim(common::afterLabel(values[i], kExtraLabels[i])));
+        }
+        return true;
+    });
+}
+
+int countExtras(const std::string& programFolder) {
+    const auto text = common::loadTextFile(common::nativePath(extrasFile(programFolder)));
+    int count = 0;
+    if (text) {
+        // As the table counts them: up to the first record without a program file.
+        walkExtras(*text, kGameRows, [&](int, std::string(&values)[4]) {
+            if (common::trimView(common::afterLabel(values[0], kExtraLabels[0])).empty()) {
+                return false;
+            }
+            ++count;
+            return true;
+        });
+    }
+    return count;
 }
 
 bool CheckForExtras(const std::string& path) {

@@ -48,6 +48,10 @@ void makeArrays(const std::string& programFolder, const EmulatorConfig& config, 
 /// Loads the program folder's extra.lst into path 27.
 void InputExtras(const std::string& programFolder, GameTables& tables);
 
+/// How many games InputExtras would list from the program folder's extra.lst, without keeping
+/// them: what the command-line rescan reports.
+int countExtras(const std::string& programFolder);
+
 /// Loads gamelist.lst from `programFolder` into the master list: what loadLists does first,
 /// with the same messages and warnings. The rescan from the command line needs no more.
 std::optional<std::string> loadCatalogue(const std::string& programFolder, GameTables& tables,

@@ -52,11 +52,10 @@ int runHeadlessRescan(const std::string& programFolder, std::ostream& out, std::
         err << "zembra: " << *error << '\n';
         return kRescanCannotRun;
     }
-    InputExtras(programFolder, state->tables);
     out << "Scanned " << paths << (paths == 1 ? " path" : " paths") << " against "
         << state->tables.masterList.count()
         << (state->tables.masterList.count() == 1 ? " game" : " games") << " in the catalogue";
-    if (const int extras = state->tables.pathGames[kExtrasPath].count(); extras > 0) {
+    if (const int extras = countExtras(programFolder); extras > 0) {
         out << "; " << extras << (extras == 1 ? " extra" : " extras") << " listed";
     }
     out << ".\n";
