@@ -39,6 +39,23 @@ std::unique_ptr<ProgramState> freshState(const SyntheticCabinet& cabinet,
     return program;
 }
 
+/// The cabinet's program folder for a catalogue of range(0) entries, its lists loaded, ready to
+/// scan; nothing (and the benchmark skipped with the reason) when it cannot be had.
+std::unique_ptr<ProgramState> loadedForScan(benchmark::State& state) {
+    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
+    if (cabinet == nullptr) {
+        return nullptr;
+    }
+    auto program =
+        freshState(*cabinet, cabinet->scanProgramFolder(static_cast<int>(state.range(0))));
+    if (const auto message =
+            loadLists(program->programFolder, program->config, program->tables, program->curPath)) {
+        state.SkipWithError(message->c_str());
+        return nullptr;
+    }
+    return program;
+}
+
 /// What one scan did, added up over its folders.
 struct ScanTally {
     int folders = 0;
@@ -51,17 +68,11 @@ struct ScanTally {
 /// probe is made for every scan, as the program does, since the listing probe keeps what it read.
 template <class Probe>
 void scanCabinet(benchmark::State& state) {
-    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
-    if (cabinet == nullptr) {
+    auto program = loadedForScan(state);
+    if (!program) {
         return;
     }
     const int catalogueSize = static_cast<int>(state.range(0));
-    auto program = freshState(*cabinet, cabinet->scanProgramFolder(catalogueSize));
-    if (const auto message =
-            loadLists(program->programFolder, program->config, program->tables, program->curPath)) {
-        state.SkipWithError(message->c_str());
-        return;
-    }
     // A full catalogue has no end for the scan to find, so no list file is written; one entry
     // fewer and every folder gets its list.
     const auto expected = catalogueSize == kFullCatalogue ? FolderScan::Outcome::CatalogueFull
@@ -153,17 +164,11 @@ private:
 /// listings that scan saved (read from memory here, not from the cache file), and every list
 /// file already holds what the scan finds.
 void BM_RescanSavedListings(benchmark::State& state) {
-    const SyntheticCabinet* cabinet = cabinetOrSkip(state);
-    if (cabinet == nullptr) {
+    auto program = loadedForScan(state);
+    if (!program) {
         return;
     }
     const int catalogueSize = static_cast<int>(state.range(0));
-    auto program = freshState(*cabinet, cabinet->scanProgramFolder(catalogueSize));
-    if (const auto message =
-            loadLists(program->programFolder, program->config, program->tables, program->curPath)) {
-        state.SkipWithError(message->c_str());
-        return;
-    }
     DiskFolderLister lister;
     StampsAhead stamps;
     std::string saved;
