@@ -60,25 +60,31 @@ e2e_end() {
     echo "$1: ok"
 }
 
-# start_zembra LOG ARG...: starts $ZEMBRA_E2E_BIN with the arguments in the background, its
-# output in LOG and its pid in zembra_pid. Xvfb now and then refuses a client that connects just
+# start_client LOG PROGRAM ARG...: starts PROGRAM with the arguments in the background, its
+# output in LOG and its pid in client_pid. Xvfb now and then refuses a client that connects just
 # as another one leaves ("could not connect to display"), which Qt cannot try again; so nothing
-# else talks to the display while Zembra connects, and a refused start is made again.
-start_zembra() {
-    local log=$1 attempt
-    shift
+# else talks to the display while the program connects, and a refused start is made again.
+start_client() {
+    local log=$1 program=$2 attempt
+    shift 2
     for attempt in 1 2 3; do
-        "$ZEMBRA_E2E_BIN" "$@" > "$log" 2>&1 &
-        zembra_pid=$!
+        "$program" "$@" > "$log" 2>&1 &
+        client_pid=$!
         # A refused connection ends the program within two seconds.
-        wait_until 20 eval "! kill -0 $zembra_pid 2> /dev/null" || true
-        if kill -0 "$zembra_pid" 2> /dev/null || ! grep -q "could not connect to display" "$log"; then
+        wait_until 20 eval "! kill -0 $client_pid 2> /dev/null" || true
+        if kill -0 "$client_pid" 2> /dev/null || ! grep -q "could not connect to display" "$log"; then
             return 0
         fi
-        wait "$zembra_pid" || true
-        echo "the X server refused Zembra's connection; starting it again" >&2
+        wait "$client_pid" || true
+        echo "the X server refused the connection of $program; starting it again" >&2
     done
     return 1
+}
+
+# start_zembra LOG ARG...: start_client for $ZEMBRA_E2E_BIN, its pid in zembra_pid.
+start_zembra() {
+    start_client "$1" "$ZEMBRA_E2E_BIN" "${@:2}" || return 1
+    zembra_pid=$client_pid
 }
 
 # wait_until TRIES COMMAND...: runs COMMAND every tenth of a second until it succeeds, at most

@@ -15,7 +15,7 @@ cp -r "$demo" "$work/skin"
 export TESSEL_E2E_BIN=$tessel TESSEL_E2E_SKIN=$work/skin TESSEL_E2E_LIB=$here/../e2e/lib.sh
 bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     set -euo pipefail
-    source "$TESSEL_E2E_LIB" # xdo, wait_until, has_keyboard and wait_for_exit
+    source "$TESSEL_E2E_LIB" # start_client, xdo, wait_until and has_keyboard
     # wait_for_focus NAME: waits until the window called NAME is shown and has the keyboard,
     # giving it the keyboard when nothing else does (there is no window manager here).
     give_focus() {
@@ -26,8 +26,8 @@ bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     wait_for_focus() {
         wait_until 200 give_focus "$1" || { echo "the window \"$1\" never took the keyboard" >&2; return 1; }
     }
-    "$TESSEL_E2E_BIN" "$TESSEL_E2E_SKIN" > "$TESSEL_E2E_SKIN/run.log" 2>&1 &
-    pid=$!
+    start_client "$TESSEL_E2E_SKIN/run.log" "$TESSEL_E2E_BIN" "$TESSEL_E2E_SKIN"
+    pid=$client_pid
     wait_for_focus "ZB Tessel 3.0"
     xdo key alt+a
     wait_for_focus "Advanced Edit"
@@ -43,7 +43,17 @@ bash "$here/../support/with-display.sh" --size 1280x800 bash -c '
     xdo key alt+f
     wait_until 100 eval "[ \$(windows) -gt $shown ]" || true
     xdo key e
-    wait_for_exit "$pid" || { echo "the editor did not end on File, Exit" >&2; exit 1; }
+    if ! wait_until 300 eval "! kill -0 $pid 2> /dev/null"; then
+        # What is on the screen says which step went astray.
+        echo "the editor did not end on File, Exit; its windows shown:" >&2
+        for window in $(xdotool search --onlyvisible --pid "$pid" 2> /dev/null); do
+            echo "  \"$(xdotool getwindowname "$window" 2> /dev/null)\"" >&2
+        done
+        echo "  keyboard: \"$(xdotool getwindowfocus getwindowname 2> /dev/null)\"" >&2
+        kill "$pid"
+        exit 1
+    fi
+    wait "$pid"
 ' || { echo "FAIL: the run did not end cleanly"; cat "$work/skin/run.log"; exit 1; }
 
 expected=$(tr -d '\r' < "$demo/skin.ini" | sed '7s/^[^,]*,/1234,/')
