@@ -34,13 +34,13 @@ TEST(StartChecks, TheCabinetIsJudgedWithTheRescansOwnMessages) {
     struct Step {
         const char* name;
         std::function<void()> change;
-        bool fine;
+        const char* said; ///< none: the cabinet is fine
     };
     const Step steps[] = {
-        {"no quarn.ini", [] {}, false},
-        {"quarn.ini cut short", [&] { cab.write("quarn.ini", "a line\r\n"); }, false},
-        {"no gamelist.lst", [&] { cab.write("quarn.ini", ini); }, false},
-        {"both", [&] { cab.write("gamelist.lst", "pacman,\"Pac-Man\"\r\n"); }, true},
+        {"no quarn.ini", [] {}, "quarn.ini: the emulator configuration is missing"},
+        {"quarn.ini cut short", [&] { cab.write("quarn.ini", "a line\r\n"); }, "quarn.ini, line"},
+        {"no gamelist.lst", [&] { cab.write("quarn.ini", ini); }, "gamelist.lst is missing"},
+        {"both", [&] { cab.write("gamelist.lst", "pacman,\"Pac-Man\"\r\n"); }, nullptr},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
@@ -49,9 +49,10 @@ TEST(StartChecks, TheCabinetIsJudgedWithTheRescansOwnMessages) {
         std::ostringstream out;
         std::ostringstream err;
         const int status = zembra::runHeadlessRescan(cab.text(), out, err);
-        EXPECT_EQ(!problem, step.fine);
-        EXPECT_EQ(status == 0, step.fine);
+        EXPECT_EQ(status, step.said ? zembra::kRescanCannotRun : 0);
+        ASSERT_EQ(problem.has_value(), step.said != nullptr);
         if (problem) {
+            EXPECT_NE(problem->find(step.said), std::string::npos) << *problem;
             EXPECT_EQ("zembra: " + *problem + "\n", err.str());
         }
     }
