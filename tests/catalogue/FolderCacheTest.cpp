@@ -2,6 +2,7 @@
 // Saved folder listings: reused only while a folder's stamps say it is unchanged, never wrong.
 #include "zembra/catalogue/FolderCache.h"
 
+#include "tests/fakes/FakeFolderLister.h"
 #include "tests/fakes/FakeFolderStamps.h"
 #include "tests/support/TempFolder.h"
 
@@ -19,24 +20,6 @@ namespace {
 constexpr std::int64_t kSecond = 1'000'000'000;
 const std::string kRoms = "/cab/roms/";
 
-/// Made-up folders, counting how often each is listed.
-class CountingLister final : public zembra::FolderLister {
-public:
-    std::map<std::string, zembra::FolderContents> folders;
-    int listings = 0;
-
-    zembra::FolderContents list(const std::string& folder) override {
-        ++listings;
-        const auto found = folders.find(folder);
-        if (found != folders.end()) {
-            return found->second;
-        }
-        zembra::FolderContents missing;
-        missing.problem = "does not exist";
-        return missing;
-    }
-};
-
 std::set<std::string> filesOf(const zembra::FolderContents& contents) {
     std::set<std::string> files(contents.files.begin(), contents.files.end());
     for (std::string_view rest = contents.fileSet ? contents.fileSet->packed() : std::string_view();
@@ -50,7 +33,7 @@ std::set<std::string> filesOf(const zembra::FolderContents& contents) {
 
 /// Scans one after another, each with a new cache that starts from what the last one saved.
 struct Scans {
-    CountingLister lister;
+    testing_fakes::FakeFolderLister lister;
     testing_fakes::FakeFolderStamps stamps;
     std::string saved;
     bool lastChanged = false;
@@ -92,7 +75,7 @@ TEST(FolderCache, AFolderIsListedAgainWhenAnyStampDiffers) {
         scans.lister.folders[kRoms].files = {"a.zip", "c.zip"};
         row.apply(scans.stamps.stamps[kRoms]);
         const std::set<std::string> seen = scans.scan();
-        EXPECT_EQ(scans.lister.listings, row.listedAgain ? 2 : 1) << row.change;
+        EXPECT_EQ(scans.lister.asked.size(), row.listedAgain ? 2u : 1u) << row.change;
         const std::set<std::string> expected = row.listedAgain
                                                    ? std::set<std::string>{"a.zip", "c.zip"}
                                                    : std::set<std::string>{"a.zip", "b.zip"};
@@ -113,7 +96,7 @@ TEST(FolderCache, AListingIsTrustedOnlyWhenItsStampsWereAlreadyTwoSecondsOld) {
         scans.stamps.now += 10 * kSecond;
         const bool trusted = age >= 2 * kSecond;
         EXPECT_EQ(scans.scan().count("late.zip"), trusted ? 0u : 1u) << age;
-        EXPECT_EQ(scans.lister.listings, trusted ? 1 : 2) << age;
+        EXPECT_EQ(scans.lister.asked.size(), trusted ? 1u : 2u) << age;
     }
 }
 
@@ -129,7 +112,7 @@ TEST(FolderCache, LinksAndUnknownEntriesAreLookedAtOnEveryScan) {
     scans.stamps.files = {kRoms + "dangling.zip"};
     scans.stamps.fileQuestions = 0;
     EXPECT_EQ(scans.scan(), (std::set<std::string>{"a.zip", "dangling.zip"}));
-    EXPECT_EQ(scans.lister.listings, 1);
+    EXPECT_EQ(scans.lister.asked.size(), 1u);
     EXPECT_EQ(scans.stamps.fileQuestions, 2);
 }
 
@@ -140,7 +123,7 @@ TEST(FolderCache, AFolderThatCannotBeReadOrAskedIsNeverKept) {
         scans.scan(folder);
         scans.scan(folder);
     }
-    EXPECT_EQ(scans.lister.listings, 4);
+    EXPECT_EQ(scans.lister.asked.size(), 4u);
     EXPECT_TRUE(scans.saved.empty());
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Scans one after another: the saved listings and the list files left alone when unchanged.
+#include "tests/fakes/FakeFolderLister.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
@@ -262,17 +263,6 @@ TEST(ScanThroughListings, AnswersAsOneTestPerName) {
     EXPECT_EQ(fast.state->tables.scanList.at(4999, 1), "left from before");
 }
 
-/// A folder that ignores case, as a FAT stick lists it.
-class StickLister final : public zembra::FolderLister {
-public:
-    zembra::FolderContents list(const std::string&) override {
-        zembra::FolderContents contents;
-        contents.files = {"PACMAN.ZIP", "galaga.zip"};
-        contents.caseInsensitive = true;
-        return contents;
-    }
-};
-
 TEST(ScanThroughListings, AFolderThatIgnoresCaseFindsNamesInAnyCase) {
     testing_support::TempFolder cab;
     zembra::ProgramState state;
@@ -285,7 +275,9 @@ TEST(ScanThroughListings, AFolderThatIgnoresCaseFindsNamesInAnyCase) {
     // A name beyond ASCII is asked of the disk itself: there it is.
     cab.touch("stick/\xC3\x89lan.zip");
     state.config.pathRomPrefix[1] = cab.text() + "\\stick\\";
-    StickLister lister;
+    testing_fakes::FakeFolderLister lister; // as a FAT stick lists it
+    lister.folders[cab.text() + "/stick/"].files = {"PACMAN.ZIP", "galaga.zip"};
+    lister.folders[cab.text() + "/stick/"].caseInsensitive = true;
     zembra::FolderListingProbe probe(lister);
     EXPECT_FALSE(
         zembra::Scan(state.programFolder, state.config, state.tables, probe).CheckForFiles());
