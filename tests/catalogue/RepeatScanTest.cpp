@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scans one after another: the saved listings and the list files left alone when unchanged.
+// The name sets that hold saved listings, and scans through folder listings answering as one
+// test per name would.
 #include "tests/fakes/FakeFolderLister.h"
 #include "tests/support/TempFolder.h"
-#include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/NameSet.h"
-#include "zembra/catalogue/Rescan.h"
 #include "zembra/catalogue/Scan.h"
 #include "zembra/startup/ProgramState.h"
 
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -110,73 +108,6 @@ TEST(NameSet, ASavedTableIsTakenBackOnlyWhenEverySearchStaysInItsNames) {
     for (const Row& row : rows) {
         EXPECT_FALSE(fromSaved(row.names, row.slots)) << row.damage;
     }
-}
-
-class RepeatScan : public testing::Test {
-protected:
-    void SetUp() override {
-        state->programFolder = cab.text();
-        for (int row = 1; row <= 3; ++row) {
-            state->tables.masterList.set(row, 1, "g" + std::to_string(row));
-            state->tables.masterList.set(row, 2, "Game " + std::to_string(row));
-        }
-        state->config.pathRomPrefix[1] = cab.text() + "\\roms\\";
-        cab.touch("roms/g1.zip");
-        cab.touch("roms/g3.zip");
-    }
-
-    bool scan() {
-        bool written = true;
-        zembra::ScanObserver observer;
-        observer.folderDone = [&](const zembra::FolderScan& done) {
-            written = written && done.outcome == zembra::FolderScan::Outcome::Written;
-        };
-        return !zembra::rescanCatalogue(state->programFolder, state->config, state->tables,
-                                        observer) &&
-               written;
-    }
-
-    struct stat listStatus() const {
-        struct stat info {};
-        ::stat((cab / "l 1.lst").c_str(), &info);
-        return info;
-    }
-
-    testing_support::TempFolder cab;
-    std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
-};
-
-TEST_F(RepeatScan, AnUnchangedListIsLeftAloneAndAChangedOneReplaced) {
-    ASSERT_TRUE(scan());
-    const std::string first = cab.read("l 1.lst");
-    const struct stat before = listStatus();
-
-    ASSERT_TRUE(scan()); // reported as written, as every list that is as the folder is
-    const struct stat same = listStatus();
-    EXPECT_EQ(same.st_ino, before.st_ino);
-    EXPECT_EQ(same.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-    EXPECT_EQ(cab.read("l 1.lst"), first);
-
-    cab.touch("roms/g2.zip");
-    ASSERT_TRUE(scan());
-    EXPECT_NE(listStatus().st_ino, before.st_ino);
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
-}
-
-TEST_F(RepeatScan, ADamagedForeignOrUnwritableCacheFileChangesNoAnswer) {
-    for (const std::string& bytes : {std::string("ZMBFOLD\n garbage"), std::string(100000, 'x')}) {
-        cab.write(std::string(zembra::kFolderCacheFile), bytes);
-        ASSERT_TRUE(scan());
-        EXPECT_EQ(cab.read("l 1.lst"), "\"g1\",\"Game 1\"\r\n\"g3\",\"Game 3\"\r\n");
-    }
-    fs::remove(cab / std::string(zembra::kFolderCacheFile));
-    fs::create_directory(cab / std::string(zembra::kFolderCacheFile)); // cannot be read or replaced
-    ASSERT_TRUE(scan());
-    cab.touch("roms/g2.zip");
-    ASSERT_TRUE(scan());
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
 }
 
 /// A whole scan through the folders' listings, against the same scan with one test per name:

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scan: which files count, what the list files hold, and the limits of 4000 and 5000.
+// The scan: which files count, what the list files hold, the limits of 4000 and 5000, and
+// rescans that leave unchanged lists alone.
 #include "zembra/catalogue/Scan.h"
 
 #include "tests/support/TempFolder.h"
+#include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
+#include "zembra/catalogue/Rescan.h"
 #include "zembra/catalogue/ScanMessages.h"
 #include "zembra/startup/ProgramState.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
+#include <sys/stat.h>
 
 using zembra::FolderScan;
 
@@ -38,6 +41,19 @@ protected:
                 cab.touch(file + "/g" + std::to_string(row) + (file == "roms" ? ".zip" : ".img"));
             }
         }
+    }
+
+    /// Rescans as the program does, through the saved folder listings; true when the rescan
+    /// ran and every list is as its folder is.
+    bool rescan() {
+        bool written = true;
+        zembra::ScanObserver observer;
+        observer.folderDone = [&](const FolderScan& done) {
+            written = written && done.outcome == FolderScan::Outcome::Written;
+        };
+        return !zembra::rescanCatalogue(state->programFolder, state->config, state->tables,
+                                        observer) &&
+               written;
     }
 
     /// The folder as quarn.ini holds it: Windows separators, trailing backslash.
@@ -210,6 +226,53 @@ TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
     ASSERT_EQ(done.size(), 2u);
     EXPECT_EQ(done[1].outcome, FolderScan::Outcome::TooManyHits);
     EXPECT_EQ(cab.read("l23.lst"), "\"old\",\"Old\"\r\n");
+}
+
+TEST_F(ScanTest, ARescanLeavesAnUnchangedListAloneAndReplacesAChangedOne) {
+    numbered(3);
+    cab.touch("roms/g1.zip");
+    cab.touch("roms/g3.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    const auto listStatus = [&] {
+        struct stat info {};
+        ::stat((cab / "l 1.lst").c_str(), &info);
+        return info;
+    };
+    ASSERT_TRUE(rescan());
+    const std::string first = cab.read("l 1.lst");
+    const struct stat before = listStatus();
+
+    ASSERT_TRUE(rescan()); // reported as written, as every list that is as the folder is
+    const struct stat same = listStatus();
+    EXPECT_EQ(same.st_ino, before.st_ino);
+    EXPECT_EQ(same.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(cab.read("l 1.lst"), first);
+
+    cab.touch("roms/g2.zip");
+    ASSERT_TRUE(rescan());
+    EXPECT_NE(listStatus().st_ino, before.st_ino);
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
+}
+
+TEST_F(ScanTest, ADamagedForeignOrUnwritableSavedListingsFileChangesNoAnswer) {
+    numbered(3);
+    cab.touch("roms/g1.zip");
+    cab.touch("roms/g3.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    const std::string saved(zembra::kFolderCacheFile);
+    for (const std::string& bytes : {std::string("ZMBFOLD\n garbage"), std::string(100000, 'x')}) {
+        cab.write(saved, bytes);
+        ASSERT_TRUE(rescan());
+        EXPECT_EQ(cab.read("l 1.lst"), "\"g1\",\"Game 1\"\r\n\"g3\",\"Game 3\"\r\n");
+    }
+    std::filesystem::remove(cab / saved);
+    std::filesystem::create_directory(cab / saved); // cannot be read or replaced
+    ASSERT_TRUE(rescan());
+    cab.touch("roms/g2.zip");
+    ASSERT_TRUE(rescan());
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
 }
 
 } // namespace
