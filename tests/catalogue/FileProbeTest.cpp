@@ -2,6 +2,7 @@
 // Reading each folder once must answer exactly as one existence test per name.
 #include "zembra/catalogue/FileProbe.h"
 
+#include "tests/fakes/FakeFolderLister.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -27,21 +28,16 @@ TEST(FileProbe, FolderListingAnswersOddNamesAsOneTestPerName) {
     }
 }
 
-/// A folder as a FAT stick or a Windows share lists it.
-class CaseInsensitiveLister final : public zembra::FolderLister {
-public:
-    zembra::FolderContents list(const std::string& folder) override {
-        asked.push_back(folder);
-        zembra::FolderContents contents;
-        contents.files = {"PACMAN.ZIP", "Galaga.zip"};
-        contents.caseInsensitive = folder != "/disk/roms/";
-        return contents;
-    }
-    std::vector<std::string> asked;
-};
-
 TEST(FileProbe, AFolderThatIgnoresCaseMatchesNamesInAnyCase) {
-    CaseInsensitiveLister lister;
+    // A folder as a FAT stick or a Windows share lists it, and the same names on a disk that
+    // tells case apart.
+    testing_fakes::FakeFolderLister lister;
+    testing_support::TempFolder stick;
+    for (const std::string& folder :
+         {std::string("/stick/roms/"), std::string("/disk/roms/"), stick.text() + "/"}) {
+        lister.folders[folder].files = {"PACMAN.ZIP", "Galaga.zip"};
+        lister.folders[folder].caseInsensitive = folder != "/disk/roms/";
+    }
     zembra::FolderListingProbe probe(lister);
     struct Row {
         const char* path;
@@ -57,7 +53,6 @@ TEST(FileProbe, AFolderThatIgnoresCaseMatchesNamesInAnyCase) {
     EXPECT_EQ(lister.asked, (std::vector<std::string>{"/stick/roms/", "/disk/roms/"}));
 
     // Letters beyond ASCII are left to the file system's own rule: it is asked directly.
-    testing_support::TempFolder stick;
     stick.touch("Pokémon.zip");
     EXPECT_TRUE(probe.isFile(stick.text() + "\\Pokémon.zip"));
     EXPECT_FALSE(probe.isFile(stick.text() + "\\POKÉMON.zip")); // this disk tells case apart

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scans one after another: the saved listings and the list files left alone when unchanged.
+// The name sets that hold saved listings, and scans through folder listings answering as one
+// test per name would.
+#include "tests/fakes/FakeFolderLister.h"
 #include "tests/support/TempFolder.h"
-#include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/NameSet.h"
-#include "zembra/catalogue/Rescan.h"
 #include "zembra/catalogue/Scan.h"
 #include "zembra/startup/ProgramState.h"
 
@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -111,73 +110,6 @@ TEST(NameSet, ASavedTableIsTakenBackOnlyWhenEverySearchStaysInItsNames) {
     }
 }
 
-class RepeatScan : public testing::Test {
-protected:
-    void SetUp() override {
-        state->programFolder = cab.text();
-        for (int row = 1; row <= 3; ++row) {
-            state->tables.masterList.set(row, 1, "g" + std::to_string(row));
-            state->tables.masterList.set(row, 2, "Game " + std::to_string(row));
-        }
-        state->config.pathRomPrefix[1] = cab.text() + "\\roms\\";
-        cab.touch("roms/g1.zip");
-        cab.touch("roms/g3.zip");
-    }
-
-    bool scan() {
-        bool written = true;
-        zembra::ScanObserver observer;
-        observer.folderDone = [&](const zembra::FolderScan& done) {
-            written = written && done.outcome == zembra::FolderScan::Outcome::Written;
-        };
-        return !zembra::rescanCatalogue(state->programFolder, state->config, state->tables,
-                                        observer) &&
-               written;
-    }
-
-    struct stat listStatus() const {
-        struct stat info {};
-        ::stat((cab / "l 1.lst").c_str(), &info);
-        return info;
-    }
-
-    testing_support::TempFolder cab;
-    std::unique_ptr<zembra::ProgramState> state = std::make_unique<zembra::ProgramState>();
-};
-
-TEST_F(RepeatScan, AnUnchangedListIsLeftAloneAndAChangedOneReplaced) {
-    ASSERT_TRUE(scan());
-    const std::string first = cab.read("l 1.lst");
-    const struct stat before = listStatus();
-
-    ASSERT_TRUE(scan()); // reported as written, as every list that is as the folder is
-    const struct stat same = listStatus();
-    EXPECT_EQ(same.st_ino, before.st_ino);
-    EXPECT_EQ(same.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-    EXPECT_EQ(cab.read("l 1.lst"), first);
-
-    cab.touch("roms/g2.zip");
-    ASSERT_TRUE(scan());
-    EXPECT_NE(listStatus().st_ino, before.st_ino);
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
-}
-
-TEST_F(RepeatScan, ADamagedForeignOrUnwritableCacheFileChangesNoAnswer) {
-    for (const std::string& bytes : {std::string("ZMBFOLD\n garbage"), std::string(100000, 'x')}) {
-        cab.write(std::string(zembra::kFolderCacheFile), bytes);
-        ASSERT_TRUE(scan());
-        EXPECT_EQ(cab.read("l 1.lst"), "\"g1\",\"Game 1\"\r\n\"g3\",\"Game 3\"\r\n");
-    }
-    fs::remove(cab / std::string(zembra::kFolderCacheFile));
-    fs::create_directory(cab / std::string(zembra::kFolderCacheFile)); // cannot be read or replaced
-    ASSERT_TRUE(scan());
-    cab.touch("roms/g2.zip");
-    ASSERT_TRUE(scan());
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
-}
-
 /// A whole scan through the folders' listings, against the same scan with one test per name:
 /// every list file, every folder's outcome and the scan table left behind must be the same.
 TEST(ScanThroughListings, AnswersAsOneTestPerName) {
@@ -262,17 +194,6 @@ TEST(ScanThroughListings, AnswersAsOneTestPerName) {
     EXPECT_EQ(fast.state->tables.scanList.at(4999, 1), "left from before");
 }
 
-/// A folder that ignores case, as a FAT stick lists it.
-class StickLister final : public zembra::FolderLister {
-public:
-    zembra::FolderContents list(const std::string&) override {
-        zembra::FolderContents contents;
-        contents.files = {"PACMAN.ZIP", "galaga.zip"};
-        contents.caseInsensitive = true;
-        return contents;
-    }
-};
-
 TEST(ScanThroughListings, AFolderThatIgnoresCaseFindsNamesInAnyCase) {
     testing_support::TempFolder cab;
     zembra::ProgramState state;
@@ -285,7 +206,9 @@ TEST(ScanThroughListings, AFolderThatIgnoresCaseFindsNamesInAnyCase) {
     // A name beyond ASCII is asked of the disk itself: there it is.
     cab.touch("stick/\xC3\x89lan.zip");
     state.config.pathRomPrefix[1] = cab.text() + "\\stick\\";
-    StickLister lister;
+    testing_fakes::FakeFolderLister lister; // as a FAT stick lists it
+    lister.folders[cab.text() + "/stick/"].files = {"PACMAN.ZIP", "galaga.zip"};
+    lister.folders[cab.text() + "/stick/"].caseInsensitive = true;
     zembra::FolderListingProbe probe(lister);
     EXPECT_FALSE(
         zembra::Scan(state.programFolder, state.config, state.tables, probe).CheckForFiles());

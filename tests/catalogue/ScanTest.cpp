@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scan: which files count, what the list files hold, and the limits of 4000 and 5000.
+// The scan: which files count, what the list files hold, the limits of 4000 and 5000, and
+// rescans that leave unchanged lists alone.
 #include "zembra/catalogue/Scan.h"
 
 #include "tests/support/TempFolder.h"
+#include "zembra/catalogue/FolderCache.h"
 #include "zembra/catalogue/GameLists.h"
+#include "zembra/catalogue/Rescan.h"
 #include "zembra/catalogue/ScanMessages.h"
 #include "zembra/startup/ProgramState.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
+#include <sys/stat.h>
 
 using zembra::FolderScan;
 
@@ -40,10 +43,23 @@ protected:
         }
     }
 
+    /// Rescans as the program does, through the saved folder listings; true when the rescan
+    /// ran and every list is as its folder is.
+    bool rescan() {
+        bool written = true;
+        zembra::ScanObserver observer;
+        observer.folderDone = [&](const FolderScan& done) {
+            written = written && done.outcome == FolderScan::Outcome::Written;
+        };
+        return !zembra::rescanCatalogue(state->programFolder, state->config, state->tables,
+                                        observer) &&
+               written;
+    }
+
     /// The folder as quarn.ini holds it: Windows separators, trailing backslash.
     std::string folder(const std::string& name) const { return cab.text() + "\\" + name + "\\"; }
 
-    /// Scans afresh; the scan's own refusal goes to `refused`.
+    /// Scans afresh.
     std::vector<FolderScan> scan() {
         zembra::FolderListingProbe probe;
         zembra::ScanObserver observer;
@@ -56,8 +72,9 @@ protected:
         observer.listMessage = [this](std::string_view text) { messages.emplace_back(text); };
         observer.folderDone = [this](const FolderScan& done) { results.push_back(done); };
         results.clear();
-        refused = zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
-                      .CheckForFiles();
+        EXPECT_FALSE(
+            zembra::Scan(state->programFolder, state->config, state->tables, probe, observer)
+                .CheckForFiles());
         return results;
     }
 
@@ -66,7 +83,6 @@ protected:
     std::vector<std::string> captions;
     std::vector<std::string> messages;
     std::vector<FolderScan> results;
-    std::optional<std::string> refused;
     std::string watched;
     std::vector<std::string> seen;
 };
@@ -156,31 +172,6 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
     EXPECT_EQ(cab.read("l23.lst"), "\"ki\",\"Killer Instinct\"\r\n");
 }
 
-TEST_F(ScanTest, AFolderThatCannotBeReadKeepsItsListAndSaysWhy) {
-    catalogue({{"a", "A"}, {"b", "B"}});
-    cab.write("l 2.lst", "\"old\",\"Old\"\r\n");
-    cab.touch("roms/a.zip");
-    state->config.pathRomPrefix[1] = folder("roms");
-    state->config.pathRomPrefix[2] = folder("nowhere");
-    const auto done = scan();
-    ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::Written);
-    EXPECT_EQ(done[1].outcome, FolderScan::Outcome::FolderUnreadable);
-    EXPECT_EQ(done[1].error, cab.text() + "/nowhere/ does not exist");
-    EXPECT_EQ(cab.read("l 2.lst"), "\"old\",\"Old\"\r\n");
-}
-
-TEST_F(ScanTest, ACatalogueWithoutAnyListableGameRewritesNothing) {
-    catalogue({{"a", ""}});
-    cab.touch("roms/a.zip");
-    cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
-    state->config.pathRomPrefix[1] = folder("roms");
-    scan();
-    ASSERT_TRUE(refused);
-    EXPECT_NE(refused->find("gamelist.lst holds no game"), std::string::npos) << *refused;
-    EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
-}
-
 TEST_F(ScanTest, QuotesInNamesAreWrittenSoTheyReadBackWhole) {
     catalogue({{"say\"hi", "The \"best\" game, ever"}});
     cab.touch("roms/say\"hi.zip");
@@ -237,16 +228,51 @@ TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
     EXPECT_EQ(cab.read("l23.lst"), "\"old\",\"Old\"\r\n");
 }
 
-TEST_F(ScanTest, AListFileThatCannotBeWrittenIsReportedAndTheScanGoesOn) {
-    catalogue({{"a", "A"}});
-    cab.touch("roms/a.zip");
-    std::filesystem::create_directories(cab / "l 1.lst");
+TEST_F(ScanTest, ARescanLeavesAnUnchangedListAloneAndReplacesAChangedOne) {
+    numbered(3);
+    cab.touch("roms/g1.zip");
+    cab.touch("roms/g3.zip");
     state->config.pathRomPrefix[1] = folder("roms");
-    state->config.pathRomPrefix[2] = folder("roms");
-    const auto done = scan();
-    ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].outcome, FolderScan::Outcome::WriteFailed);
-    EXPECT_EQ(cab.read("l 2.lst"), "\"a\",\"A\"\r\n");
+    const auto listStatus = [&] {
+        struct stat info {};
+        ::stat((cab / "l 1.lst").c_str(), &info);
+        return info;
+    };
+    ASSERT_TRUE(rescan());
+    const std::string first = cab.read("l 1.lst");
+    const struct stat before = listStatus();
+
+    ASSERT_TRUE(rescan()); // reported as written, as every list that is as the folder is
+    const struct stat same = listStatus();
+    EXPECT_EQ(same.st_ino, before.st_ino);
+    EXPECT_EQ(same.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(cab.read("l 1.lst"), first);
+
+    cab.touch("roms/g2.zip");
+    ASSERT_TRUE(rescan());
+    EXPECT_NE(listStatus().st_ino, before.st_ino);
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
+}
+
+TEST_F(ScanTest, ADamagedForeignOrUnwritableSavedListingsFileChangesNoAnswer) {
+    numbered(3);
+    cab.touch("roms/g1.zip");
+    cab.touch("roms/g3.zip");
+    state->config.pathRomPrefix[1] = folder("roms");
+    const std::string saved(zembra::kFolderCacheFile);
+    for (const std::string& bytes : {std::string("ZMBFOLD\n garbage"), std::string(100000, 'x')}) {
+        cab.write(saved, bytes);
+        ASSERT_TRUE(rescan());
+        EXPECT_EQ(cab.read("l 1.lst"), "\"g1\",\"Game 1\"\r\n\"g3\",\"Game 3\"\r\n");
+    }
+    std::filesystem::remove(cab / saved);
+    std::filesystem::create_directory(cab / saved); // cannot be read or replaced
+    ASSERT_TRUE(rescan());
+    cab.touch("roms/g2.zip");
+    ASSERT_TRUE(rescan());
+    EXPECT_EQ(cab.read("l 1.lst"),
+              "\"g1\",\"Game 1\"\r\n\"g2\",\"Game 2\"\r\n\"g3\",\"Game 3\"\r\n");
 }
 
 } // namespace

@@ -16,17 +16,13 @@ public:
     std::map<std::string, common::FolderStamp> stamps;
     std::int64_t now = 1'000'000'000'000'000'000; ///< the wall clock, in nanoseconds
     std::set<std::string> files;                  ///< paths that are regular files now
-    int fileQuestions = 0;
 
     std::optional<common::FolderStamp> stamp(const std::string& nativeFolder) override {
         const auto found = stamps.find(nativeFolder);
         return found == stamps.end() ? std::nullopt : std::optional(found->second);
     }
     std::int64_t nowNs() override { return now; }
-    bool isFile(const std::string& nativePath) override {
-        ++fileQuestions;
-        return files.count(nativePath) > 0;
-    }
+    bool isFile(const std::string& nativePath) override { return files.count(nativePath) > 0; }
 };
 
 } // namespace testing_fakes

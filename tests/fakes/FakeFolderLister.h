@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Made-up folders for the catalogue's folder readers, keeping each folder asked for in order.
+#pragma once
+
+#include "zembra/catalogue/FileProbe.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace testing_fakes {
+
+class FakeFolderLister final : public zembra::FolderLister {
+public:
+    std::map<std::string, zembra::FolderContents> folders; ///< a folder not here does not exist
+    std::vector<std::string> asked;
+
+    zembra::FolderContents list(const std::string& folder) override {
+        asked.push_back(folder);
+        const auto found = folders.find(folder);
+        if (found != folders.end()) {
+            return found->second;
+        }
+        zembra::FolderContents missing;
+        missing.problem = "does not exist";
+        return missing;
+    }
+};
+
+} // namespace testing_fakes
