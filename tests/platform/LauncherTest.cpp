@@ -58,7 +58,6 @@ TEST(Launcher, WindowsExecutablesGoThroughWineAndARelativeProgramIsFoundFromZemb
          {"wine", base + "mame.exe", "sp ace", "-nowindow"}},
         {base + "native.exe", {"x"}, {base + "native.exe", "x"}},
         {"", {"x"}, {}},
-        {"emu\\stand-in", {}, {(folder / "emu/stand-in").string()}},
         {"sh", {}, {"sh"}},
     };
     for (const auto& row : rows) {
@@ -71,7 +70,6 @@ TEST(Launcher, WindowsExecutablesGoThroughWineAndARelativeProgramIsFoundFromZemb
     EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
 }
 
-// A failure names what is missing, the program or its folder, and what to do about it.
 TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
     testing_support::TempFolder folder;
     const std::string base = folder.text() + "/";
