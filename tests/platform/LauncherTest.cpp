@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting programs: arguments arrive as data, the folder is set, a blocking start waits,
-// Windows executables go through wine, failures are reported.
+// Starting programs through posix_spawn.
 #include "zembra/platform/Launcher.h"
 
 #include "tests/support/TempFolder.h"
