@@ -12,7 +12,6 @@ class FakeFolderListing : public zembra::FolderListing {
 public:
     std::optional<std::vector<zembra::FolderEntry>>
     entries(const std::filesystem::path& folder) const override {
-        asked.push_back(folder);
         const auto found = folders.find(folder);
         if (found == folders.end()) {
             return std::nullopt;
@@ -22,7 +21,6 @@ public:
 
     /// What each folder lists; a folder not here cannot be listed.
     std::map<std::filesystem::path, std::vector<zembra::FolderEntry>> folders;
-    mutable std::vector<std::filesystem::path> asked;
 };
 
 } // namespace testing_fakes

@@ -32,8 +32,7 @@ public:
         arguments = given;
         return failure;
     }
-    std::string name; ///< what takeName() was given
-    void takeName(const std::string& given) override { name = given; }
+    void takeName(const std::string&) override {}
 };
 
 } // namespace testing_fakes

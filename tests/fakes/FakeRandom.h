@@ -17,7 +17,6 @@ public:
     explicit FakeRandom(std::vector<double> values) : values_(std::move(values)) {}
 
     double unit() override {
-        ++drawn;
         if (values_.empty()) {
             return 0.0;
         }
@@ -25,8 +24,6 @@ public:
         ++next_;
         return value;
     }
-
-    std::size_t drawn = 0; ///< numbers taken so far
 
 private:
     std::vector<double> values_;

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting games from the browser: blocking and supervised starts, the keys sent after
-// start-up, the lock, the exit watch by key and by joystick, a start that fails, and the end
-// of the program when the machine refuses to power off.
+// Starting games from the browser and watching them until they end.
 #include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting programs: arguments arrive as data, the folder is set, a blocking start waits,
-// Windows executables go through wine, failures are reported.
+// Starting programs through posix_spawn.
 #include "zembra/platform/Launcher.h"
 
 #include "tests/support/TempFolder.h"
@@ -20,29 +19,14 @@ void standIn(testing_support::TempFolder& folder, const std::string& name) {
     fs::permissions(folder / name, fs::perms::owner_all);
 }
 
-TEST(Launcher, ArgumentsArriveAsDataInTheWorkingFolderAndABlockingStartWaits) {
-    testing_support::TempFolder folder;
-    standIn(folder, "my emu/stand in");
-    ::setenv("RECORD", (folder / "record").c_str(), 1);
-    const auto launcher = zembra::makeLauncher();
-    const std::string emu = folder.text() + "\\my emu\\";
-    const auto result =
-        launcher->start(emu + "stand in",
-                        {"pac; rm -rf x", "$(boom)", "'q'", "sp ace", "\"quoted\"", ""}, emu, true);
-    ASSERT_TRUE(result.started) << result.error;
-    EXPECT_EQ(folder.read("record"), (folder / "my emu").string() +
-                                         "\npac; rm -rf x\n$(boom)\n'q'\nsp ace\n\"quoted\"\n\n");
-    EXPECT_FALSE(folder.exists("x"));
-}
-
 // Windows executables that cannot run themselves go through wine. The child changes its folder
 // before it starts the program, so a program named relative to Zembra's own folder is made
-// absolute first; a bare name is left for the PATH.
-TEST(Launcher, WindowsExecutablesGoThroughWineAndARelativeProgramIsFoundFromZembrasFolder) {
+// absolute first; a bare name is left for the PATH. No shell reads the arguments.
+TEST(Launcher, ArgumentsArriveAsDataAndARelativeProgramIsFoundFromZembrasFolderOrThroughWine) {
     testing_support::TempFolder folder;
     folder.touch("my emu/mame.exe");
     standIn(folder, "my emu/native.exe");
-    standIn(folder, "emu/stand-in");
+    standIn(folder, "my emu/stand in");
     ::setenv("RECORD", (folder / "record").c_str(), 1);
     const std::string base = folder.text() + "/my emu/";
     using Args = std::vector<std::string>;
@@ -56,22 +40,25 @@ TEST(Launcher, WindowsExecutablesGoThroughWineAndARelativeProgramIsFoundFromZemb
         {base + "mame.exe",
          {"sp ace", "-nowindow"},
          {"wine", base + "mame.exe", "sp ace", "-nowindow"}},
-        {base + "native.exe", {"x"}, {base + "native.exe", "x"}},
+        {folder.text() + "\\my emu\\native.exe", {"x"}, {base + "native.exe", "x"}},
         {"", {"x"}, {}},
-        {"emu\\stand-in", {}, {(folder / "emu/stand-in").string()}},
         {"sh", {}, {"sh"}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(zembra::launchArguments(row.program, row.arguments, "wine"), row.expected)
             << row.program;
     }
-    const auto result = zembra::makeLauncher()->start("emu\\stand-in", {"g"}, "emu\\", true);
+    // A blocking start: the record is complete once it returns.
+    const auto result = zembra::makeLauncher()->start(
+        "my emu\\stand in", {"pac; rm -rf x", "$(boom)", "'q'", "sp ace", "\"quoted\"", ""},
+        "my emu\\", true);
     fs::current_path(before);
     ASSERT_TRUE(result.started) << result.error;
-    EXPECT_EQ(folder.read("record"), (folder / "emu").string() + "\ng\n");
+    EXPECT_EQ(folder.read("record"), (folder / "my emu").string() +
+                                         "\npac; rm -rf x\n$(boom)\n'q'\nsp ace\n\"quoted\"\n\n");
+    EXPECT_FALSE(folder.exists("x"));
 }
 
-// A failure names what is missing, the program or its folder, and what to do about it.
 TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
     testing_support::TempFolder folder;
     const std::string base = folder.text() + "/";

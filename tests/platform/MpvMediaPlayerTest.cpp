@@ -187,7 +187,7 @@ TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
         linger(100);
         changes.clear();
         Changes expected = rows[row].second;
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 2; ++round) {
             player.setFileName(path("short.wav"));
             player.setFileName(path("short.wav"));
             player.play();
@@ -280,15 +280,12 @@ TEST_F(MpvMediaPlayerTest, AVideoParentPassesKeysAndClicksOnAndMayGoAwayWhilePla
     EXPECT_EQ(keys, 1); // a held key is one press
     EXPECT_EQ(clicks, 1);
 
-    // Sound and video both play to their end.
+    // A video plays to its end too (the sound did above).
     record(*player);
-    for (const char* file : {"short.wav", "short.y4m"}) {
-        changes.clear();
-        player->setFileName(path(file));
-        player->play();
-        ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
-        EXPECT_EQ(player->fileName(), path(file)) << "failed to play";
-    }
+    player->setFileName(path("short.y4m"));
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
+    EXPECT_EQ(player->fileName(), path("short.y4m")) << "failed to play";
     // Its window going away stops the player, not the program; a play() still ends.
     player->setFileName(path("long.y4m"));
     player->play();
