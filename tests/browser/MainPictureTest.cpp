@@ -2,21 +2,11 @@
 // The browser's pictures when one cannot be shown: the path logo and the artwork panels never
 // keep the picture of the path or the game before.
 #include "common/picture/PictureLoader.h"
-#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
-
-using testing_support::parts;
 
 using testing_support::BrowserTest;
 
 namespace {
-
-constexpr int kDown = 40, kNextPath = 39;
-
-void tap(zembra::Main& browser, int key) {
-    browser.keyDown(key, false);
-    browser.keyUp();
-}
 
 /// The colour of the picture an element holds; black when it holds none.
 QColor centre(common::PictureElement* element) {

@@ -2,7 +2,6 @@
 // The browser window on the offscreen platform: start-up, list drawing, moves, pulse, artwork,
 // keys, mute and exit. The moves and saved files of a plain run are checked end to end.
 #include "common/ui/Units.h"
-#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/attract/ScreenSav.h"
@@ -10,20 +9,10 @@
 #include "zembra/input/KeyFile.h"
 #include "zembra/startup/UserSettings.h"
 
-using testing_support::parts;
-
 using testing_support::BrowserTest;
 using testing_support::readFile;
 
 namespace {
-
-constexpr int kUp = 38, kDown = 40, kNextPath = 39, kPrevPath = 37, kSelect = 13, kExit = 27,
-              kMute = 77;
-
-void tap(zembra::Main& browser, int key, bool modifier = false) {
-    browser.keyDown(key, modifier);
-    browser.keyUp();
-}
 
 TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
     zembra::Main& browser = start();
@@ -269,9 +258,8 @@ TEST_F(BrowserTest, TheJoystickMovesPagesAndActsByItsWords) {
                               "Up     UP\r\nDown   DOWN\r\nLeft   PREVPATH\r\n"
                               "Right  NEXTPATH\r\n");
     zembra::Main& browser = start();
-    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
     auto poll = [&](std::optional<zembra::JoystickState> now) {
-        joystick.state = now;
+        joystick().state = now;
         browser.onTimjoy();
     };
 

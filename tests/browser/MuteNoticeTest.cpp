@@ -2,12 +2,9 @@
 // The sound notice: its words, its label flashing like the menu's screens, and the exit watch.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
-#include "tests/browser/MuteAccess.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/browser/HighlightPulse.h"
 #include "zembra/browser/frmMute.h"
-
-#include <QApplication>
 
 using testing_support::BrowserTest;
 
@@ -16,12 +13,9 @@ namespace {
 TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
     zembra::Main& browser = start();
     browser.ToggleMute();
-    zembra::frmMute* notice = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        notice = notice != nullptr ? notice : qobject_cast<zembra::frmMute*>(window);
-    }
+    auto* notice = shownWindow<zembra::frmMute>();
     ASSERT_NE(notice, nullptr);
-    auto parts = testing_support::muteParts(*notice);
+    testing_support::MuteAccess parts{*notice};
     EXPECT_EQ(parts.lblMute()->text(), "Sound Fx Are Off");
     EXPECT_TRUE(parts.timexit().isActive());
 

@@ -3,16 +3,13 @@
 // the screens' steps and what Select and Exit keep, the skin refused, the keys bound again.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
-#include "tests/menus/KeysAccess.h"
 #include "tests/menus/MenuAccess.h"
-#include "tests/menus/ScreenAccess.h"
 #include "tests/startup/IntroAccess.h"
 #include "zembra/input/QtKeyMap.h"
 #include "zembra/menus/Keys.h"
 #include "zembra/menus/SettingsWindows.h"
 #include "zembra/menus/frmMenu.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 using testing_support::BrowserTest;
@@ -22,22 +19,9 @@ using testing_support::screenParts;
 
 namespace {
 
-constexpr int kUp = 38, kDown = 40, kSelect = 13, kExit = 27; // the fixture's key file
-
 void press(QWidget* window, int windowsCode) {
     QKeyEvent event(QEvent::KeyPress, zembra::qtKeyForWindowsCode(windowsCode), Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
-}
-
-template <typename Window>
-Window* openWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* found = qobject_cast<Window*>(window);
-        if (found != nullptr && found->isVisible()) {
-            return found;
-        }
-    }
-    return nullptr;
 }
 
 class MenuTest : public BrowserTest {
@@ -56,7 +40,7 @@ protected:
             press(&menu, kDown);
         }
         press(&menu, kSelect);
-        Window* window = openWindow<Window>();
+        Window* window = shownWindow<Window>();
         EXPECT_NE(window, nullptr);
         return *window;
     }
@@ -88,9 +72,8 @@ TEST_F(MenuTest, KeysAndJoystickWordsMoveWrapAndClose) {
     press(&menu, kDown);
     EXPECT_EQ(menu.menuPos(), 1);
 
-    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
-    auto poll = [&](std::uint32_t buttons, std::uint32_t y = 32768) {
-        joystick.state = zembra::JoystickState{32768, y, buttons};
+    auto poll = [&](std::uint32_t buttons) {
+        joystick().state = zembra::JoystickState{32768, 32768, buttons};
         menu.onTimjoy();
     };
     poll(1); // button 1: DOWN
@@ -117,7 +100,7 @@ TEST_F(MenuTest, TheMouseSelectsAndOpensAnEntry) {
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&menu, &click);
     EXPECT_EQ(menu.menuPos(), 3);
-    EXPECT_NE(openWindow<zembra::frmSS>(), nullptr);
+    EXPECT_NE(shownWindow<zembra::frmSS>(), nullptr);
 }
 
 // The steps themselves are the screens' logic (SettingsScreensTest); here Exit keeps nothing
@@ -132,7 +115,7 @@ TEST_F(MenuTest, TheDelayScreenExitsKeepingNothingAndSelectStoresTheValue) {
     EXPECT_TRUE(app->menu()->isVisible());
 
     press(app->menu(), kSelect);
-    screen = openWindow<zembra::frmSS>();
+    screen = shownWindow<zembra::frmSS>();
     ASSERT_NE(screen, nullptr);
     press(screen, kDown); // no lower than off
     press(screen, kUp);
