@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The information window's rules: its mode, the game it looks up and the text it shows.
+// The information window's rules: the game it looks up, the text it shows and its keys. The mode
+// and the scrolling are the window's own tests.
 #include "zembra/info/InfoLookup.h"
 
 #include "zembra/info/InfoKeys.h"
@@ -9,13 +10,6 @@
 namespace {
 
 using zembra::lookUpEntry;
-
-TEST(InfoLookup, ModeStartsAsInfoAndEitherPageKeyTogglesIt) {
-    EXPECT_EQ(zembra::infoModeOnLoad(""), "info");
-    EXPECT_EQ(zembra::switchInfoMode("info"), "history");
-    EXPECT_EQ(zembra::infoModeOnLoad("history"), "history"); // kept across a reopening
-    EXPECT_EQ(zembra::switchInfoMode("history"), "info");
-}
 
 TEST(InfoLookup, ConfigurablePathsUseTheSetNameOthersNull) {
     zembra::GameTables tables;
@@ -93,7 +87,7 @@ TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
     }
 }
 
-TEST(InfoLookup, KeysScrollWithinTheTextSwitchOrClose) {
+TEST(InfoLookup, KeysScrollSwitchOrClose) {
     using zembra::InfoCommand;
     zembra::KeyBindings keys;
     keys.keyUp = 38;
@@ -108,21 +102,6 @@ TEST(InfoLookup, KeysScrollWithinTheTextSwitchOrClose) {
                            Row{34, InfoCommand::SwitchFile}, Row{27, InfoCommand::Close},
                            Row{0, InfoCommand::Close}, Row{65, InfoCommand::Close}}) {
         EXPECT_EQ(zembra::infoKeyCommand(row.key, keys), row.command) << row.key;
-    }
-
-    // A 2500-twip text in a 3000-twip window: Down stops once the text's top is at or above
-    // minus its height, Up once the top is at or below the window's bottom.
-    struct Scroll {
-        InfoCommand command;
-        int top;
-        int after;
-    };
-    for (const Scroll& row :
-         {Scroll{InfoCommand::ScrollDown, 0, -1000}, Scroll{InfoCommand::ScrollDown, -2000, -3000},
-          Scroll{InfoCommand::ScrollDown, -2500, -2500}, Scroll{InfoCommand::ScrollUp, 0, 1000},
-          Scroll{InfoCommand::ScrollUp, 2999, 3999}, Scroll{InfoCommand::ScrollUp, 3000, 3000},
-          Scroll{InfoCommand::Close, 0, 0}}) {
-        EXPECT_EQ(zembra::scrollInfo(row.command, row.top, 2500, 3000), row.after) << row.top;
     }
 }
 
