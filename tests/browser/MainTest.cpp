@@ -10,7 +10,6 @@
 #include "zembra/startup/UserSettings.h"
 
 using testing_support::BrowserTest;
-using testing_support::readFile;
 
 namespace {
 
@@ -171,13 +170,11 @@ TEST_F(BrowserTest, RefreshShowsAFolderItCouldNotReadAndKeepsItsGames) {
                   "/roms3/ does not exist; l 3.lst left as it was");
     EXPECT_EQ(state().tables.pathGames[3].count(), 3);
 
-    // A catalogue without any game changes nothing and says why.
-    const std::string list = readFile(cab / "l 1.lst");
+    // A catalogue without any game says why and keeps the games (its files are ScanTest's).
     state().tables.masterList.clear();
     browser.RescanAll();
     EXPECT_NE(parts(browser).notice()->text().indexOf("gamelist.lst holds no game"), -1);
     EXPECT_EQ(state().tables.pathGames[1].count(), 12);
-    EXPECT_EQ(readFile(cab / "l 1.lst"), list);
 }
 
 TEST_F(BrowserTest, AMutedExitEndsAtTheFirstTickWithTheTvOutputOffBeforeThePower) {
