@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window on the offscreen platform: start-up, list drawing, moves, pulse, artwork,
-// keys, mute and exit. The moves and saved files of a plain run are checked end to end.
+// keys, mute with its notice, and exit. A plain run's moves and saved files are run end to end.
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
 #include "zembra/attract/ScreenSav.h"
+#include "zembra/browser/HighlightPulse.h"
+#include "zembra/browser/frmMute.h"
 #include "zembra/info/Info.h"
 #include "zembra/input/KeyFile.h"
 #include "zembra/startup/UserSettings.h"
@@ -121,6 +123,30 @@ TEST_F(BrowserTest, TheMoveSoundNeverInterruptsItselfAndMuteStopsIt) {
     browser.ToggleMute();
     EXPECT_FALSE(state().settings.muted);
     EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(BrowserTest, TheMuteNoticeFlashesItsLabelAndStopsTheExitWatch) {
+    zembra::Main& browser = start();
+    browser.ToggleMute();
+    auto* notice = shownWindow<zembra::frmMute>();
+    ASSERT_NE(notice, nullptr);
+    testing_support::MuteAccess parts{*notice};
+    EXPECT_EQ(parts.lblMute()->text(), "Sound Fx Are Off");
+    EXPECT_TRUE(parts.timexit().isActive());
+
+    // One pulse of the highlight colour: seven colours, then an idle tick.
+    auto text = [&] { return parts.lblMute()->palette().color(QPalette::WindowText); };
+    for (int tick = 0; tick < 8; ++tick) {
+        const QColor before = text();
+        notice->onTimhigh();
+        const auto colour = zembra::pulseColour(tick, state().scheme.highColour);
+        EXPECT_EQ(text(), colour ? common::colourFromNumber(*colour) : before) << tick;
+    }
+
+    browser.deactivated(); // the browser behind starts watching for an exit request
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(notice, &activate);
+    EXPECT_FALSE(testing_support::supervision(browser).timWfExit().isActive());
 }
 
 TEST_F(BrowserTest, ExitWaitsForTheEndSoundAndRestoresTheDisplay) {

@@ -109,7 +109,7 @@ TEST(Editors, NumericEditsReachTheMockUpAndTheFile) {
     tessel::Advanced* advanced = open.window.advancedEditor();
     ASSERT_NE(advanced, nullptr);
 
-    // What a box takes is NumericBoxesTest's; a box moving the marquee into the saved file is
+    // What a box takes is SkinDocumentTest's; a box moving the marquee into the saved file is
     // the end-to-end run's.
     const std::size_t cells = open.window.cells().size();
     type(advanced->box("LAPSpace"), "900");
