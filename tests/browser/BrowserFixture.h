@@ -95,12 +95,17 @@ protected:
                       std::to_string(spacing) + "\r\n0\r\n5300,2400,300,1200\r\n#FALSE#\r\n");
     }
 
-    void writeArt(const std::string& kind, const std::string& game) {
+    void writeArt(const std::string& kind, const std::string& game, QColor colour = Qt::darkCyan) {
+        writePicture("art/" + kind + "/" + game + ".png", colour);
+    }
+
+    /// A picture of one colour at `name` in the cabinet; its format is the name's extension.
+    void writePicture(const std::string& name, QColor colour) {
         QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const auto file = cab / ("art/" + kind + "/" + game + ".png");
+        image.fill(colour);
+        const auto file = cab / name;
         std::filesystem::create_directories(file.parent_path());
-        image.save(QString::fromStdString(file.string()));
+        ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
     }
 
     /// Runs the intro's hand-over and the browser's start-up sequence, without waiting.

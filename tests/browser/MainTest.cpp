@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window on the offscreen platform: start-up, list drawing, moves, pulse, artwork,
 // keys, mute with its notice, and exit. A plain run's moves and saved files are run end to end.
+#include "common/picture/PictureLoader.h"
 #include "common/ui/Units.h"
 #include "tests/browser/BrowserFixture.h"
 #include "tests/launcher/SupervisorAccess.h"
@@ -14,6 +15,12 @@
 using testing_support::BrowserTest;
 
 namespace {
+
+/// The colour of the picture an element holds; black when it holds none.
+QColor centre(common::PictureElement* element) {
+    const QImage& image = element->shownImage();
+    return image.isNull() ? QColor(Qt::black) : image.pixelColor(image.rect().center());
+}
 
 TEST_F(BrowserTest, StartsOnTheSavedPathAndSelectionAtTheScreenSize) {
     zembra::Main& browser = start();
@@ -85,6 +92,37 @@ TEST_F(BrowserTest, ArtworkIsShownHiddenAndFallsBack) {
     EXPECT_TRUE(parts(browser).xMarquee()->isHidden()); // g06 has no marquee
     tap(browser, kUp);
     EXPECT_FALSE(parts(browser).xMarquee()->isHidden()); // back as soon as a picture exists
+}
+
+TEST_F(BrowserTest, APictureThatCannotShowNeverLeavesTheOneBefore) {
+    values.paths[1].logo = "logo1.png";
+    writePicture("logo1.png", Qt::red);
+    values.paths[3].logo = "missing.png";
+    writeArt("snap", "g05", Qt::red);
+    writePicture("zbthemes/plain/screen32.jpg", Qt::blue);
+    // g06's snap exists (so the panel stays up) but is no picture inside.
+    cab.write("art/snap/g06.png", "\x89PNG\r\n\x1a\n" + std::string(300, 'Z'));
+    zembra::Main& browser = start();
+    parts(browser).xlogo()->resize(40, 40);
+    auto settle = [&] {
+        app->services().pictures->waitForIdle();
+        QCoreApplication::processEvents();
+        browser.repaint();
+    };
+    settle();
+    ASSERT_EQ(centre(parts(browser).xScreen()), QColor(Qt::red));
+    ASSERT_EQ(centre(parts(browser).xlogo()), QColor(Qt::red));
+
+    tap(browser, kDown);
+    settle();
+    EXPECT_EQ(parts(browser).xScreen()->fileName(), "");
+    const QColor shown = centre(parts(browser).xScreen()); // the skin's fall-back, a JPEG
+    EXPECT_LT(std::abs(shown.blue() - 255) + shown.red(), 60) << shown.name().toStdString();
+
+    tap(browser, kNextPath); // path 3 has no logo
+    settle();
+    EXPECT_EQ(parts(browser).xlogo()->fileName(), "");
+    EXPECT_NE(centre(parts(browser).xlogo()), QColor(Qt::red));
 }
 
 TEST_F(BrowserTest, KeysAreTriedInOrderAndAModifierOpensAPicture) {
