@@ -32,7 +32,6 @@ MusicCommand say(std::string message, Playback playback = Playback::Keep,
 TEST(MusicKeys, EachKeyInTheScreensaverAndTheViewer) {
     const zembra::MusicSituation saver{false, true, false};
     const zembra::MusicSituation viewer{false, false, false};
-    const zembra::MusicSituation playing{true, true, false};
     const zembra::MusicSituation shift{false, true, true};
     const float on = zembra::kShuffleOn;
     struct Row {
@@ -43,24 +42,19 @@ TEST(MusicKeys, EachKeyInTheScreensaverAndTheViewer) {
         MusicState after;
         MusicCommand command;
     };
-    // The generator answers 0.5: with four songs the random pick is song 3.
+    // The generator answers 0.5: with four songs the random pick is song 3. A plain skip, its
+    // wrap, the pause and the viewer's previous song are seen in the attract window's tests.
     const std::vector<Row> rows = {
         {"shuffle on", songs(2, 4, 1), MusicKey::Refresh, saver, songs(2, 4, on),
          say("Shuffle Mode")},
         {"shuffle off", songs(2, 4, on), MusicKey::Refresh, viewer, songs(2, 4),
          say("Standard Mode")},
-        {"pause", songs(2, 4), MusicKey::Select, playing, songs(2, 4),
-         say("Paused", Playback::Pause)},
         {"play", songs(2, 4), MusicKey::Select, viewer, songs(2, 4),
          say("Playing....", Playback::Resume)},
-        {"next", songs(2, 4), MusicKey::NextPage, saver, songs(3, 4), play(3)},
-        {"next wraps", songs(4, 4), MusicKey::NextPage, saver, songs(1, 4), play(1)},
         {"next shuffled", songs(1, 4, on), MusicKey::NextPage, saver, songs(3, 4, on), play(3)},
         {"previous shuffled", songs(1, 4, on), MusicKey::PrevPage, saver, songs(3, 4, on), play(3)},
         {"viewer: next is the first", songs(2, 4, on), MusicKey::NextPage, viewer, songs(1, 4, on),
          play(1)},
-        {"viewer: previous is the last", songs(2, 4), MusicKey::PrevPage, viewer, songs(4, 4),
-         play(4)},
         {"a number past a shrunk list", songs(9, 4), MusicKey::PrevPage, saver, songs(4, 4),
          play(4)},
         {"no songs: nothing plays", songs(0, 0), MusicKey::NextPage, saver, songs(1, 0), {}},

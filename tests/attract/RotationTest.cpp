@@ -72,31 +72,20 @@ TEST(Rotation, ATickShowsTheFirstNewExistingPicture) {
     const auto step = zembra::rotateArtwork(cab.tables.masterList, cab.config,
                                             "/cab\\art\\mame\\snap\\pacman.png", probe, random);
     EXPECT_EQ(step.picture, "/cab\\art\\mame\\snap\\galaga.png");
-    EXPECT_EQ(step.tries, 4);
     // Neither the empty pick nor the picture on the screen costs a look at the disk.
     EXPECT_EQ(probe.asked, (std::vector<std::string>{"/cab\\art\\mame\\marquees\\pacman.png",
                                                      "/cab\\art\\mame\\snap\\galaga.png"}));
 }
 
-TEST(Rotation, ACabinetWithoutArtworkGivesUpForTheTick) {
+// A tick that finds nothing and its retry interval are the attract window's tests.
+TEST(Rotation, ThePictureOnTheScreenIsNeverShownAgainAsANewOne) {
     const Cabinet cab;
-    FakeFileProbe probe;
-    zembra::ClockSeededRandom random(7);
-    const auto step =
-        zembra::rotateArtwork(cab.tables.masterList, cab.config, "", probe, random, 40);
-    EXPECT_EQ(step.picture, "");
-    EXPECT_EQ(step.tries, 40);
-    EXPECT_EQ(step.nextTickMs, zembra::kRotationRetryMs);
-    EXPECT_LE(probe.asked.size(), 40u);
-
-    // Only the picture on the screen exists: it is never shown again as a new one.
     FakeFileProbe one;
     one.files = {"/cab\\art\\mame\\snap\\pacman.png"};
     FakeRandom same(draws(4, 1, 1));
     const auto again = zembra::rotateArtwork(cab.tables.masterList, cab.config,
                                              "/cab\\art\\mame\\snap\\pacman.png", one, same);
     EXPECT_EQ(again.picture, "");
-    EXPECT_EQ(again.tries, zembra::kRotationTries);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "common/ui/Units.h"
 #include "tests/attract/ScreenSavAccess.h"
 #include "tests/browser/BrowserFixture.h"
-#include "tests/fakes/FakeJoystick.h"
 #include "tests/fakes/FakeRandom.h"
 #include "zembra/attract/Rotation.h"
 
@@ -14,8 +13,6 @@ namespace {
 
 using testing_support::BrowserTest;
 using testing_support::saverParts;
-
-constexpr int kDown = 40, kNextPage = 34, kPrevPage = 33, kSelect = 13, kSaver = 83, kMute = 77;
 
 std::string padded(std::string text, std::size_t size) {
     text.resize(size, ' ');
@@ -174,7 +171,7 @@ TEST_F(ScreenSavTest, TheJoystickDrivesTheMusicAndAnyOtherInputCloses) {
     zembra::Main& browser = start();
     state().joyBindings.actions[0] = zembra::Action::NextPage;
     state().joyBindings.actions[1] = zembra::Action::Saver;
-    auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
+    auto& joystick = this->joystick();
     joystick.state = zembra::JoystickState{32768, 32768, 2}; // button 2: the screensaver
     browser.onTimjoy();
     zembra::ScreenSav& saver = opened();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' view of the browser's elements and timers, which its parts keep to themselves.
+// The tests' view of the browser's and the sound notice's elements and timers, which they keep
+// to themselves.
 #pragma once
 
 #include "zembra/browser/Main.h"
+#include "zembra/browser/frmMute.h"
 
 namespace testing_support {
 
@@ -36,5 +38,12 @@ struct BrowserAccess {
 inline BrowserAccess parts(zembra::Main& browser) {
     return {browser};
 }
+
+struct MuteAccess {
+    zembra::frmMute& notice;
+
+    QTimer& timexit() { return notice.timexit; }
+    QLabel* lblMute() { return notice.lblMute; }
+};
 
 } // namespace testing_support

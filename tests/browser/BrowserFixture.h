@@ -16,7 +16,7 @@
 #include "zembra/startup/HeadlessRescan.h"
 #include "zembra/startup/blanker.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,6 +46,11 @@ private:
 /// skin "plain" is a text list of one column. quarn.cfg opens path 1 on `savedIndex`.
 class BrowserTest : public testing::Test {
 protected:
+    /// The codes of zbkeys.cfg as SetUp writes it.
+    static constexpr int kUp = 38, kDown = 40, kNextPage = 34, kPrevPage = 33, kNextPath = 39,
+                         kPrevPath = 37, kSelect = 13, kExit = 27, kSaver = 83, kMute = 77,
+                         kInfo = 73;
+
     void SetUp() override {
         std::string gamelist;
         for (int i = 1; i <= 30; ++i) {
@@ -90,12 +95,17 @@ protected:
                       std::to_string(spacing) + "\r\n0\r\n5300,2400,300,1200\r\n#FALSE#\r\n");
     }
 
-    void writeArt(const std::string& kind, const std::string& game) {
+    void writeArt(const std::string& kind, const std::string& game, QColor colour = Qt::darkCyan) {
+        writePicture("art/" + kind + "/" + game + ".png", colour);
+    }
+
+    /// A picture of one colour at `name` in the cabinet; its format is the name's extension.
+    void writePicture(const std::string& name, QColor colour) {
         QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const auto file = cab / ("art/" + kind + "/" + game + ".png");
+        image.fill(colour);
+        const auto file = cab / name;
         std::filesystem::create_directories(file.parent_path());
-        image.save(QString::fromStdString(file.string()));
+        ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
     }
 
     /// Runs the intro's hand-over and the browser's start-up sequence, without waiting.
@@ -125,6 +135,34 @@ protected:
         zembra::Main& browser = *app->browser();
         browser.onTimer1();
         return browser;
+    }
+
+    /// The program closed and started again on the cabinet as it is now.
+    zembra::Main& restart() {
+        app.reset();
+        players.clear();
+        return start();
+    }
+
+    static void tap(zembra::Main& browser, int key, bool modifier = false) {
+        browser.keyDown(key, modifier);
+        browser.keyUp();
+    }
+
+    testing_fakes::FakeJoystick& joystick() {
+        return static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
+    }
+
+    /// The shown top-level window of type `Window`, if any.
+    template <typename Window>
+    static Window* shownWindow() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* found = qobject_cast<Window*>(window);
+            if (found != nullptr && found->isVisible()) {
+                return found;
+            }
+        }
+        return nullptr;
     }
 
     /// Hands `made` on, keeping a pointer to it in `into`.

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's pointer and launch guards: clicks, double clicks, right-button drags, and an
 // empty list that never starts a game.
-#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 
 #include <QMouseEvent>
 #include <algorithm>
 
-using testing_support::parts;
-
 using testing_support::BrowserTest;
 
 namespace {
-
-constexpr int kSelect = 13;
 
 void send(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
     const QPointF at = QRectF(target->rect()).center();
@@ -50,9 +45,7 @@ TEST_F(BrowserTest, ADoubleClickLaunchesOnceAndOnlyTheLeftButtonClicks) {
     EXPECT_EQ(state().list1.index(), 6); // the trailing release moved nothing
 
     writeSkin("\"snap\"", 1, "900,200,4800,1200", "1000,1000", 0);
-    app.reset();
-    players.clear();
-    zembra::Main& strip = start();
+    zembra::Main& strip = restart();
     ASSERT_EQ(state().midIndex, 2);
     send(parts(strip).xlist().at(3), QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(state().list1.index(), 4);
@@ -77,9 +70,7 @@ TEST_F(BrowserTest, AnEmptyListStartsNothingAndTheNextStartRestoresTheSavedPath)
     savedIndex = -1;
     savedPath = 3;
     scanFirst = true;
-    app.reset();
-    players.clear();
-    zembra::Main& again = start();
+    zembra::Main& again = restart();
     EXPECT_EQ(state().curPath, 3);
     EXPECT_EQ(row(again, state().midIndex), "Game 20");
 }

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' size: the screen as the mode change left it, and run sizes beyond any screen.
-#include "tests/browser/BrowserAccess.h"
 #include "tests/browser/BrowserFixture.h"
 #include "zembra/browser/ListLayout.h"
-
-using testing_support::parts;
 
 using testing_support::BrowserTest;
 
@@ -32,7 +29,7 @@ TEST_F(BrowserTest, TheWindowsCoverTheScreenAsTheModeChangeLeftItAndTheRunSizeIs
         values.runHeight = row.height;
         modeTaken = row.taken;
         testing::internal::CaptureStderr();
-        zembra::Main& browser = start();
+        zembra::Main& browser = restart();
         const std::string said = testing::internal::GetCapturedStderr();
         ASSERT_EQ(display->changes.size(), row.asked ? 1u : 0u);
         if (row.asked) {
@@ -43,8 +40,6 @@ TEST_F(BrowserTest, TheWindowsCoverTheScreenAsTheModeChangeLeftItAndTheRunSizeIs
         EXPECT_NE(said.find(row.said), std::string::npos) << said;
         EXPECT_EQ(browser.geometry(), QRect(QPoint(0, 0), row.taken));
         EXPECT_EQ(app->intro().size(), row.taken);
-        app.reset();
-        players.clear();
     }
 }
 
@@ -61,15 +56,13 @@ TEST_F(BrowserTest, SkinNumbersBeyondAnyScreenGiveAListThatFitsIt) {
     };
     for (const Row& row : rows) {
         writeSkin(row.listType, row.columns, row.listArea, row.cell, row.spacing);
-        zembra::Main& browser = start();
+        zembra::Main& browser = restart();
         const std::size_t elements = std::string(row.listType) == "\"list\""
                                          ? parts(browser).ll().size()
                                          : parts(browser).xlist().size();
         EXPECT_GE(elements, 1u) << row.listArea;
         EXPECT_LE(elements, std::size_t(zembra::kMaxListElements)) << row.listArea;
         EXPECT_LT(state().midIndex, static_cast<int>(elements));
-        app.reset();
-        players.clear();
     }
 }
 

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving many files with one wait for the disk: each file whole, old or new, after any failure.
+// Saving many files with one wait for the disk: each file whole, old or new, after any failure;
+// a file that already holds the bytes left alone; the temporaries of a killed save cleared.
 #include "common/os/SaveBatch.h"
 
+#include "common/text/AtomicFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -117,6 +123,73 @@ TEST(SaveBatch, AWriteFailingMidwayLeavesEveryOldFileAndReportsIt) {
         EXPECT_EQ(folder.read(name), std::string("old ") + name);
     }
     EXPECT_EQ(names(folder.path()), (std::vector<std::string>{"l 1.lst", "l 2.lst", "l 3.lst"}));
+}
+
+ino_t inodeOf(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST(SaveUnlessSame, OnlyFilesWhoseBytesDifferAreReplaced) {
+    testing_support::TempFolder folder;
+    const std::string big(100000, 'g'); // longer than one read
+    struct Row {
+        const char* name;
+        std::string old;
+        std::string bytes;
+        bool replaced;
+    };
+    const std::vector<Row> rows = {
+        {"same.lst", "\"a\",\"A\"\r\n", "\"a\",\"A\"\r\n", false},
+        {"big.lst", big, big, false},
+        {"same size.lst", "\"a\",\"A\"\r\n", "\"b\",\"B\"\r\n", true},
+        {"last byte.lst", big, big.substr(1) + "h", true},
+        {"longer.lst", "\"a\",\"A\"\r\n", "\"a\",\"A\"\r\n\"b\",\"B\"\r\n", true},
+    };
+    common::SaveBatch batch;
+    std::vector<ino_t> before;
+    for (const Row& row : rows) {
+        folder.write(row.name, row.old);
+        before.push_back(inodeOf(folder / row.name));
+        batch.addUnlessSame(folder / row.name, row.bytes);
+    }
+    batch.addUnlessSame(folder / "new.lst", "");
+    EXPECT_EQ(batch.commit(), std::vector<std::string>(rows.size() + 1));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(folder.read(rows[i].name), rows[i].bytes) << rows[i].name;
+        EXPECT_EQ(inodeOf(folder / rows[i].name) != before[i], rows[i].replaced) << rows[i].name;
+    }
+    EXPECT_TRUE(folder.exists("new.lst"));
+}
+
+TEST(AtomicFile, StaleTemporariesOfKilledSavesGoButNothingElse) {
+    testing_support::TempFolder folder;
+    for (const char* name : {".quarn.cfg.tmp-a1B2c3", ".l 1.lst.tmp-ZZZZZZ"}) {
+        folder.write(name, "half a save");
+    }
+    // Not ours: other names, a folder of that name, a temporary a save still holds.
+    const std::vector<std::string> kept = {".quarn.cfg.tmp-abc",   "quarn.cfg.tmp-a1B2c3",
+                                           ".x.tmp-abc!ef",        ".zbkeys.cfg.tmp-held01",
+                                           ".skin.ini.tmp-folder", "notes.txt"};
+    for (const auto& name : kept) {
+        folder.write(name, "x");
+    }
+    fs::remove(folder / ".skin.ini.tmp-folder");
+    fs::create_directory(folder / ".skin.ini.tmp-folder");
+    ASSERT_EQ(::mkfifo((folder / ".pipe.tmp-fifo00").c_str(), 0600), 0);
+    const int held = ::open((folder / ".zbkeys.cfg.tmp-held01").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ASSERT_TRUE(common::writeFileAtomically(folder / "quarn.cfg", "new"));
+    ::close(held);
+    for (const auto& name : kept) {
+        EXPECT_TRUE(folder.exists(name)) << name;
+    }
+    EXPECT_FALSE(folder.exists(".quarn.cfg.tmp-a1B2c3"));
+    EXPECT_FALSE(folder.exists(".l 1.lst.tmp-ZZZZZZ"));
+    EXPECT_TRUE(fs::is_fifo(folder / ".pipe.tmp-fifo00"));
+    EXPECT_EQ(names(folder.path()).size(), kept.size() + 2);
 }
 
 } // namespace

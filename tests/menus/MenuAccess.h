@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' view of the settings menu's entries, which it keeps to itself.
+// The tests' view of the settings menu's entries, its screens' labels and the key redefinition's
+// prompt, which the windows keep to themselves.
 #pragma once
 
+#include "zembra/menus/Keys.h"
+#include "zembra/menus/SettingsWindows.h"
 #include "zembra/menus/frmMenu.h"
 
 namespace testing_support {
@@ -14,6 +17,27 @@ struct MenuAccess {
 
 inline MenuAccess menuParts(zembra::frmMenu& menu) {
     return {menu};
+}
+
+struct ScreenAccess {
+    zembra::SettingsScreen& screen;
+
+    QLabel* lblValue() { return screen.lblValue; }
+    QLabel* lblNote() { return screen.lblNote; }
+};
+
+inline ScreenAccess screenParts(zembra::SettingsScreen& screen) {
+    return {screen};
+}
+
+struct KeysAccess {
+    zembra::Keys& keys;
+
+    QLabel* Label1() { return keys.Label1; }
+};
+
+inline KeysAccess keysParts(zembra::Keys& keys) {
+    return {keys};
 }
 
 } // namespace testing_support

@@ -1,16 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The skin document: edits stored as the browser reads them, and saved for it.
+// The skin document and the numeric editor's boxes: edits stored as the browser reads them, and
+// saved for it.
 #include "tessel/SkinDocument.h"
 
 #include "tessel/NumericBoxes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
 using namespace tessel;
 using testing_support::TempFolder;
+
+const NumericBox& box(const std::string& name) {
+    for (const NumericBox& b : numericBoxes()) {
+        if (b.name == name) {
+            return b;
+        }
+    }
+    throw std::runtime_error("no box " + name);
+}
+
+/// A layout with a different value, fractions included, in every box.
+common::SkinLayout sample() {
+    common::SkinLayout l;
+    int n = 0;
+    for (const NumericBox& b : numericBoxes()) {
+        applyBox(l, b, std::to_string(100 + 37 * n++) + ".75");
+    }
+    return l;
+}
+
+// Filling the boxes writes every value straight back; that must change nothing.
+TEST(NumericBoxes, FillingTheBoxesLeavesTheLayoutAlone) {
+    common::SkinLayout layout = sample();
+    for (const NumericBox& b : numericBoxes()) {
+        EXPECT_TRUE(applyBox(layout, b, boxText(layout, b))) << b.name;
+    }
+    EXPECT_EQ(layout, sample());
+}
+
+TEST(NumericBoxes, TypedNumbersReachTheirValueAndOthersAreIgnored) {
+    const struct {
+        const char* box;
+        const char* text;
+        bool taken;
+    } rows[] = {{"Mtop", "", false},       {"Mtop", "12px", false},  {"Mtop", " 1200 ", true},
+                {"Lwidth", "1e40", false}, {"LAPSpace", "75", true}, {"Nleft", "-45", true}};
+    for (const auto& row : rows) {
+        common::SkinLayout layout = sample();
+        EXPECT_EQ(applyBox(layout, box(row.box), row.text), row.taken) << row.box << row.text;
+        if (!row.taken) {
+            EXPECT_EQ(layout, sample()) << row.box << row.text;
+        }
+    }
+    // The logo's boxes name height and width the other way round from its record.
+    common::SkinLayout layout = sample();
+    applyBox(layout, box("Lheight"), "600");
+    EXPECT_EQ(layout.logoHeight, 600);
+    EXPECT_EQ(layout.logoWidth, sample().logoWidth);
+}
 
 TEST(SkinDocument, ValuesAreStoredAsTheBrowserReadsThem) {
     const struct {
@@ -49,9 +100,7 @@ TEST(SkinDocument, ASavedSkinGivesTheBrowserTheSameRectangles) {
     TempFolder folder;
     SkinDocument document;
     openSkin(document, folder.text());
-    for (const NumericBox& box : numericBoxes()) {
-        applyBox(document.layout, box, std::to_string(100 + box.name.size() * 37) + ".25");
-    }
+    document.layout = sample();
     std::string error;
     ASSERT_TRUE(saveSkin(document, error)) << error;
     common::SkinLayout browser;

@@ -46,9 +46,7 @@ TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
     for (const auto& row : rows) {
         common::SkinLayout layout;
         common::Scheme scheme;
-        const auto load = common::loadSkinFolder(folder.path(), layout, scheme, row.user);
-        EXPECT_TRUE(load.schemeComplete);
-        EXPECT_FALSE(load.layoutFound);
+        EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, row.user).schemeComplete);
         EXPECT_EQ(scheme.fontSize, row.expected) << row.user;
     }
 }
