@@ -73,7 +73,8 @@ TEST(UserSettings, MissingOrBadFileKeepsTheValuesNotRead) {
     EXPECT_EQ(big.cfgPath, 0);
 }
 
-TEST(UserSettings, AFailedSaveLeavesTheOldFile) {
+// That the old file stays whole is the atomic save's (SaveBatchTest).
+TEST(UserSettings, AFailedSaveIsReportedWithItsReason) {
     testing_support::TempFolder folder;
     UserSettings s = sample();
     std::string error;
