@@ -255,9 +255,10 @@ def main():
         rescans = {key: ([], []) for key, _ in RESCAN_SCENARIOS}
         cpu_times = {}
         loads = [os.getloadavg()[0]]
-        rom = movable_rom(cabinet, args.cabinet)
-        # The saved listings of a rescan before the first run, as a cabinet has them.
+        # The saved listings and the list files of a rescan before the first run, as a cabinet
+        # has them; a freshly made cabinet has neither, and the ROM to move is taken from a list.
         run_timed([zembra, "--rescan", "--home", cabinet])
+        rom = movable_rom(cabinet, args.cabinet)
         try:
             for run in range(args.runs):
                 version.append(run_timed([zembra, "--version"]))
