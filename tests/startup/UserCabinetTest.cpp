@@ -2,6 +2,7 @@
 // The user's own cabinet: made once from the starter, never over a cabinet that is there.
 #include "zembra/startup/UserCabinet.h"
 
+#include "common/text/NativePath.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/startup/EmulatorConfig.h"
 #include "zembra/startup/StartChecks.h"
@@ -83,20 +84,29 @@ TEST_F(UserCabinetTest, WhatCannotBeMadeIsSaid) {
     EXPECT_FALSE(data.exists("cab"));
 }
 
-// The starter the build lays out beside the program, as an owner's first start gets it.
+// The starter the build lays out beside the program, as an owner's first start gets it; also
+// for a home folder whose name holds a backslash, which once made the cabinet in a stray folder
+// beside the one every later start looked in.
 TEST(InstalledStarter, MakesACabinetThatStartsOnItsOwnRomFolder) {
-    TempFolder home;
-    const std::string cabinet = (home / ".local/share/zembra/cabinet").string();
-    const auto made =
-        zembra::createUserCabinet(cabinet, std::string(ZEMBRA_TEST_DEFAULTS_DIR) + "/starter");
-    ASSERT_FALSE(made.error) << *made.error;
-    EXPECT_EQ(zembra::checkCabinet(cabinet), std::nullopt);
-    zembra::EmulatorConfig config;
-    ASSERT_FALSE(zembra::OpenINI(cabinet, config));
-    EXPECT_EQ(config.pathRomPrefix[1], cabinet + "/roms/");
-    EXPECT_EQ(config.pathArtDir[1], cabinet + "/artwork/");
-    EXPECT_EQ(config.pathOptions[1], "-rompath " + cabinet + "/roms -skip_gameinfo");
-    EXPECT_EQ(config.pathRomPrefix[2], "");
+    for (const char* home : {"home", "my\\home"}) {
+        TempFolder root;
+        const std::string native = (root / home / ".local/share/zembra/cabinet").string();
+        const std::string cabinet = common::programPathOfNative(native);
+        const auto made =
+            zembra::createUserCabinet(cabinet, std::string(ZEMBRA_TEST_DEFAULTS_DIR) + "/starter");
+        ASSERT_FALSE(made.error) << *made.error;
+        ASSERT_EQ(made.notes.size(), 1u);
+        EXPECT_NE(made.notes[0].find("made a new cabinet in " + native + "/"), std::string::npos)
+            << made.notes[0];
+        EXPECT_TRUE(std::filesystem::is_regular_file(native + "/quarn.ini")) << home;
+        EXPECT_EQ(zembra::checkCabinet(cabinet), std::nullopt);
+        zembra::EmulatorConfig config;
+        ASSERT_FALSE(zembra::OpenINI(cabinet, config));
+        EXPECT_EQ(config.pathRomPrefix[1], cabinet + "/roms/");
+        EXPECT_EQ(config.pathArtDir[1], cabinet + "/artwork/");
+        EXPECT_EQ(config.pathOptions[1], "-rompath " + cabinet + "/roms -skip_gameinfo");
+        EXPECT_EQ(config.pathRomPrefix[2], "");
+    }
 }
 
 } // namespace

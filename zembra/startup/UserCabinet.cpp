@@ -3,6 +3,7 @@
 #include "zembra/startup/UserCabinet.h"
 
 #include "common/text/AtomicFile.h"
+#include "common/text/NativePath.h"
 #include "common/text/TextFile.h"
 
 #include <filesystem>
@@ -61,19 +62,23 @@ std::optional<std::string> copyStarterFile(const fs::path& from, fs::path target
 
 NewCabinet createUserCabinet(const std::string& folder, const std::string& starter) {
     NewCabinet result;
-    const fs::path cabinet(folder);
+    // The folder comes as a program path (a backslash of a name stands in as kNativeBackslash);
+    // the files are made in the native folder it names, and the filled-in quarn.ini keeps the
+    // program path, which reads back as the same folder.
+    const fs::path cabinet = common::nativePath(folder);
+    const std::string shown = common::nativePathText(folder);
     if (!needsCreating(cabinet)) {
         return result;
     }
     std::error_code ec;
     if (!fs::is_directory(starter, ec)) {
-        result.error = "cannot create the cabinet " + folder + ": the starter cabinet " + starter +
+        result.error = "cannot create the cabinet " + shown + ": the starter cabinet " + starter +
                        " is missing (is zembra installed completely?)";
         return result;
     }
     fs::create_directories(cabinet, ec);
     if (ec) {
-        result.error = "cannot create the cabinet " + folder + ": " + ec.message();
+        result.error = "cannot create the cabinet " + shown + ": " + ec.message();
         return result;
     }
     const std::string cabinetText = folder.ends_with('/') ? folder : folder + "/";
@@ -88,7 +93,7 @@ NewCabinet createUserCabinet(const std::string& folder, const std::string& start
                 return result;
             }
         } else if (auto error = copyStarterFile(it->path(), target, cabinetText)) {
-            result.error = "cannot create the cabinet " + folder + ": " + *error;
+            result.error = "cannot create the cabinet " + shown + ": " + *error;
             return result;
         }
     }
@@ -97,7 +102,7 @@ NewCabinet createUserCabinet(const std::string& folder, const std::string& start
         return result;
     }
     result.notes.push_back(
-        "made a new cabinet in " + cabinetText +
+        "made a new cabinet in " + (shown.ends_with('/') ? shown : shown + "/") +
         ": put your ROM sets in its roms folder (or name your ROM folders in its "
         "quarn.ini) and add the games its gamelist.lst lacks");
     return result;

@@ -14,7 +14,8 @@ struct NewCabinet {
     std::optional<std::string> error;
 };
 
-/// Makes `folder` a cabinet from the starter folder `starter` when it is not one yet: when
+/// Makes `folder` (a program path; `starter` a native one) a cabinet from the starter folder
+/// when it is not one yet: when
 /// `folder` does not exist, or exists holding neither quarn.ini nor gamelist.lst. Every file
 /// and folder of the starter is copied in; in a file whose name ends in ".in" every @CABINET@
 /// becomes `folder` with a trailing "/" and the suffix is dropped. Nothing already there is
