@@ -7,10 +7,12 @@
 #include "tests/support/TempFolder.h"
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -97,6 +99,20 @@ TEST(FolderCache, AListingIsTrustedOnlyWhenItsStampsWereAlreadyTwoSecondsOld) {
     }
 }
 
+TEST(FolderCache, AFolderReplacedWhileItIsReadIsNotKept) {
+    // The ROM folder is a link re-pointed to another set just as it is read: the names read are
+    // the other set's and must not be kept under the first one's stamps.
+    Scans scans;
+    const common::FolderStamp first = scans.stamps.stamps[kRoms];
+    scans.lister.folders[kRoms].files = {"other.zip"};
+    scans.lister.whileListing = [&] { ++scans.stamps.stamps[kRoms].inode; };
+    EXPECT_EQ(scans.scan(), (Files{"other.zip"}));
+    scans.lister.whileListing = nullptr;
+    scans.stamps.stamps[kRoms] = first; // the link points at the first set again
+    scans.lister.folders[kRoms].files = {"a.zip"};
+    EXPECT_EQ(scans.scan(), (Files{"a.zip"}));
+}
+
 TEST(FolderCache, LinksAndUnknownEntriesAreLookedAtOnEveryScan) {
     Scans scans;
     zembra::FolderContents& roms = scans.lister.folders[kRoms];
@@ -167,6 +183,18 @@ public:
     bool isFile(const std::string& path) override { return disk.isFile(path); }
     zembra::DiskFolderStamps disk;
 };
+
+TEST(FolderCache, AFolderStampedAfterTheYear2262IsNeverKept) {
+    // Its times do not fit in the stamps' nanoseconds (a clock set wrong, a restored backup).
+    testing_support::TempFolder cab;
+    cab.touch("roms/a.zip");
+    const timespec year2300[2] = {{10'413'792'000, 0}, {10'413'792'000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (cab / "roms").c_str(), year2300, 0), 0);
+    zembra::DiskFolderStamps disk;
+    const std::optional<common::FolderStamp> stamp = disk.stamp((cab / "roms").string());
+    ASSERT_TRUE(stamp);
+    EXPECT_FALSE(stamp->reliable);
+}
 
 TEST(FolderCache, EveryChangeOnTheDiskIsSeenByTheNextScan) {
     testing_support::TempFolder cab;

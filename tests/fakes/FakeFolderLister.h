@@ -4,6 +4,7 @@
 
 #include "zembra/catalogue/FileProbe.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,9 +15,13 @@ class FakeFolderLister final : public zembra::FolderLister {
 public:
     std::map<std::string, zembra::FolderContents> folders; ///< a folder not here does not exist
     std::vector<std::string> asked;
+    std::function<void()> whileListing; ///< what happens on the disk as a folder is read
 
     zembra::FolderContents list(const std::string& folder) override {
         asked.push_back(folder);
+        if (whileListing) {
+            whileListing();
+        }
         const auto found = folders.find(folder);
         if (found != folders.end()) {
             return found->second;

@@ -200,11 +200,15 @@ FolderContents FolderCache::list(const std::string& nativeFolder) {
         }
     }
     FolderContents contents = lister_.list(nativeFolder);
-    // Kept only when its stamps were already old as it was taken: a change within the same
-    // tick of a coarse clock would leave them as they are.
-    const bool trusted = cacheable && !contents.problem &&
-                         nativeFolder.find('\0') == std::string::npos &&
-                         std::max(stamp->modifiedNs, stamp->changedNs) + kStampTrustNs <= now;
+    // Kept only when its stamps were already old as it was taken (a change within the same
+    // tick of a coarse clock would leave them as they are), and when the path still names the
+    // folder stamped: a link re-pointed meanwhile gave another folder's names.
+    bool trusted = cacheable && !contents.problem && nativeFolder.find('\0') == std::string::npos &&
+                   std::max(stamp->modifiedNs, stamp->changedNs) <= now - kStampTrustNs;
+    if (trusted) {
+        const std::optional<common::FolderStamp> after = stamps_.stamp(nativeFolder);
+        trusted = after && sameStamp(*after, *stamp);
+    }
     const std::lock_guard lock(mutex_);
     if (!trusted) {
         dirty_ = dirty_ || loaded_.count(nativeFolder) > 0;

@@ -56,6 +56,13 @@ const char* folderName(const std::filesystem::path& folder) {
     return folder.empty() ? "." : folder.c_str();
 }
 
+/// A stamp in nanoseconds since 1970; false for a time that does not fit (after 2262).
+bool nanoseconds(const timespec& time, std::int64_t& ns) {
+    return !__builtin_mul_overflow(static_cast<std::int64_t>(time.tv_sec),
+                                   std::int64_t{1'000'000'000}, &ns) &&
+           !__builtin_add_overflow(ns, static_cast<std::int64_t>(time.tv_nsec), &ns);
+}
+
 } // namespace
 
 std::filesystem::path saveTarget(const std::filesystem::path& path) {
@@ -210,17 +217,18 @@ visitFolderEntries(const std::filesystem::path& folder,
 std::optional<FolderStamp> folderStamp(const std::filesystem::path& folder) {
     struct stat info {};
     struct statfs system {};
+    // A folder whose stamps say nothing changed may still have become unreadable to us (our
+    // group membership changed, not the folder): that is for a listing to say.
     if (::stat(folderName(folder), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        ::access(folderName(folder), R_OK | X_OK) != 0 ||
         ::statfs(folderName(folder), &system) != 0) {
         return std::nullopt;
     }
     FolderStamp stamp;
     stamp.device = info.st_dev;
     stamp.inode = info.st_ino;
-    stamp.modifiedNs =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-    stamp.changedNs =
-        static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
+    const bool timesFit =
+        nanoseconds(info.st_mtim, stamp.modifiedNs) && nanoseconds(info.st_ctim, stamp.changedNs);
     // Local file systems that stamp a folder at every change of its entries. Network shares
     // and user-space file systems are left out (their stamps may come late or from another
     // clock), and so are FAT, exFAT and NTFS: a stick filled on another system may come back
@@ -232,7 +240,7 @@ std::optional<FolderStamp> folderStamp(const std::filesystem::path& folder) {
     case 0x01021994UL: // tmpfs
     case 0xF2F52010UL: // f2fs
     case 0x2FC12FC1UL: // zfs
-        stamp.reliable = true;
+        stamp.reliable = timesFit;
         break;
     default:
         stamp.reliable = false;
