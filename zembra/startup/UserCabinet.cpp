@@ -102,7 +102,7 @@ NewCabinet createUserCabinet(const std::string& folder, const std::string& start
         return result;
     }
     result.notes.push_back(
-        "made a new cabinet in " + (shown.ends_with('/') ? shown : shown + "/") +
+        "made a new cabinet in " + common::nativePathText(cabinetText) +
         ": put your ROM sets in its roms folder (or name your ROM folders in its "
         "quarn.ini) and add the games its gamelist.lst lacks");
     return result;
