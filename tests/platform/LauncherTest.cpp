@@ -6,28 +6,20 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-/// A stand-in program that writes its folder and arguments, one a line, to `record`.
-void standIn(testing_support::TempFolder& folder, const std::string& name) {
-    folder.write(name, "#!/bin/sh\npwd > \"$RECORD\"\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> "
-                       "\"$RECORD\"; done\n");
-    fs::permissions(folder / name, fs::perms::owner_all);
-}
-
 // Windows executables that cannot run themselves go through wine. The child changes its folder
 // before it starts the program, so a program named relative to Zembra's own folder is made
-// absolute first; a bare name is left for the PATH. No shell reads the arguments.
-TEST(Launcher, ArgumentsArriveAsDataAndARelativeProgramIsFoundFromZembrasFolderOrThroughWine) {
+// absolute first; a bare name is left for the PATH. (Arguments as data, from a folder with a
+// blank, are driven end to end.)
+TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderOrThroughWine) {
     testing_support::TempFolder folder;
     folder.touch("my emu/mame.exe");
-    standIn(folder, "my emu/native.exe");
-    standIn(folder, "my emu/stand in");
-    ::setenv("RECORD", (folder / "record").c_str(), 1);
+    folder.touch("my emu/native.exe");
+    fs::permissions(folder / "my emu/native.exe", fs::perms::owner_all);
     const std::string base = folder.text() + "/my emu/";
     using Args = std::vector<std::string>;
     const auto before = fs::current_path();
@@ -40,7 +32,7 @@ TEST(Launcher, ArgumentsArriveAsDataAndARelativeProgramIsFoundFromZembrasFolderO
         {base + "mame.exe",
          {"sp ace", "-nowindow"},
          {"wine", base + "mame.exe", "sp ace", "-nowindow"}},
-        {folder.text() + "\\my emu\\native.exe", {"x"}, {base + "native.exe", "x"}},
+        {"my emu\\native.exe", {"x"}, {base + "native.exe", "x"}},
         {"", {"x"}, {}},
         {"sh", {}, {"sh"}},
     };
@@ -48,15 +40,7 @@ TEST(Launcher, ArgumentsArriveAsDataAndARelativeProgramIsFoundFromZembrasFolderO
         EXPECT_EQ(zembra::launchArguments(row.program, row.arguments, "wine"), row.expected)
             << row.program;
     }
-    // A blocking start: the record is complete once it returns.
-    const auto result = zembra::makeLauncher()->start(
-        "my emu\\stand in", {"pac; rm -rf x", "$(boom)", "'q'", "sp ace", "\"quoted\"", ""},
-        "my emu\\", true);
     fs::current_path(before);
-    ASSERT_TRUE(result.started) << result.error;
-    EXPECT_EQ(folder.read("record"), (folder / "my emu").string() +
-                                         "\npac; rm -rf x\n$(boom)\n'q'\nsp ace\n\"quoted\"\n\n");
-    EXPECT_FALSE(folder.exists("x"));
 }
 
 TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
