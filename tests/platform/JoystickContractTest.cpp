@@ -120,7 +120,6 @@ TEST_F(SdlJoystick, MapsTheFirstTwoAxesOrAHatOntoZeroTo65535) {
         int hat;
         std::uint32_t x, y;
     } rows[] = {
-        {{kMin, kMax}, kNoHat, 0, 65535},
         {{-1, 1}, kNoHat, 32767, 32769},
         {{kMax}, kNoHat, 65535, kCentre},                  // a missing axis stays centred
         {{0, 0, kMin, kMax}, kNoHat, kCentre, kCentre},    // axes past the second are not the stick
