@@ -23,8 +23,6 @@ TEST(KeyDispatch, EscapeLeavesWhileNoKeyIsBoundToExit) {
         std::optional<Action> expected;
     };
     const Row rows[] = {
-        {"nothing bound", keys({}, {}), kEscape, Action::Exit},
-        {"Exit bound to Q: Escape is free", keys(kQ, {}), kEscape, std::nullopt},
         {"Exit bound to Escape", keys(kEscape, {}), kEscape, Action::Exit},
         {"Exit bound out of range", keys(999, {}), kEscape, Action::Exit},
         {"Escape bound to Up, Exit unbound", keys({}, kEscape), kEscape, Action::Exit},

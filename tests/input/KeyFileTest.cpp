@@ -2,8 +2,6 @@
 // zbkeys.cfg: thirteen key codes, empty fields for unbound actions, Tab as the way back in.
 #include "zembra/input/KeyFile.h"
 
-#include "tests/support/TempFolder.h"
-
 #include <gtest/gtest.h>
 
 using zembra::KeyBindings;
@@ -32,17 +30,6 @@ TEST(KeyFile, ReadsThirteenFieldsByCommaOrLineAndWritesThemBack) {
         EXPECT_EQ(zembra::writeKeyBindings(keys), row.written) << row.text;
     }
     EXPECT_EQ(zembra::keyCode(KeyBindings{}.keySaver), 0); // an unbound key compares as 0
-}
-
-TEST(KeyFile, MissingFileLeavesOnlyTabAndSavingWritesAllThirteen) {
-    testing_support::TempFolder cab;
-    KeyBindings keys;
-    EXPECT_FALSE(zembra::getKeys(cab.text(), keys));
-    ASSERT_TRUE(zembra::saveKeys(cab.text(), keys));
-    EXPECT_EQ(cab.read("zbkeys.cfg"), ",,,,,9,,,,,,,\r\n");
-    KeyBindings again;
-    EXPECT_TRUE(zembra::getKeys(cab.text(), again));
-    EXPECT_EQ(again, keys);
 }
 
 } // namespace

@@ -33,9 +33,9 @@ protected:
     }
 };
 
-TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
+// Its close by the Exit key (the real key, then Escape) is driven end to end on Impact's path.
+TEST_F(SupervisionTest, ModelerIsLockedAndDrivenByKeys) {
     zembra::Main& browser = startOn(22, "ga2", &zembra::EmulatorConfig::modelerDir, "/m/");
-    auto sv = testing_support::supervision(browser);
     browser.runEmu();
     EXPECT_FALSE(launcher->calls.at(0).wait);
     EXPECT_FALSE(browser.isEnabled());
@@ -44,15 +44,6 @@ TEST_F(SupervisionTest, ModelerIsLockedDrivenByKeysAndClosedByTheExitKey) {
     EXPECT_EQ(keys->sent, (std::vector{zembra::PressKeySim("ga2"), zembra::PressKeySim4()}));
     browser.supervisor().onTimLock();
     EXPECT_TRUE(browser.isEnabled());
-
-    // Escape is the Exit key: the emulator gets the real key; Modeler closes 200 ms later.
-    holdTheWatch(browser);
-    keys->held = {27};
-    browser.supervisor().onTimWfExit();
-    EXPECT_EQ(keys->sent.size(), 2u);
-    EXPECT_FALSE(sv.timWfExit().isActive());
-    browser.supervisor().onTimescape();
-    EXPECT_EQ(keys->sent[2], zembra::escapeTap());
 }
 
 TEST_F(SupervisionTest, TheJoysticksExitButtonClosesOtherPathsOnlyWhenPressedAlone) {
