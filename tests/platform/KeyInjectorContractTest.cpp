@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every key injector promises the launch supervision, held against XTest on a virtual
-// display and against the fake the window tests use; and the keys XTest sends.
+// display and against the fake the window tests use; and the keys XTest sends. Who has the
+// keyboard, before and after a game's window closes, is driven end to end by the launch run.
 #include "tests/fakes/FakeKeyInjector.h"
 #include "tests/support/Contract.h"
 #include "tests/support/Waiting.h"
@@ -16,8 +17,7 @@
 
 namespace {
 
-/// XTest on the display the test runs under, and a window of another client to give the
-/// keyboard to.
+/// XTest on the display the test runs under.
 class RealKeys {
 public:
     RealKeys() {
@@ -32,25 +32,10 @@ public:
             return;
         }
         keys_ = zembra::makeKeyInjector();
-        window_ = XCreateSimpleWindow(other_, DefaultRootWindow(other_), 0, 0, 50, 50, 0, 0, 0);
-        XSelectInput(other_, window_, StructureNotifyMask);
-        XMapWindow(other_, window_);
-        XEvent event;
-        do {
-            XWindowEvent(other_, window_, StructureNotifyMask, &event);
-        } while (event.type != MapNotify);
     }
     ~RealKeys() {
         if (other_ != nullptr) {
-            closeWindow();
             XCloseDisplay(other_);
-        }
-    }
-    void closeWindow() {
-        if (window_ != 0) {
-            XDestroyWindow(other_, window_);
-            XSync(other_, False);
-            window_ = 0;
         }
     }
     RealKeys(const RealKeys&) = delete;
@@ -61,19 +46,15 @@ public:
         return other_ == nullptr ? "needs an X display (ctest runs it under with-display.sh)" : "";
     }
     zembra::KeyInjector& keys() { return *keys_; }
-    std::uintptr_t window() const { return window_; }
 
 private:
     std::unique_ptr<zembra::KeyInjector> keys_;
     Display* other_ = nullptr;
-    Window window_ = 0;
 };
 
 class FakeKeys {
 public:
     zembra::KeyInjector& keys() { return fake_; }
-    std::uintptr_t window() const { return 4242; }
-    void closeWindow() { fake_.focus = 0; }
 
 private:
     testing_fakes::FakeKeyInjector fake_;
@@ -102,16 +83,6 @@ TYPED_TEST(KeyInjectorContract, KeysSentGoDownAndUpAndClearingReleasesThem) {
     for (const int key : {zembra::kVkControl, zembra::kVkQ, zembra::kVkEnter}) {
         EXPECT_FALSE(keys.isDown(key)) << key;
     }
-}
-
-// The end watch asks who has the keyboard: a window of ours, another program's, or nobody once
-// the window that had it has closed on a session without a window manager.
-TYPED_TEST(KeyInjectorContract, TheWindowGivenTheKeyboardHasItUntilItCloses) {
-    zembra::KeyInjector& keys = this->world.keys();
-    keys.takeKeyboard(this->world.window());
-    EXPECT_EQ(keys.keyboardWindow(), this->world.window());
-    this->world.closeWindow();
-    EXPECT_EQ(keys.keyboardWindow(), 0u);
 }
 
 TEST(KeyInjector, VirtualKeysMapToTheirKeysyms) {
