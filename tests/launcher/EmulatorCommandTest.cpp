@@ -119,7 +119,6 @@ TEST_F(EmulatorCommandTest, BlanksStayInTheirPartAndRelativeFoldersLieUnderThePr
     } rows[] = {
         {"my emu/", "mame", "/home/cab\\my emu/mame", "/home/cab\\my emu/"},
         {"\\opt\\mame\\", "mame", "\\opt\\mame\\mame", "\\opt\\mame\\"},
-        {"C:\\mame\\", "mame.exe", "C:\\mame\\mame.exe", "C:\\mame\\"},
         {"", "mame", "mame", ""},
         {"", "bin\\mame", "/home/cab\\bin\\mame", ""},
     };

@@ -221,19 +221,15 @@ TEST_F(MpvMediaPlayerTest, WithoutLibmpvEveryPlayStillEnds) {
     EXPECT_EQ(zembra::MpvApi::load(error, "libmpv-that-is-not-there.so"), nullptr);
     EXPECT_NE(error.find("libmpv-that-is-not-there"), std::string::npos) << error;
 
-    QWidget videoParent;
-    for (QWidget* parent : {static_cast<QWidget*>(nullptr), &videoParent}) {
-        MpvMediaPlayer player(parent, nullptr, "null");
-        changes.clear();
-        record(player);
-        player.setFileName(path("short.wav"));
-        player.setVolume(-20);
-        player.play();
-        EXPECT_EQ(player.playState(), MediaPlayer::Playing);
-        ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
-        EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}}));
-        EXPECT_EQ(player.fileName(), QString());
-    }
+    QWidget videoParent; // a video player, the one with a window to make
+    MpvMediaPlayer player(&videoParent, nullptr, "null");
+    record(player);
+    player.setFileName(path("short.wav"));
+    player.setVolume(-20);
+    player.play();
+    ASSERT_TRUE(waitUntil([&] { return changes.size() >= 2; }));
+    EXPECT_EQ(changes, (Changes{{0, 2}, {2, 0}}));
+    EXPECT_EQ(player.fileName(), QString());
 }
 
 TEST_F(MpvMediaPlayerTest, DestroyingAPlayingPlayerIsSafe) {
