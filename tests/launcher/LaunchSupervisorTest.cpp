@@ -13,12 +13,6 @@ namespace {
 
 class SupervisionTest : public BrowserTest {
 protected:
-    /// The exit watch keeps running but only the test's own calls tick it.
-    static void holdTheWatch(zembra::Main& browser) {
-        QCoreApplication::processEvents();
-        testing_support::supervision(browser).timWfExit().start(1000000);
-    }
-
     /// Starts the browser showing one game on a fixed emulator's path, that emulator in `folder`.
     zembra::Main& startOn(int path, const std::string& name,
                           std::string zembra::EmulatorConfig::*emulatorFolder, const char* folder) {
@@ -50,7 +44,9 @@ TEST_F(SupervisionTest, TheJoysticksExitButtonClosesOtherPathsOnlyWhenPressedAlo
     cab.write("joystick.ini", "Btn 01 \r\nBtn 02 \r\nBtn 03 Exit\r\n");
     zembra::Main& browser = startOn(26, "lair", &zembra::EmulatorConfig::daphneDir, "/d/");
     browser.runEmu();
-    holdTheWatch(browser);
+    QCoreApplication::processEvents();
+    // The exit watch keeps running but only the test's own calls tick it.
+    testing_support::supervision(browser).timWfExit().start(1000000);
     auto& joystick = static_cast<testing_fakes::FakeJoystick&>(*app->services().joystick);
     joystick.state = zembra::JoystickState{32768, 32768, 4 | 1};
     browser.supervisor().onTimWfExit();
