@@ -122,4 +122,26 @@ TEST_F(SupervisionTest, AStartOrAnOpenerThatFailsIsShownAndNothingStaysLocked) {
     }
 }
 
+// The message box waits in an event loop of its own, where every timer still runs: the closed
+// browser's exit watch would answer a held Exit key with an Escape into the box. (That nothing
+// comes up over the message, and the end once it is dismissed, are driven end to end.)
+TEST_F(SupervisionTest, ARefusedPowerOffStopsTheBrowsersTimersAndIsTheOneMessageShown) {
+    values.powerOffOnExit = "YES";
+    muted = true;
+    zembra::Main& browser = start();
+    auto sv = testing_support::supervision(browser);
+    power->error = zembra::SystemError{"org.freedesktop.DBus.Error.AccessDenied", "Access denied"};
+    int shown = 0;
+    app->showMessage = [&](const QString&) {
+        ++shown;
+        EXPECT_FALSE(sv.timWfExit().isActive());
+        EXPECT_FALSE(parts(browser).timjoy().isActive());
+    };
+    browser.keyDown(27, false); // Exit
+    browser.keyUp();
+    browser.onTimfx();
+    app->fatal("a second reason"); // the first message is the one the owner sees
+    EXPECT_EQ(shown, 1);
+}
+
 } // namespace
