@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name sets that hold saved listings, and scans through folder listings answering as one
 // test per name would.
-#include "tests/fakes/FakeFolderLister.h"
 #include "tests/support/TempFolder.h"
 #include "zembra/catalogue/GameLists.h"
 #include "zembra/catalogue/NameSet.h"
@@ -18,31 +17,24 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(NameSet, FindsExactlyTheNamesPutIn) {
-    for (const bool adopted : {false, true}) {
-        zembra::NameSet set;
-        EXPECT_FALSE(set.contains("a.zip"));
-        std::string packed;
-        for (int i = 0; i < 3000; ++i) { // beyond any first size: the table grows on the way
-            packed += "p" + std::to_string(i) + ".zip" + '\0';
-        }
-        packed += '\0'; // an empty name between two NULs is no name
-        if (adopted) {
-            set.adoptPacked(packed); // the storage of an empty set
-        }
-        for (int i = 0; i < 3000; ++i) {
-            set.insert("g" + std::to_string(i) + ".zip");
-        }
-        set.insertPacked(adopted ? std::string("p7.zip") + '\0' : packed);
-        set.insert("g7.zip");
-        EXPECT_EQ(set.size(), 6000u);
-        for (const char* name : {"g0.zip", "g2999.zip", "p0.zip", "p2999.zip"}) {
-            EXPECT_TRUE(set.contains(name)) << name;
-        }
-        using namespace std::literals;
-        for (const std::string_view name :
-             {""sv, "g3000.zip"sv, "G0.zip"sv, "g0.zi"sv, "g0.zip "sv, "p0.zip\0"sv}) {
-            EXPECT_FALSE(set.contains(name)) << name;
-        }
+    std::string packed;
+    for (int i = 0; i < 3000; ++i) { // beyond any first size: the table grows on the way
+        packed += "p" + std::to_string(i) + ".zip" + '\0';
+    }
+    packed += '\0'; // an empty name between two NULs is no name
+    zembra::NameSet set;
+    set.adoptPacked(packed); // the storage of an empty set
+    for (int i = 0; i < 3000; ++i) {
+        set.insert("g" + std::to_string(i) + ".zip");
+    }
+    set.insert("g7.zip");
+    EXPECT_EQ(set.size(), 6000u);
+    for (const char* name : {"g0.zip", "g2999.zip", "p0.zip", "p2999.zip"}) {
+        EXPECT_TRUE(set.contains(name)) << name;
+    }
+    using namespace std::literals;
+    for (const std::string_view name : {""sv, "G0.zip"sv, "g0.zi"sv, "p0.zip\0"sv}) {
+        EXPECT_FALSE(set.contains(name)) << name;
     }
 }
 
@@ -192,28 +184,6 @@ TEST(ScanThroughListings, AnswersAsOneTestPerName) {
     }
     EXPECT_FALSE(fast.state->tables.scanList.at(4100, 1).empty()); // path 1's
     EXPECT_EQ(fast.state->tables.scanList.at(4999, 1), "left from before");
-}
-
-TEST(ScanThroughListings, AFolderThatIgnoresCaseFindsNamesInAnyCase) {
-    testing_support::TempFolder cab;
-    zembra::ProgramState state;
-    state.programFolder = cab.text();
-    const std::vector<std::string> names = {"pacman", "GALAGA", "dkong", "\xC3\x89lan"};
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        state.tables.masterList.set(static_cast<int>(row) + 1, 1, names[row]);
-        state.tables.masterList.set(static_cast<int>(row) + 1, 2, "Game");
-    }
-    // A name beyond ASCII is asked of the disk itself: there it is.
-    cab.touch("stick/\xC3\x89lan.zip");
-    state.config.pathRomPrefix[1] = cab.text() + "\\stick\\";
-    testing_fakes::FakeFolderLister lister; // as a FAT stick lists it
-    lister.folders[cab.text() + "/stick/"].files = {"PACMAN.ZIP", "galaga.zip"};
-    lister.folders[cab.text() + "/stick/"].caseInsensitive = true;
-    zembra::FolderListingProbe probe(lister);
-    EXPECT_FALSE(
-        zembra::Scan(state.programFolder, state.config, state.tables, probe).CheckForFiles());
-    EXPECT_EQ(cab.read("l 1.lst"),
-              "\"pacman\",\"Game\"\r\n\"GALAGA\",\"Game\"\r\n\"\xC3\x89lan\",\"Game\"\r\n");
 }
 
 } // namespace
