@@ -115,15 +115,4 @@ TEST_F(CabinetDefaultsTest, MissingDefaultsAreSaidOnceAndNothingIsWritten) {
     EXPECT_TRUE(std::filesystem::is_empty(cab.path()));
 }
 
-TEST(DefaultsFolder, IsShareZembraBesideTheProgramsFolder) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"/usr/bin", "/usr/share/zembra"},
-        {"/usr/local/bin/../bin", "/usr/local/share/zembra"},
-        {"/home/me/zembra/build-release/zembra", "/home/me/zembra/build-release/share/zembra"},
-    };
-    for (const auto& [program, expected] : rows) {
-        EXPECT_EQ(zembra::defaultsFolder(program), expected) << program;
-    }
-}
-
 } // namespace
