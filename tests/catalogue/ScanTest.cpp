@@ -109,31 +109,23 @@ TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
 }
 
 TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
-    catalogue({{"sfex", "Street Fighter EX"},
-               {"ga2", "Golden Axe 2"},
-               {"afm", "Attack from Mars"},
-               {"tekken", "Tekken"},
-               {"lair", "Dragon's Lair"}});
-    for (const char* file : {"impact/roms/sfex.zip", "impact/sfex.zip.bak", "modeler/roms/ga2.zip",
-                             "vp/tables/afm.vpt", "vp/roms/afm.zip", "s11/roms/tekken.zip",
-                             "daphne/lair.txt", "daphne/roms/lair.zip"}) {
+    catalogue(
+        {{"sfex", "Street Fighter EX"}, {"afm", "Attack from Mars"}, {"lair", "Dragon's Lair"}});
+    for (const char* file : {"impact/roms/sfex.zip", "impact/sfex.zip.bak", "vp/tables/afm.vpt",
+                             "vp/roms/afm.zip", "daphne/lair.txt", "daphne/roms/lair.zip"}) {
         cab.touch(file);
     }
     auto& c = state->config;
     c.impactDir = folder("impact");
-    c.modelerDir = folder("modeler");
     c.vpDir = folder("vp");
-    c.s11Dir = folder("s11");
     c.daphneDir = folder("daphne");
 
     scan();
     EXPECT_EQ(cab.read("l21.lst"), "\"sfex\",\"Street Fighter EX\"\r\n");
-    EXPECT_EQ(cab.read("l22.lst"), "\"ga2\",\"Golden Axe 2\"\r\n");
     EXPECT_EQ(cab.read("l24.lst"), "\"afm\",\"Attack from Mars\"\r\n");
-    EXPECT_EQ(cab.read("l25.lst"), "\"tekken\",\"Tekken\"\r\n");
     EXPECT_EQ(cab.read("l26.lst"), "\"lair\",\"Dragon's Lair\"\r\n");
-    EXPECT_EQ(captions, (std::vector<std::string>{"Impact Roms: ", "Modeler Roms: ",
-                                                  "Visual Pinball: ", "S11 Emu: ", "Daphne: "}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Impact Roms: ", "Visual Pinball: ", "Daphne: "}));
 }
 
 TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {

@@ -72,12 +72,6 @@ TEST(Front, WindowRunHandsTheChosenFoldersToTheWindowProgram) {
          r + "/usr/libexec/zembra/zembra-window",
          oddFolder,
          r + "/usr/share/zembra"},
-        {r + "/usr/bin/zembra",
-         {},
-         odd.c_str(),
-         r + "/usr/libexec/zembra/zembra-window",
-         oddFolder,
-         r + "/usr/share/zembra"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.exe + " " + row.folder);

@@ -66,7 +66,6 @@ TEST_F(CabinetDefaultsTest, AMissingSkinIsReplacedByTheDefaultKeepingTheOtherSet
         return "\"" + skin + "\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n";
     };
     const Case cases[] = {
-        {"a skin that was removed", cfg("\\gone\\"), "", 9},
         {"a skin named without its backslashes", cfg("neon"), "", 9},
         {"a skin whose folder lost its skin.ini", cfg("\\neon\\"), "background.jpg", 9},
         {"an unreadable quarn.cfg", "#junk#", "", 0},
