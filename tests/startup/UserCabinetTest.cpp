@@ -91,9 +91,7 @@ TEST(InstalledStarter, MakesACabinetThatStartsOnItsOwnRomFolder) {
         zembra::EmulatorConfig config;
         ASSERT_FALSE(zembra::OpenINI(cabinet, config));
         EXPECT_EQ(config.pathRomPrefix[1], cabinet + "/roms/");
-        EXPECT_EQ(config.pathArtDir[1], cabinet + "/artwork/");
         EXPECT_EQ(config.pathOptions[1], "-rompath " + cabinet + "/roms -skip_gameinfo");
-        EXPECT_EQ(config.pathRomPrefix[2], "");
     }
 }
 
