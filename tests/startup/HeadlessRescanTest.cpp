@@ -56,6 +56,14 @@ TEST_F(HeadlessRescanTest, WritesEveryListFilePrintsOneLinePerPathAndWarnsOnStan
               "zembra: " + root + "gamelist.lst, line 5: a game without a set name is skipped\n");
 }
 
+TEST_F(HeadlessRescanTest, ACatalogueWithNothingToListStopsBeforeAnyListIsTouched) {
+    cab.write("quarn.ini", testing_support::joinLines(testing_support::quarnLines(values)));
+    cab.write("gamelist.lst", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    cab.write("l 1.lst", "\"kept\",\"Kept\"\r\n");
+    EXPECT_EQ(run(), zembra::kRescanCannotRun);
+    EXPECT_EQ(cab.read("l 1.lst"), "\"kept\",\"Kept\"\r\n");
+}
+
 TEST_F(HeadlessRescanTest, WhatCouldNotBeScannedOrSavedGoesToStandardErrorAndFailsTheRun) {
     const std::string root = cab.text() + "/";
     values.paths[2].romFolder = root + "unmounted/";
