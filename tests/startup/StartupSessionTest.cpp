@@ -27,12 +27,9 @@ TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
         bool restoresPath;
         int index;
     } rows[] = {
-        {3, 4, 10, 3, true, 4},   // both restored
         {3, 0, 10, 3, true, 0},   // the first game, said as such
         {3, 10, 10, 3, true, -1}, // one past the end: games were removed since
-        {3, -1, 10, 3, true, -1}, // saved from an empty list
         {3, 2, 0, 3, true, -1},   // the saved path has no game any more
-        {27, 1, 5, 27, true, 1},  // the extras are a path like the others
         {1, zembra::kGameRows - 1, zembra::kGameRows, 1, true, zembra::kGameRows - 1}, // fullest
         {1, 32767, zembra::kGameRows, 1, true, -1}, // past the fullest list
         {0, 4, 10, 2, false, -1},  // no quarn.cfg yet: the path the lists opened on
@@ -66,9 +63,7 @@ TEST(StartupSession, TheFirstRunScansWhenNoEmulatorPathHasAGame) {
         bool due;
     } rows[] = {
         {1, 0, true},
-        {1, 1, false},
         {20, 2, false},
-        {zembra::kDaphne, 1, false},
         {zembra::kExtrasPath, 4, true}, // extra.lst alone is not a scanned cabinet
     };
     for (const auto& row : rows) {

@@ -29,18 +29,6 @@ protected:
     TempFolder data;
 };
 
-TEST_F(UserCabinetTest, MissingFolderIsMadeWithTheCabinetFilledIn) {
-    const std::string cabinet = (data / "zembra/cabinet").string();
-    const auto made = create(cabinet);
-    ASSERT_FALSE(made.error) << *made.error;
-    EXPECT_EQ(testing_support::readFile(data / "zembra/cabinet/quarn.ini"),
-              "Path=" + cabinet + "/roms/ twice " + cabinet + "/\r\n");
-    EXPECT_FALSE(data.exists("zembra/cabinet/quarn.ini.in"));
-    EXPECT_EQ(data.read("zembra/cabinet/roms/README.txt"), "zips here");
-    ASSERT_EQ(made.notes.size(), 1u);
-    EXPECT_NE(made.notes[0].find("made a new cabinet in " + cabinet + "/"), std::string::npos);
-}
-
 TEST_F(UserCabinetTest, CabinetThatIsThereIsLeftAsItIs) {
     struct Row {
         const char* name;
@@ -103,9 +91,7 @@ TEST(InstalledStarter, MakesACabinetThatStartsOnItsOwnRomFolder) {
         zembra::EmulatorConfig config;
         ASSERT_FALSE(zembra::OpenINI(cabinet, config));
         EXPECT_EQ(config.pathRomPrefix[1], cabinet + "/roms/");
-        EXPECT_EQ(config.pathArtDir[1], cabinet + "/artwork/");
         EXPECT_EQ(config.pathOptions[1], "-rompath " + cabinet + "/roms -skip_gameinfo");
-        EXPECT_EQ(config.pathRomPrefix[2], "");
     }
 }
 

@@ -31,10 +31,6 @@ TEST(UserSettings, SaveWritesAllNineRecordsWithTheSelection) {
               "\"\\neon\\\"\r\n120.5\r\n-1\r\n-260\r\n7\r\n#TRUE#\r\n42\r\n3\r\n14\r\n");
     EXPECT_EQ(s.cfgListIndex, 42);
     EXPECT_EQ(s.cfgPath, 3);
-
-    UserSettings blank;
-    ASSERT_TRUE(zembra::SaveCfg(folder.text(), blank, 0, 1));
-    EXPECT_EQ(folder.read("quarn.cfg"), "\"\"\r\n0\r\n0\r\n0\r\n0\r\n#FALSE#\r\n0\r\n1\r\n0\r\n");
 }
 
 TEST(UserSettings, WhatIsSavedReadsBackAndTheCountdownRestartsFromTheDelay) {
@@ -71,15 +67,6 @@ TEST(UserSettings, MissingOrBadFileKeepsTheValuesNotRead) {
         "\"\"\r\n0\r\n0\r\n0\r\n0\r\n#FALSE#\r\n70000\r\n2\r\n0\r\n", big));
     EXPECT_EQ(big.cfgListIndex, 0);
     EXPECT_EQ(big.cfgPath, 0);
-}
-
-// That the old file stays whole is the atomic save's (SaveBatchTest).
-TEST(UserSettings, AFailedSaveIsReportedWithItsReason) {
-    testing_support::TempFolder folder;
-    UserSettings s = sample();
-    std::string error;
-    EXPECT_FALSE(zembra::SaveCfg((folder / "gone").string(), s, 1, 1, &error));
-    EXPECT_FALSE(error.empty());
 }
 
 } // namespace
