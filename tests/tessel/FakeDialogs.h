@@ -16,13 +16,9 @@ public:
     QStringList messages;
     Answer answer = Answer::Discard; ///< the answer to a question about unsaved changes
     int questions = 0;
-    QColor lastInitialColour;
 
     QString chooseFolder(QWidget*, const QString&) override { return folder; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
-        lastInitialColour = initial;
-        return colour;
-    }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return font; }
     void message(QWidget*, const QString& text, Icon) override { messages << text; }
     Answer askToSave(QWidget*, const QString&) override {
