@@ -168,16 +168,10 @@ TEST(InfoIndex, PiecesOfALargeFileJoinAtAnyLineEnd) {
     testing_support::TempFolder folder;
     folder.write("mameinfo.dat", bytes);
     const auto fromFile = InfoIndex::build(folder / "mameinfo.dat");
-    const InfoIndex fromMemory = InfoIndex::fromBytes(bytes);
     ASSERT_TRUE(fromFile);
-    EXPECT_EQ(fromFile->nameCount(), fromMemory.nameCount());
-    for (int i = 0; i < entries; i += 7) {
-        const std::string name = "alias" + std::to_string(i);
-        const auto span = fromFile->find(name);
-        ASSERT_TRUE(span) << name;
-        EXPECT_EQ(span->begin, fromMemory.find(name)->begin) << name;
-        EXPECT_EQ(span->end, fromMemory.find(name)->end) << name;
-    }
+    EXPECT_EQ(fromFile->nameCount(), InfoIndex::fromBytes(bytes).nameCount());
+    EXPECT_EQ(fromFile->entryText("alias" + std::to_string(entries - 1)),
+              "\r\n" + std::string(static_cast<std::size_t>((entries - 1) % 997), 'x'));
     EXPECT_EQ(fromFile->entryText("g10"), "\r\n" + std::string(10, 'x'));
 
     // A line of several megabytes is passed over; what follows it is still found.

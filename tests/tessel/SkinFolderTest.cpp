@@ -51,19 +51,6 @@ TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
     }
 }
 
-TEST(SkinFolder, MissingOrShortFilesKeepEarlierValues) {
-    TempFolder folder;
-    folder.write("skin.ini", "10,20,30,40\r\n#TRUE#\r\n50,60\r\n");
-    common::SkinLayout layout;
-    common::Scheme scheme;
-    scheme.fontName = "Kept";
-    const auto load = common::loadSkinFolder(folder.path(), layout, scheme);
-    EXPECT_FALSE(load.layoutComplete);
-    // Which records of a cut-off file are taken is SkinFileTest's.
-    EXPECT_EQ(layout.snap, (common::ElementRect{10, 20, 30, 40}));
-    EXPECT_EQ(scheme.fontName, "Kept");
-}
-
 TEST(SkinFolder, PicturesAreFoundWhateverTheirCase) {
     TempFolder folder;
     folder.touch("screen32.jpg");
