@@ -5,7 +5,6 @@
 #include "common/picture/PictureElement.h"
 #include "tessel/Editors.h"
 #include "tests/support/TempFolder.h"
-#include "tests/tessel/FakeDialogs.h"
 #include "tests/tessel/OpenSkin.h"
 
 #include <QAction>
@@ -20,15 +19,6 @@ namespace fs = std::filesystem;
 using tessel::Element;
 using tessel::form1;
 using testing_support::TempFolder;
-
-// Neon is opened, edited and saved by the end-to-end run.
-TEST(form1, FilmstripOpensWithoutAWordAndSavesUnchanged) {
-    tessel_testing::OpenSkin open("filmstrip");
-    EXPECT_TRUE(open.dialogs.messages.isEmpty());
-    const std::string before = open.folder.read("skin.ini");
-    ASSERT_TRUE(open.window.saveSkin());
-    EXPECT_EQ(open.folder.read("skin.ini"), before);
-}
 
 TEST(form1, MakeAllVisibleLeavesAHiddenLogoHidden) {
     tessel_testing::OpenSkin open("neon");
