@@ -37,27 +37,34 @@ TEST(InfoLookup, ConfigurablePathsUseTheSetNameOthersNull) {
     }
 }
 
-constexpr std::string_view kFile = "# a comment before the first entry\r\n"
-                                   "# and another, with a comma\r\n"
-                                   "\r\n"
-                                   "$info=pacman,puckman,\r\n"
-                                   "$mame\r\n"
-                                   "Pac-Man by Namco.\r\n"
-                                   "\r\n"
-                                   "# a note inside the entry\r\n"
-                                   "  Indented line\r\n"
-                                   "$end\r\n"
-                                   "$info=galaga\r\n"
-                                   "$bio\r\n"
-                                   "Players: 2, Buttons: 1,\"Cocktail\"\r\n"
-                                   "$end\r\n"
+// Entries of every shape the look-up knows, written with "\n" for `withLineEnds` to change.
+constexpr std::string_view kFile = "# a comment before the first entry\n"
+                                   "# and another, with a comma\n"
+                                   "\n"
+                                   "$info=pacman,puckman,\n"
+                                   "$mame\n"
+                                   "Pac-Man by Namco.\n"
+                                   "\n"
+                                   "# a note inside the entry\n"
+                                   "  Indented line\n"
+                                   "$end\n"
+                                   "$info=galaga\n"
+                                   "$bio\n"
+                                   "Players: 2, Buttons: 1,\"Cocktail\"\n"
+                                   "$end\n"
                                    "$info=xevious\n"
                                    "$info=xeviousa\n"
                                    "Shared text\n"
-                                   "$end\n"
+                                   "  $end\n"
                                    "$info= digdug \n"
                                    "Dig Dug text\n"
-                                   "$end\n";
+                                   "$end\n"
+                                   "$info=tail\n"
+                                   "No end here";
+
+std::string withLineEnds(std::string_view text, const char* ending) {
+    return std::regex_replace(std::string(text), std::regex("\n"), ending);
+}
 
 TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
     struct Row {
@@ -65,15 +72,17 @@ TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
         const char* key;
         std::optional<std::string> text;
     };
+    const std::string file = withLineEnds(kFile, "\r\n");
     const Row rows[] = {
         // Every shown line is preceded by CR LF, so a blank first line starts with two.
-        {kFile, "puckman", "\r\nPac-Man by Namco.\r\n\r\nIndented line"},
+        {file, "puckman", "\r\nPac-Man by Namco.\r\n\r\nIndented line"},
         // A line with commas shows one piece per line, quotes removed.
-        {kFile, "galaga", "\r\nPlayers: 2\r\nButtons: 1\r\nCocktail"},
+        {file, "galaga", "\r\nPlayers: 2\r\nButtons: 1\r\nCocktail"},
         // Names on several "$info=" lines before one text.
-        {kFile, "xeviousa", "\r\nShared text"},
-        {kFile, "digdug", "\r\nDig Dug text"}, // the name after the seventh character, trimmed
-        {kFile, "Pacman", std::nullopt},
+        {file, "xeviousa", "\r\nShared text"},
+        {file, "digdug", "\r\nDig Dug text"}, // the name after the seventh character, trimmed
+        {file, "tail", "\r\nNo end here"},
+        {file, "Pacman", std::nullopt},
         {"$info=a\nfirst\n$end\n$info=a\nsecond\n$end\n", "a", "\r\nfirst"},
         {"robby\nText\n$end\n", "robby", "\r\nText"},        // a lone name line starts an entry
         {"$info=a\n$end\n$info=b\nb text\n$end\n", "a", ""}, // an empty entry ends at once
@@ -83,31 +92,12 @@ TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
     }
 }
 
-// Entries of every shape the look-up knows; written with either line end.
-constexpr std::string_view kEntries = "# comment, with a comma\n"
-                                      "$info=pacman,puckman,\n"
-                                      "$mame\n"
-                                      "Pac-Man text\n"
-                                      "$end\n"
-                                      "$info=galaga\n"
-                                      "Players: 2, Buttons: 1\n"
-                                      "$end\n"
-                                      "$info=xevious\n"
-                                      "$info=xeviousa\n"
-                                      "Shared\n"
-                                      "  $end\n"
-                                      "$info=tail\n"
-                                      "No end here";
-
-std::string withLineEnds(std::string_view text, const char* ending) {
-    return std::regex_replace(std::string(text), std::regex("\n"), ending);
-}
-
 TEST(InfoIndex, OffsetsPointAtTheNamingLineAcrossLineEnds) {
     for (const char* ending : {"\n", "\r\n", "\r"}) {
-        const std::string bytes = withLineEnds(kEntries, ending);
+        const std::string bytes = withLineEnds(kFile, ending);
         const InfoIndex index = InfoIndex::fromBytes(bytes);
-        for (const char* name : {"pacman", "puckman", "galaga", "xevious", "xeviousa", "tail"}) {
+        for (const char* name :
+             {"pacman", "puckman", "galaga", "xevious", "xeviousa", "digdug", "tail"}) {
             const auto span = index.find(name);
             ASSERT_TRUE(span) << name;
             const std::string_view entry =
@@ -118,13 +108,13 @@ TEST(InfoIndex, OffsetsPointAtTheNamingLineAcrossLineEnds) {
                 << name << " with " << (ending[0] == '\r' ? "CR" : "LF");
         }
         EXPECT_EQ(index.find("tail")->end, bytes.size());
-        EXPECT_EQ(index.find("Pac-Man text"), std::nullopt); // text lines name nothing
+        EXPECT_EQ(index.find("Pac-Man by Namco."), std::nullopt); // text lines name nothing
     }
 }
 
 TEST(InfoIndex, ReadsOnlyTheEntryFromTheFile) {
     testing_support::TempFolder folder;
-    const std::string bytes = withLineEnds(kEntries, "\r\n");
+    const std::string bytes = withLineEnds(kFile, "\r\n");
     folder.write("history.dat", bytes);
     const auto index = InfoIndex::build(folder / "history.dat");
     ASSERT_TRUE(index);
