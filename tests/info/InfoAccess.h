@@ -9,7 +9,6 @@ namespace testing_support {
 struct InfoAccess {
     zembra::Info& info;
 
-    QTimer& timinit() { return info.timinit; }
     QLabel* infoc() { return info.infoc; }
 };
 

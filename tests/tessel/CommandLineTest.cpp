@@ -15,10 +15,7 @@ TEST(CommandLine, OneFolderAndTheUsualOptions) {
         CommandLine::Mode mode;
         const char* folder;
     } rows[] = {
-        {{}, true, CommandLine::Mode::Run, ""},
-        {{"skins/neon"}, true, CommandLine::Mode::Run, "skins/neon"},
         {{"--version"}, true, CommandLine::Mode::Version, ""},
-        {{"-h"}, true, CommandLine::Mode::Help, ""},
         {{"--", "-odd name"}, true, CommandLine::Mode::Run, "-odd name"},
         {{"--home", "x"}, false, CommandLine::Mode::Run, ""},
         {{"a", "b"}, false, CommandLine::Mode::Run, ""},

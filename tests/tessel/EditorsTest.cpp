@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,42 +32,25 @@ TEST(Editors, DraggingAppliesOneValuePerTickAndTheLastOneLands) {
     OpenSkin open("neon");
     open.window.openEditor(Element::Marquee);
     tessel::PictureEditor* editor = open.window.pictureEditor(Element::Marquee);
-    ASSERT_NE(editor, nullptr);
-    EXPECT_FALSE(editor->timYet()->isActive()); // filling wrote nothing back
-    const QWidget* marquee = open.window.elementWidget(Element::Marquee);
-
-    editor->hsBar(2)->setValue(1000);
-    EXPECT_EQ(open.window.document().layout.marquee.left, 1000);
-    editor->hsBar(2)->setValue(1100);
+    const common::SkinLayout& layout = open.window.document().layout;
+    editor->hsBar(2)->setValue(1000); // idle: applied at once
     editor->hsBar(2)->setValue(1200);
     editor->hsBar(3)->setValue(1300); // another bar in the same tick keeps its own value
-    EXPECT_EQ(open.window.document().layout.marquee.left, 1000); // held for the tick
+    EXPECT_EQ(layout.marquee.left, 1000);
     editor->timYet_Timer();
-    EXPECT_EQ(open.window.document().layout.marquee.left, 1200);
-    EXPECT_EQ(open.window.document().layout.marquee.top, 1300);
-    EXPECT_EQ(marquee->x(), form1::px(1200));
-    editor->timYet_Timer();
-    EXPECT_FALSE(editor->timYet()->isActive());
-    editor->hsBar(2)->setValue(900); // idle again: applied at once
-    EXPECT_EQ(open.window.document().layout.marquee.left, 900);
+    EXPECT_EQ(layout.marquee.left, 1200);
+    EXPECT_EQ(layout.marquee.top, 1300);
+    EXPECT_EQ(open.window.elementWidget(Element::Marquee)->x(), form1::px(1200));
 }
 
-TEST(Editors, LabelsMoveAtOnceAndTheArrowsStayInOneRow) {
+TEST(Editors, LabelEditsAreSaved) {
     OpenSkin open("neon");
     open.window.openEditor(Element::Path);
     open.window.labelEditor(Element::Path)->hsBar(2)->setValue(-300);
-
     open.window.openEditor(Element::Nav);
     open.window.labelEditor(Element::Nav)->hsBar(3)->setValue(4500);
-    const auto& nav = open.window.navLabels();
-    for (std::size_t i = 1; i < nav.size(); ++i) {
-        EXPECT_EQ(nav[i]->y(), form1::px(4500));
-        EXPECT_EQ(nav[i]->x(), nav[i - 1]->x() + nav[i - 1]->width());
-    }
     open.window.labelEditor(Element::Nav)->chkVis()->click();
-    for (const QLabel* label : nav) {
-        EXPECT_FALSE(label->isVisibleTo(&open.window));
-    }
+    EXPECT_FALSE(open.window.navLabels()[0]->isVisibleTo(&open.window));
     ASSERT_TRUE(open.window.saveSkin());
     EXPECT_EQ(open.line(13), "690,-300");
     EXPECT_EQ(open.line(15), "4500,210");
@@ -79,15 +61,10 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     OpenSkin open("neon");
     open.window.openEditor(Element::ListArea);
     tessel::frmList* list = open.window.listEditor();
-    ASSERT_NE(list, nullptr);
-    const std::size_t oneColumn = open.window.entries().size();
-
     type(list->txtColumns(), "3 columns");
     EXPECT_EQ(open.window.document().layout.listColumns, 3);
-    EXPECT_EQ(open.window.entries().size(), oneColumn * 3); // as many rows in each column
 
     list->opttype(1)->click();
-    EXPECT_EQ(open.window.document().layout.listType, "snap");
     EXPECT_FALSE(open.window.entries()[0]->isVisibleTo(&open.window));
     // Neon's cells have no size yet; give them one with the bars.
     list->hsWidth()->setValue(1000);
@@ -103,22 +80,17 @@ TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {
     EXPECT_EQ(open.line(12), "1000,800");
 }
 
-TEST(Editors, NumericEditsReachTheMockUpAndTheFile) {
+// What a box takes is SkinDocumentTest's; a box moving the marquee into the saved file is the
+// end-to-end run's.
+TEST(Editors, NumericEditsReachTheMockUpAndShowValuesChangedElsewhere) {
     OpenSkin open("filmstrip");
     open.window.showAdvanced();
     tessel::Advanced* advanced = open.window.advancedEditor();
-    ASSERT_NE(advanced, nullptr);
-
-    // What a box takes is SkinDocumentTest's; a box moving the marquee into the saved file is
-    // the end-to-end run's.
     const std::size_t cells = open.window.cells().size();
     type(advanced->box("LAPSpace"), "900");
-    EXPECT_TRUE(advanced->timTRefL()->isActive());
-    EXPECT_EQ(open.window.cells().size(), cells); // rebuilt when the typing pauses
-    advanced->timTRefL_Timer();
+    advanced->timTRefL_Timer(); // the list is rebuilt when the typing pauses
     EXPECT_LT(open.window.cells().size(), cells);
 
-    // Values changed elsewhere show when the numeric editor is filled again.
     open.window.openEditor(Element::Flyer);
     open.window.pictureEditor(Element::Flyer)->hsBar(3)->setValue(2000);
     EXPECT_EQ(advanced->box("Ftop")->text(), "2000");
@@ -128,7 +100,6 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
     OpenSkin open("neon");
     open.window.showScheme();
     tessel::Configold* scheme = open.window.schemeEditor();
-    ASSERT_NE(scheme, nullptr);
     EXPECT_EQ(scheme->windowTitle(), "cd1.ShowOpen");
 
     open.dialogs.colour.reset(); // cancelled: the colour stays
@@ -140,15 +111,12 @@ TEST(Editors, TheSchemeEditorSavesAndShowsTheScheme) {
     serif.setPointSizeF(14);
     open.dialogs.font = serif;
     scheme->cmdFontStyle()->click();
-    // The preview changes only when the scheme is saved.
-    EXPECT_EQ(open.window.document().scheme.highColour, 16730104);
 
     // With a layout change not yet saved, saving the scheme keeps it.
     open.window.openEditor(Element::Snap);
     open.window.pictureEditor(Element::Snap)->hsBar(3)->setValue(1500);
     scheme->cmdSave()->click();
     EXPECT_EQ(open.folder.read("scheme.cfg"), "\"DejaVu Serif\",14,2229776,16768150,16711680\r\n");
-    EXPECT_EQ(open.window.document().scheme.fontName, "DejaVu Serif");
     EXPECT_EQ(open.window.document().layout.snap.top, 1500);
     EXPECT_EQ(open.window.navLabels()[0]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 

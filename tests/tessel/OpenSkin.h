@@ -1,14 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A copy of a demo skin in a temporary folder, open in a fresh main window.
+// Dialogs that answer what the test set up, and a demo skin open in a fresh main window.
 #pragma once
 
+#include "tessel/Dialogs.h"
 #include "tessel/form1.h"
 #include "tests/support/TempFolder.h"
-#include "tests/tessel/FakeDialogs.h"
 
+#include <QStringList>
 #include <filesystem>
 
 namespace tessel_testing {
+
+class FakeDialogs : public tessel::Dialogs {
+public:
+    QString folder;               ///< the folder "chosen"; empty means cancelled
+    std::optional<QColor> colour; ///< empty means cancelled
+    std::optional<QFont> font;    ///< empty means cancelled
+    QStringList messages;
+    Answer answer = Answer::Discard; ///< the answer to a question about unsaved changes
+    int questions = 0;
+
+    QString chooseFolder(QWidget*, const QString&) override { return folder; }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return font; }
+    void message(QWidget*, const QString& text, Icon) override { messages << text; }
+    Answer askToSave(QWidget*, const QString&) override {
+        ++questions;
+        return answer;
+    }
+};
 
 /// A copy of a demo skin in a temporary folder, open in a fresh main window; `line` reads one
 /// line of its skin.ini.

@@ -42,28 +42,13 @@ TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
     const struct {
         double user;
         float expected;
-    } rows[] = {{0, 12}, {-3, 12}, {9.5, 9.5}};
+    } rows[] = {{-3, 12}, {9.5, 9.5}};
     for (const auto& row : rows) {
         common::SkinLayout layout;
         common::Scheme scheme;
         EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, row.user).schemeComplete);
         EXPECT_EQ(scheme.fontSize, row.expected) << row.user;
     }
-}
-
-TEST(SkinFolder, MissingOrShortFilesKeepEarlierValues) {
-    TempFolder folder;
-    folder.write("skin.ini", "10,20,30,40\r\n#TRUE#\r\n50,60\r\n");
-    common::SkinLayout layout;
-    common::Scheme scheme;
-    scheme.fontName = "Kept";
-    const auto load = common::loadSkinFolder(folder.path(), layout, scheme);
-    EXPECT_TRUE(load.layoutFound);
-    EXPECT_FALSE(load.layoutComplete);
-    EXPECT_FALSE(load.schemeFound);
-    // Which records of a cut-off file are taken is SkinFileTest's.
-    EXPECT_EQ(layout.snap, (common::ElementRect{10, 20, 30, 40}));
-    EXPECT_EQ(scheme.fontName, "Kept");
 }
 
 TEST(SkinFolder, PicturesAreFoundWhateverTheirCase) {
