@@ -75,14 +75,5 @@ TEST(Rotation, ATickShowsTheFirstNewExistingPicture) {
 }
 
 // A tick that finds nothing and its retry interval are the attract window's tests.
-TEST(Rotation, ThePictureOnTheScreenIsNeverShownAgainAsANewOne) {
-    const Cabinet cab;
-    FakeFileProbe one;
-    one.files = {"/cab\\art\\mame\\snap\\pacman.png"};
-    FakeRandom same(draws(4, 1, 1));
-    const auto again = zembra::rotateArtwork(cab.tables.masterList, cab.config,
-                                             "/cab\\art\\mame\\snap\\pacman.png", one, same);
-    EXPECT_EQ(again.picture, "");
-}
 
 } // namespace

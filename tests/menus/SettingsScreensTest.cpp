@@ -147,13 +147,7 @@ TEST(KeyRedefinition, AsksInKeyFileOrderAndWritesACompleteFile) {
     EXPECT_FALSE(folder.exists("zbkeys.cfg"));
     ASSERT_TRUE(zembra::saveRedefinedKeys(redefinition, folder.text(), &error)) << error;
     EXPECT_EQ(folder.read("zbkeys.cfg"), "38,40,34,33,116,9,39,37,13,27,83,77,73\r\n");
-
-    // Keys after the thirteenth change nothing.
-    EXPECT_FALSE(redefinition.take(65));
-
-    zembra::KeyBindings read;
-    ASSERT_TRUE(zembra::getKeys(folder.text(), read));
-    EXPECT_EQ(read, redefinition.bindings());
+    EXPECT_FALSE(redefinition.take(65)); // keys after the thirteenth change nothing
 }
 
 } // namespace

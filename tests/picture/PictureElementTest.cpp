@@ -136,6 +136,7 @@ TEST_F(PictureTest, PicturesArriveAtDisplaySizeFittedAndCentred) {
     // Picture, its size and colour; the element's size, where the picture shows (the rest
     // shows the background) and in what colour.
     const std::tuple<const char*, QSize, QColor, QSize, QRect, QColor> rows[] = {
+        {"grown.png", {50, 50}, kRed, {200, 100}, {50, 0, 100, 100}, kRed},
         {"wide.jpg", {400, 100}, kBlue, {100, 200}, {0, 87, 100, 25}, kBlue},
         // See-through: the background shows through.
         {"clear.png", {60, 30}, QColor(0, 255, 0, 128), {120, 120}, {0, 30, 120, 60}, {5, 137, 15}},
