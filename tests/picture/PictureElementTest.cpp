@@ -95,9 +95,8 @@ TEST_F(PictureTest, APictureThatCannotShowGivesWayToTheFallBackNeverToThePicture
         QString fallback;
         QColor shown; ///< what the element shows once the bad picture has been tried
     } const rows[] = {
-        {QString(), kBackground}, // no fall-back: the background alone
-        {blue, kBlue},            // the skin's fall-back picture
-        {damaged, kBackground},   // a fall-back that cannot show either
+        {blue, kBlue},          // the skin's fall-back picture
+        {damaged, kBackground}, // a fall-back that cannot show either
     };
     for (const Row& row : rows) {
         for (const QString& bad : {path("missing.png"), damaged}) {
