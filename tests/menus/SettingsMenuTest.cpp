@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings menu's moves, its keys and joystick words, its blink and its layout.
+// The settings menu's moves, its keys and its joystick words.
 #include "zembra/menus/SettingsMenu.h"
-
-#include "zembra/input/JoystickFile.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +33,9 @@ TEST(SettingsMenu, KeysActInExitUpDownSelectOrderAndUnboundMatchesNothing) {
         int key;
         std::optional<MenuCommand> command;
     };
-    for (const Row& row : {Row{38, MenuCommand::Up}, Row{40, MenuCommand::Down},
-                           Row{13, MenuCommand::Select}, Row{27, MenuCommand::Exit},
-                           Row{9, std::nullopt}, Row{0, std::nullopt}, Row{65, std::nullopt}}) {
+    // Up, Down, Select and the joystick's words act in the window tests.
+    for (const Row& row :
+         {Row{27, MenuCommand::Exit}, Row{9, std::nullopt}, Row{0, std::nullopt}}) {
         EXPECT_EQ(zembra::menuKeyCommand(row.key, keys), row.command) << row.key;
     }
     // One key bound to everything: Exit is tested first.
@@ -46,28 +44,6 @@ TEST(SettingsMenu, KeysActInExitUpDownSelectOrderAndUnboundMatchesNothing) {
         *binding = 32;
     }
     EXPECT_EQ(zembra::menuKeyCommand(32, same), MenuCommand::Exit);
-}
-
-// The words are turned into actions once, when joystick.ini is read; the menu acts on four.
-TEST(SettingsMenu, OnlyFourJoystickWordsAct) {
-    struct Row {
-        const char* word;
-        std::optional<MenuCommand> command;
-    };
-    for (const Row& row : {Row{"UP", MenuCommand::Up}, Row{"down", MenuCommand::Down},
-                           Row{"Select", MenuCommand::Select}, Row{"EXIT", MenuCommand::Exit},
-                           Row{"CONFIG", std::nullopt}, Row{"LEFTPAGE", std::nullopt}}) {
-        EXPECT_EQ(zembra::menuJoystickCommand(zembra::joystickAction(row.word)), row.command)
-            << row.word;
-    }
-}
-
-TEST(SettingsMenu, LayoutLeavesEqualGapsAndCentresOnTheBrowser) {
-    const auto layout = zembra::menuLayout(400, 8640);
-    for (std::size_t i = 1; i < layout.tops.size(); ++i) {
-        EXPECT_DOUBLE_EQ(layout.tops[i] - layout.tops[i - 1], 400 + layout.gap);
-    }
-    EXPECT_DOUBLE_EQ(layout.top, (8640 - layout.height) / 2.0);
 }
 
 } // namespace

@@ -47,9 +47,6 @@ TEST(FormResize, TheFirstCallRecordsThenElementsScaleFromThereAsTheirTagsAllow) 
     // Scaling again from the same record changes nothing.
     form.resize.ScaleControls();
     EXPECT_EQ(form.picture->geometry(), QRect(200, 100, 400, 200));
-    form.window.resize(512, 768);
-    form.resize.ScaleControls();
-    EXPECT_EQ(form.picture->geometry(), QRect(50, 50, 100, 100));
 }
 
 } // namespace
