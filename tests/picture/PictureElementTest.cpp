@@ -5,14 +5,17 @@
 
 #include "common/picture/PictureLoader.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/Waiting.h"
 
 #include <QCoreApplication>
 #include <QPixmap>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,21 @@ const QColor kGreen(0, 255, 0);
 const QColor kBlue(0, 0, 255);
 // One red pixel, as a GIF (path logos are GIF pictures).
 const std::string kRedGif("GIF89a\1\0\1\0\x80\0\0\xff\0\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 35);
+
+/// A named pipe: the worker decoding it waits in its read until the writing end is closed,
+/// then fails.
+struct Gate {
+    explicit Gate(QString name) : file(std::move(name)) {
+        EXPECT_EQ(::mkfifo(file.toLocal8Bit().constData(), 0600), 0);
+    }
+    ~Gate() { ::close(fd); }
+    /// Opening the writing end succeeds only once a worker has the pipe open.
+    bool held() {
+        return fd >= 0 || (fd = ::open(file.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK)) >= 0;
+    }
+    QString file;
+    int fd = -1;
+};
 
 class PictureTest : public testing::Test {
 protected:
@@ -259,6 +277,59 @@ TEST_F(PictureTest, ADecodeMakesRoomDownToHalfTheCacheAndGivesItBack) {
     decode(loader, path("broken.png"), cell);
     decode(loader, small[1], cell);
     EXPECT_EQ(loader.cacheBytes(), 6 * one);
+}
+
+TEST_F(PictureTest, OneWorkerWhileAKeyIsHeldTakesElementRequestsBeforePrefetches) {
+    const QSize size(64, 64);
+    const QString a = picture("a.png"), c = picture("c.png", {32, 32}, kBlue), d = picture("d.png"),
+                  x = picture("x.png"), p1 = picture("p1.png"), p2 = picture("p2.png");
+    std::vector<QString> order;
+    QObject::connect(&loader_, &PictureLoader::decoded,
+                     [&](const QString& file) { order.push_back(file); });
+    Gate gate(path("gate.png"));
+    loader_.prefetch({gate.file}, size);
+    ASSERT_TRUE(testing_support::waitUntil([&] { return gate.held(); }));
+
+    // When idle, a second worker decodes while the first is held.
+    auto e = element(size);
+    e->setFileName(x);
+    ASSERT_TRUE(testing_support::waitUntil([&] { return !loader_.cached(x, size).isNull(); }));
+
+    // With a key held, all waits behind the gate: a later prefetch replaces an earlier one, a
+    // later name an earlier one, and a deleted element's request goes with it.
+    loader_.setBusy(true);
+    loader_.prefetch({p1}, size);
+    e->setFileName(a);
+    loader_.prefetch({p2}, size);
+    e->setFileName(c);
+    element(size)->setFileName(d);
+    ::close(std::exchange(gate.fd, -1)); // the gate opens
+    loader_.waitForIdle();
+    loader_.setBusy(false);
+
+    // One worker at a time, so the reports come in decoding order: after the gate the element's
+    // newest name, then the newest prefetch.
+    EXPECT_EQ(order, (std::vector<QString>{x, gate.file, c, p2}));
+    EXPECT_TRUE(near(pixel(*e, 32, 32), kBlue));
+    EXPECT_TRUE(loader_.cached(p1, size).isNull());
+}
+
+TEST_F(PictureTest, PrefetchFillsTheCacheForTheNextMove) {
+    int decoded = 0;
+    QObject::connect(&loader_, &PictureLoader::decoded, [&] { ++decoded; });
+    const QString a = picture("a.jpg", {320, 240}), b = picture("b.jpg", {320, 240});
+    loader_.prefetch({a, b}, {64, 64});
+    loader_.waitForIdle();
+    EXPECT_EQ(decoded, 2);
+    EXPECT_EQ(loader_.cached(a, {64, 64}).size(), QSize(64, 48));
+
+    // Each file at its own size. Cached ones are not decoded again; names that cannot be
+    // decoded are tried and leave nothing behind; empty names and sizes are skipped.
+    loader_.prefetch(
+        {{a, {32, 32}}, {b, {64, 64}}, {path("missing.png"), {64, 64}}, {"", {64, 64}}, {b, {}}});
+    loader_.waitForIdle();
+    EXPECT_EQ(decoded, 4);
+    EXPECT_EQ(loader_.cached(a, {32, 32}).size(), QSize(32, 24));
 }
 
 } // namespace
