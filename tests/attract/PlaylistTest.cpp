@@ -40,6 +40,21 @@ TEST(Playlist, FieldsAreSplitAtCommasAndOnlyExistingSongsKept) {
                                "/cab\\q,d.mp3", "D:\\x.mp3", "/cab\\music\\e.mp3"}));
 }
 
+TEST(Playlist, KeepsAtMostEightThousandSongsAndStopsLookingThen) {
+    FakeFileProbe probe;
+    std::string text;
+    for (int n = 1; n <= zembra::kMaxSongs + 5; ++n) {
+        const std::string name = "s" + std::to_string(n) + ".mp3";
+        probe.files.insert(kFolder + "\\" + name);
+        // Two songs to a line, so the limit falls in the middle of one.
+        text += name + (n % 2 == 0 ? "\n" : ",");
+    }
+    const Playlist list = zembra::readPlaylist(text, kFolder, probe);
+    ASSERT_EQ(list.songCount(), zembra::kMaxSongs);
+    EXPECT_EQ(list.entry(zembra::kMaxSongs), "/cab\\s8000.mp3");
+    EXPECT_EQ(probe.asked.size(), static_cast<std::size_t>(zembra::kMaxSongs));
+}
+
 TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
     testing_support::TempFolder cab;
     cab.touch("music/Caf\xC3\xA9.mp3");
