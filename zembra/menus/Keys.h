@@ -9,10 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace testing_support {
-struct KeysAccess;
-}
-
 namespace zembra {
 
 class Application;
@@ -39,7 +35,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend struct testing_support::KeysAccess;
     void centre();
     void finish();
 
