@@ -54,9 +54,8 @@ TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
         {"\"REFRESH\"", std::nullopt},   {"UP ", std::nullopt},
         {"SELECTED", std::nullopt},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(zembra::joystickAction(row.word), row.action) << row.word;
-    }
 }
 
 } // namespace

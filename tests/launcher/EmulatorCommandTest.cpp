@@ -158,9 +158,8 @@ TEST(WindowsCommandLine, SplitsAsWindowsProgramsReadTheirArguments) {
         {"a\\\\b", {"a\\\\b"}},                 // no quote after them: all literal
         {"\"say \"\"hi\"\"\"", {"say \"hi\""}}, // "" inside quotes
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(zembra::splitWindowsCommandLine(row.line), row.args) << row.line;
-    }
 }
 
 } // namespace

@@ -89,9 +89,8 @@ TEST(KeyInjector, VirtualKeysMapToTheirKeysyms) {
         {27, XK_Escape}, {40, XK_Down},      {81, XK_q}, {57, XK_9},
         {113, XK_F2},    {17, XK_Control_L}, {0, 0},     {255, 0},
     };
-    for (const auto& [key, keysym] : rows) {
+    for (const auto& [key, keysym] : rows)
         EXPECT_EQ(zembra::keysymForVirtualKey(key), keysym) << key;
-    }
 }
 
 } // namespace

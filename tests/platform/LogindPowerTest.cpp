@@ -237,7 +237,7 @@ TEST_F(LogindPower, LogOffEndsTheSessionLogindNames) {
     // A second service, on a bus that is not there, borrows nothing from the first.
     const auto lost = zembra::makePower("unix:path=" + world.folder.text() + "/no-bus-here");
     EXPECT_FALSE(lost->available());
-    EXPECT_TRUE(lost->permission(Action::Reboot)->couldNotAsk);
+    EXPECT_TRUE(lost->permission(Action::Reboot).value().couldNotAsk);
     EXPECT_TRUE(world.script.takeCalls().empty());
 }
 
