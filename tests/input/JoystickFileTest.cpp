@@ -11,9 +11,8 @@ namespace {
 
 TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitSixteenIsTheMostAndNoFileBindsNothing) {
     std::string many;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         many += "Input: W" + std::to_string(i) + "\r\n";
-    }
     struct Row {
         std::string text;
         std::vector<const char*> words; ///< the first entries read, in order
@@ -25,28 +24,20 @@ TEST(JoystickFile, CommentsSkipShortLinesStopCommasSplitSixteenIsTheMostAndNoFil
         // A line too short for a label ends the reading.
         {"Btn 1: UP\r\nBtn2\r\nBtn 3: DOWN\r\n", {"UP", "", ""}},
         {"Btn 1: UP,Btn 2: DOWN\r\nBtn 3: EXIT\r\n", {"UP", "DOWN", "EXIT"}},
+        // The label is seven characters whatever their bytes: "Knöpf" with an umlaut, in UTF-8
+        // and as Windows-1252 decoded, is the same binding; a label alone binds nothing.
+        {"Knöpf1:SELECT\r\nBtné 2:Exit\r\n", {"SELECT", "Exit"}},
+        {common::decodeText("Kn\xF6pf1:SELECT\r\nBtn\xE9 2:Exit\r\n"), {"SELECT", "Exit"}},
+        {"Knöpf1:\r\nBtn 2: UP\r\n", {"", "UP"}},
     };
     for (const Row& row : rows) {
         const auto actions = zembra::readJoyWords(row.text);
-        for (std::size_t i = 0; i < row.words.size(); ++i) {
+        for (std::size_t i = 0; i < row.words.size(); ++i)
             EXPECT_EQ(actions[i], row.words[i]) << row.text << " entry " << i;
-        }
     }
     EXPECT_EQ(zembra::readJoyWords(many)[15], "W15");
     testing_support::TempFolder cab; // no joystick.ini at all
     EXPECT_EQ(zembra::GetJoyKeys(cab.text()), zembra::JoyBindings{});
-}
-
-TEST(JoystickFile, TheLabelIsSevenCharactersWhateverTheirBytes) {
-    // "Knöpf" with an umlaut, in UTF-8 and as Windows-1252 decoded: the same binding.
-    for (const std::string& text : {std::string("Knöpf1:SELECT\r\nBtné 2:Exit\r\n"),
-                                    common::decodeText("Kn\xF6pf1:SELECT\r\nBtn\xE9 2:Exit\r\n")}) {
-        const auto actions = zembra::readJoyWords(text);
-        EXPECT_EQ(actions[0], "SELECT");
-        EXPECT_EQ(actions[1], "Exit");
-    }
-    // Seven characters but more bytes: still a label, and nothing is bound.
-    EXPECT_EQ(zembra::readJoyWords("Knöpf1:\r\nBtn 2: UP\r\n")[1], "UP");
 }
 
 TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
@@ -63,9 +54,8 @@ TEST(JoystickFile, WordsBecomeActionsInAnyCaseAndUnknownOnesBindNothing) {
         {"\"REFRESH\"", std::nullopt},   {"UP ", std::nullopt},
         {"SELECTED", std::nullopt},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(zembra::joystickAction(row.word), row.action) << row.word;
-    }
 }
 
 } // namespace

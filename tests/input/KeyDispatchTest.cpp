@@ -29,9 +29,8 @@ TEST(KeyDispatch, EscapeLeavesWhileNoKeyIsBoundToExit) {
         {"Escape bound to Up, Exit bound", keys(kQ, kEscape), kEscape, Action::Up},
         {"other unbound keys do nothing", keys({}, {}), kQ, std::nullopt},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(zembra::dispatchKey(row.bindings, row.key), row.expected) << row.name;
-    }
 }
 
 } // namespace

@@ -11,9 +11,8 @@ namespace {
 
 KeySequence taps(std::initializer_list<std::pair<int, int>> keys) {
     KeySequence sequence;
-    for (const auto& [key, times] : keys) {
+    for (const auto& [key, times] : keys)
         sequence.tap(key, times);
-    }
     return sequence;
 }
 

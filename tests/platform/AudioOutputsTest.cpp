@@ -28,26 +28,23 @@ TEST(AudioOutputsTest, FindsSocketsAddressesAndCards) {
     TempFolder runtime;
     const std::string folder = runtime.path().string();
     const std::string cards = (runtime / "cards").string();
-    const auto find = [&](const char* remote, const char* pulse) {
-        return zembra::findAudioServers(folder.c_str(), remote, pulse, cards);
+    // What is found, read as the list made of it.
+    const auto found = [&](const char* remote, const char* pulse) {
+        return zembra::audioOutputList(
+            zembra::findAudioServers(folder.c_str(), remote, pulse, cards));
     };
 
     // Nothing there: no socket, no card list (a machine without sound), empty addresses.
-    AudioServers none = find(nullptr, "");
-    EXPECT_FALSE(none.pipewire || none.pulse || none.alsa);
-
+    EXPECT_EQ(found(nullptr, ""), "null");
     runtime.write("cards", "--- no soundcards ---\n");
-    EXPECT_FALSE(find(nullptr, nullptr).alsa);
+    EXPECT_EQ(found(nullptr, nullptr), "null");
     runtime.write("cards", " 0 [PCH            ]: HDA-Intel - HDA Intel PCH\n");
-    EXPECT_TRUE(find(nullptr, nullptr).alsa);
-
-    EXPECT_TRUE(find("pipewire-1", nullptr).pipewire);
-    EXPECT_TRUE(find(nullptr, "unix:/run/pulse").pulse);
+    EXPECT_EQ(found(nullptr, nullptr), "alsa,null");
+    EXPECT_EQ(found("pipewire-1", nullptr), "pipewire,alsa,null");
+    EXPECT_EQ(found(nullptr, "unix:/run/pulse"), "pulse,alsa,null");
     runtime.write("pipewire-0", "");
     runtime.write("pulse/native", "");
-    const AudioServers sockets = find(nullptr, nullptr);
-    EXPECT_TRUE(sockets.pipewire);
-    EXPECT_TRUE(sockets.pulse);
+    EXPECT_EQ(found(nullptr, nullptr), "pipewire,pulse,alsa,null");
 }
 
 } // namespace

@@ -27,9 +27,9 @@ protected:
     }
 
     /// Processes events until the real player has been made.
-    void waitForHandOver() {
-        testing_support::pollUntil([this] { return made != nullptr; },
-                                   [] { QCoreApplication::processEvents(); });
+    bool handedOver() {
+        return testing_support::pollUntil([this] { return made != nullptr; },
+                                          [] { QCoreApplication::processEvents(); });
     }
 
     QString file(const char* name) const {
@@ -60,8 +60,7 @@ TEST_F(DeferredMediaPlayerTest, WhatItIsToldMeanwhileIsHandedOverInEffect) {
     EXPECT_EQ(player.playState(), MediaPlayer::Playing);
 
     ready = true;
-    waitForHandOver();
-    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(handedOver());
     EXPECT_EQ(made->calls,
               (Strings{"setVolume -200", "setFileName " + file("pop.wav").toStdString(), "play"}));
     QCoreApplication::processEvents();
@@ -82,8 +81,7 @@ TEST_F(DeferredMediaPlayerTest, AStopBeforeTheLibraryKeepsTheSoundFromStartingAn
         pause ? player.pause() : player.stop();
     }
     ready = true;
-    waitForHandOver();
-    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(handedOver());
     EXPECT_EQ(player.fileName(), file("pop.wav"));
     EXPECT_EQ(made->calls, Strings{"setFileName " + file("pop.wav").toStdString()});
     EXPECT_EQ(player.playState(), MediaPlayer::Stopped);

@@ -86,10 +86,9 @@ TYPED_TEST_SUITE(LauncherContract, Launchers);
 
 // (What a failed start says is the launcher test's.)
 TYPED_TEST(LauncherContract, FollowsAProgramStartedWithoutWaitingUntilItEnds) {
-    zembra::Launcher& launcher = this->world.launcher();
     const auto result = this->world.startEmulator();
     ASSERT_TRUE(result.started) << result.error;
-    EXPECT_TRUE(launcher.running());
+    EXPECT_TRUE(this->world.launcher().running());
     this->world.emulatorEnds();
     EXPECT_TRUE(this->ends());
 }
@@ -103,9 +102,8 @@ TYPED_TEST(LauncherContract, OnlyAnOpenThatEndedInFailureHasAFailureToTell) {
         const std::string why = launcher.openFailure();
         EXPECT_EQ(why.find(file) != std::string::npos, file == "broken.vpt") << file << ": " << why;
     }
-    for (const std::string& words : this->world.openFailureWords()) {
+    for (const std::string& words : this->world.openFailureWords())
         EXPECT_NE(launcher.openFailure().find(words), std::string::npos) << words;
-    }
     // The next start is not an open: the failure before it is no longer told.
     ASSERT_TRUE(this->world.startEmulator().started);
     this->world.emulatorEnds();

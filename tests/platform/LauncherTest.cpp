@@ -36,10 +36,9 @@ TEST(Launcher, ARelativeProgramIsFoundFromZembrasFolderOrThroughWine) {
         {"", {"x"}, {}},
         {"sh", {}, {"sh"}},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(zembra::launchArguments(row.program, row.arguments, "wine"), row.expected)
             << row.program;
-    }
     fs::current_path(before);
 }
 
@@ -84,10 +83,9 @@ TEST(Launcher, AFailedStartSaysWhichProgramOrFolderIsMissingAndWhatToDo) {
     };
     for (const auto& row : rows) {
         EXPECT_FALSE(row.result.started) << row.what;
-        for (const std::string& words : row.says) {
+        for (const std::string& words : row.says)
             EXPECT_NE(row.result.error.find(words), std::string::npos)
                 << row.what << ": " << row.result.error;
-        }
     }
 }
 

@@ -62,11 +62,11 @@ void linger(int ms) {
 class MpvMediaPlayerTest : public ::testing::Test {
 protected:
     MpvMediaPlayerTest() {
-        folder.write("short.wav", silence(0.3));
-        folder.write("long.wav", silence(30));
+        for (const auto& [name, seconds] : {std::pair{"short", 0.3}, {"long", 30.0}}) {
+            folder.write(name + std::string(".wav"), silence(seconds));
+            folder.write(name + std::string(".y4m"), greyVideo(static_cast<int>(seconds * 25)));
+        }
         folder.write("empty.wav", silence(0));
-        folder.write("short.y4m", greyVideo(10));
-        folder.write("long.y4m", greyVideo(750));
     }
 
     QString path(const std::string& name) const {
@@ -160,38 +160,30 @@ TEST_F(MpvMediaPlayerTest, TheEndOfAReplacedFileDoesNotStopTheNextOne) {
 TEST_F(MpvMediaPlayerTest, ASoundSetAgainBeforeEachPlayPlaysEachTime) {
     // The browser names its sound again before every play; a name set again while the file
     // waits at its beginning must not leave it waiting for ever, whatever came before.
-    // Each row leaves the player in another state; the first name set again ends the pause or
+    // Each round leaves the player in another state; the first name set again ends the pause or
     // the play it left.
-    const std::vector<std::pair<std::function<void(MediaPlayer&)>, Changes>> rows{
-        {[](MediaPlayer& p) {
-             p.play();
-             p.pause();
-         },
-         {{1, 0}}},
-        {[this](MediaPlayer& p) {
-             p.setFileName(path("long.wav"));
-             p.play();
-         },
-         {{2, 0}}},
-    };
-    for (size_t row = 0; row < rows.size(); ++row) {
+    for (const bool paused : {true, false}) {
+        SCOPED_TRACE(paused ? "after a pause" : "after a play of another file");
         MpvMediaPlayer player;
         record(player);
         player.setFileName(path("short.wav"));
-        rows[row].first(player);
+        if (!paused)
+            player.setFileName(path("long.wav"));
+        player.play();
+        if (paused)
+            player.pause();
         linger(100);
         changes.clear();
-        Changes expected = rows[row].second;
+        Changes expected{{paused ? 1 : 2, 0}};
         for (int round = 0; round < 2; ++round) {
             player.setFileName(path("short.wav"));
             player.setFileName(path("short.wav"));
             player.play();
             expected.insert(expected.end(), {{0, 2}, {2, 0}});
-            ASSERT_TRUE(waitUntil([&] { return changes.size() >= expected.size(); }))
-                << "row " << row << ", round " << round;
+            ASSERT_TRUE(waitUntil([&] { return changes.size() >= expected.size(); })) << round;
         }
-        EXPECT_EQ(changes, expected) << row;
-        EXPECT_EQ(player.fileName(), path("short.wav")) << row;
+        EXPECT_EQ(changes, expected);
+        EXPECT_EQ(player.fileName(), path("short.wav"));
     }
 }
 
@@ -266,8 +258,7 @@ TEST_F(MpvMediaPlayerTest, AVideoParentPassesKeysAndClicksOnAndMayGoAwayWhilePla
                       Qt::LeftButton, Qt::NoModifier);
     for (QEvent* event : std::initializer_list<QEvent*>{&press, &repeat, &click})
         QCoreApplication::sendEvent(videoParent.get(), event);
-    EXPECT_EQ(keys, 1); // a held key is one press
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(std::pair(keys, clicks), std::pair(1, 1)) << "keys, clicks (a held key is one press)";
 
     // A video plays to its end too (the sound did above).
     record(*player);
