@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A temporary folder per test, removed afterwards, with small file helpers and the fixture
-// cabinet.
+// A temporary folder per test, removed afterwards, with small file helpers.
 #pragma once
 
 #include <filesystem>
@@ -31,12 +30,5 @@ public:
 private:
     std::filesystem::path path_;
 };
-
-std::string readFile(const std::filesystem::path& path);
-
-/// Copies the fixture cabinet of tests/support/cabinet into `folder`: the "plain" skin and its
-/// scheme, the key file (arrows, Enter, Escape) and settings that open path 1 on its first
-/// game. The end-to-end runs start from the same files (tests/e2e/lib.sh).
-void copyFixtureCabinet(const TempFolder& folder);
 
 } // namespace testing_support
