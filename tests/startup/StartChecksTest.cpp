@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -68,11 +69,10 @@ TEST(StartChecks, TheCabinetIsReadWholeMeanwhile) {
 
     const zembra::CabinetRead read = zembra::readCabinetMeanwhile(cab.text()).get();
     ASSERT_FALSE(read.error) << *read.error;
-    EXPECT_EQ(read.config.pathRomPrefix[3], "C:\\roms3\\");
-    EXPECT_EQ(read.curPath, zembra::kExtrasPath);
-    EXPECT_EQ(read.tables->masterList.count(), 3);
-    EXPECT_EQ(read.tables->pathGames[3].at(2, 2), "C");
-    EXPECT_EQ(read.tables->pathGames[zembra::kExtrasPath].at(1, 1), "a.exe");
+    EXPECT_EQ(std::tuple(read.config.pathRomPrefix[3], read.curPath,
+                         read.tables->masterList.count(), read.tables->pathGames[3].at(2, 2),
+                         read.tables->pathGames[zembra::kExtrasPath].at(1, 1)),
+              std::tuple("C:\\roms3\\", zembra::kExtrasPath, 3, "C", "a.exe"));
 
     cab.write("gamelist.lst", "");
     EXPECT_TRUE(zembra::readCabinetMeanwhile(cab.text()).get().error);
