@@ -181,8 +181,7 @@ TEST(FolderCache, AFolderStampedAfterTheYear2262IsNeverKept) {
 
 TEST(FolderCache, EveryChangeOnTheDiskIsSeenByTheNextScan) {
     testing_support::TempFolder cab;
-    cab.touch("roms/a.zip");
-    cab.touch("roms/b.zip");
+    cab.touch({"roms/a.zip", "roms/b.zip"});
     fs::create_symlink("../target.zip", cab / "roms" / "link.zip");
     const std::string roms = (cab / "roms").string() + "/";
     zembra::DiskFolderLister lister;

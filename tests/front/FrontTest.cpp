@@ -38,10 +38,9 @@ FrontRun front(FakeProcessImage& process, const std::vector<std::string>& argv,
 // which is elsewhere once installed) and the user's own options, all as `zembra` saw them.
 TEST(Front, WindowRunHandsTheChosenFoldersToTheWindowProgram) {
     TempFolder root;
-    root.touch("build/zembra/zembra");
-    root.touch("usr/share/zembra/quarn.cfg");
-    root.touch("xdg/zembra/cabinet/quarn.ini"); // the installed program's user cabinet
-    root.touch("-odd \\ cab/quarn.ini");
+    // The third is the installed program's user cabinet.
+    root.touch({"build/zembra/zembra", "usr/share/zembra/quarn.cfg", "xdg/zembra/cabinet/quarn.ini",
+                "-odd \\ cab/quarn.ini"});
     const std::string r = root.text();
     const std::string odd = r + "/-odd \\ cab";
     const std::string oddFolder = common::programPathOfNative(odd); // its backslash is a name's

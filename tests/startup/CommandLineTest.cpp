@@ -27,11 +27,9 @@ TEST(CommandLine, ModesAndHome) {
 // FrontTest's; these are the edges.
 TEST(ProgramFolder, HomeThenEnvironmentThenUserCabinetThenExecutable) {
     testing_support::TempFolder prefix;
-    prefix.touch("bin/zembra");
-    prefix.touch("share/zembra/quarn.cfg");
-    prefix.touch("own/bin/zembra");
-    prefix.touch("own/share/zembra/quarn.cfg");
-    prefix.touch("own/bin/quarn.ini"); // a cabinet beside its own copy of the program
+    // The last is a cabinet beside its own copy of the program.
+    prefix.touch({"bin/zembra", "share/zembra/quarn.cfg", "own/bin/zembra",
+                  "own/share/zembra/quarn.cfg", "own/bin/quarn.ini"});
     const std::string bin = (prefix / "bin").string();
     const std::string own = (prefix / "own/bin").string();
     const struct {

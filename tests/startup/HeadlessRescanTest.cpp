@@ -23,10 +23,7 @@ protected:
                                   "galaga,\"Galaga (Namco 1981)\"\r\n"
                                   "ki,\"Killer Instinct (Rare 1994)\"\r\n"
                                   "ki2,\"Killer Instinct 2 (Rare 1995)\"\r\n");
-        for (const char* file :
-             {"roms/pacman.zip", "roms/galaga.zip", "ki/roms/ki.img", "ki2/roms/ki2.img"}) {
-            cab.touch(file);
-        }
+        cab.touch({"roms/pacman.zip", "roms/galaga.zip", "ki/roms/ki.img", "ki2/roms/ki2.img"});
     }
 
     int run() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,13 @@ public:
 
     /// Writes `content` to `name` (relative to the folder), creating folders on the way.
     void write(std::string_view name, std::string_view content) const;
-    /// Creates an empty file.
+    /// Creates an empty file, or several.
     void touch(std::string_view name) const { write(name, ""); }
+    void touch(std::initializer_list<std::string_view> names) const {
+        for (const std::string_view name : names) {
+            write(name, "");
+        }
+    }
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
 
