@@ -21,9 +21,8 @@ TEST(StartChecks, AFileInPlaceOfTheCabinetFolderIsSaid) {
     TempFolder root;
     root.touch("file");
     EXPECT_FALSE(zembra::missingProgramFolder(root.text()));
-    const auto file = zembra::missingProgramFolder(root.text() + "/file");
-    ASSERT_TRUE(file);
-    EXPECT_NE(file->find("is not a folder"), std::string::npos) << *file;
+    const auto file = zembra::missingProgramFolder(root.text() + "/file").value_or("");
+    EXPECT_NE(file.find("is not a folder"), std::string::npos) << file;
 }
 
 TEST(StartChecks, TheCabinetIsJudgedWithTheRescansOwnMessages) {
@@ -100,9 +99,9 @@ TEST(StartChecks, WithoutADisplayTheReasonIsSaid) {
             EXPECT_EQ(problem->rfind(noDisplay, 0), 0u) << *problem;
         }
     }
-    const auto silent = zembra::displayProblem({":7", "", ""}, false);
-    ASSERT_TRUE(silent);
-    EXPECT_NE(silent->find(":7"), std::string::npos) << "the display that did not answer";
+    EXPECT_NE(zembra::displayProblem({":7", "", ""}, false).value_or("").find(":7"),
+              std::string::npos)
+        << "the display that did not answer";
 }
 
 } // namespace
