@@ -17,8 +17,7 @@ namespace {
 // the names a folder listing could get wrong where one test per name would not.
 TEST(FileProbe, FolderListingAnswersOddNamesAsOneTestPerName) {
     testing_support::TempFolder cab;
-    cab.touch("roms/sub/dkong.zip");
-    cab.touch("romsextra.zip");
+    cab.touch({"roms/sub/dkong.zip", "romsextra.zip"});
     const std::string roms = cab.text() + "\\roms\\";
     zembra::FolderListingProbe listing;
     zembra::PerNameProbe perName;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 using zembra::StringTable;
 
@@ -23,12 +24,10 @@ std::string numberedRecords(int count) {
 TEST(GameLists, RecordsAreReadByItemsUpTo4000AndAHalfRecordAtTheEndIsDropped) {
     StringTable table(4000, 2);
     zembra::readGameList("pacman, \"Pac-Man, Midway\"\nmspacman,Ms. Pac-Man  \r\n1942\n", table);
-    EXPECT_EQ(table.count(), 2);
-    EXPECT_EQ(table.at(1, 2), "Pac-Man, Midway");
-    EXPECT_EQ(table.at(2, 2), "Ms. Pac-Man  ");
+    EXPECT_EQ(std::tuple(table.count(), table.at(1, 2), table.at(2, 2)),
+              std::tuple(2, "Pac-Man, Midway", "Ms. Pac-Man  "));
     zembra::readGameList(numberedRecords(4001), table);
-    EXPECT_EQ(table.count(), 4000);
-    EXPECT_EQ(table.at(4000, 1), "g4000");
+    EXPECT_EQ(std::tuple(table.count(), table.at(4000, 1)), std::tuple(4000, "g4000"));
 }
 
 TEST(GameLists, AShorterMasterListLeavesNoOldEntriesBehind) {
@@ -46,8 +45,7 @@ TEST(GameLists, BlankLinesAndNamelessRecordsDoNotEndTheCatalogue) {
                              ",\"No name\"\r\n\"\",\"Quoted nothing\"\r\n" +
                              "last,\"Last\"\r\n\r\n";
     const auto reading = zembra::readMasterList(text, master);
-    EXPECT_EQ(master.count(), 103);
-    EXPECT_EQ(master.at(103, 1), "last");
+    EXPECT_EQ(std::tuple(master.count(), master.at(103, 1)), std::tuple(103, "last"));
     EXPECT_EQ(reading.emptyNameLines, (std::vector<int>{105, 106}));
 
     // A binary file is not a catalogue at all.
@@ -66,28 +64,24 @@ TEST(GameLists, ExtrasAreLabelledRecordsBetweenFreeTextAndOneCutOffIsDropped) {
         "{\r\nExe=quake.exe\r\nCaption=Quake\r\nPath=Q:\\\r\nCmdLine=\r\n",
         extras);
     // The last record lacks only its closing line, and is not stored either.
-    EXPECT_EQ(extras.count(), 2);
-    EXPECT_EQ(extras.at(1, 1), "tetris.exe");
-    EXPECT_EQ(extras.at(1, 2), "Tetris");
-    EXPECT_EQ(extras.at(1, 4), "-fs");
-    EXPECT_EQ(extras.at(2, 3), "D:\\doom\\");
+    EXPECT_EQ(std::tuple(extras.count(), extras.at(1, 1), extras.at(1, 2), extras.at(1, 4),
+                         extras.at(2, 3)),
+              std::tuple(2, "tetris.exe", "Tetris", "-fs", "D:\\doom\\"));
 
     // Labels are counted in characters: an accented one (UTF-8, or Windows-1252 once decoded)
     // keeps its value whole.
     extras.clear();
     zembra::readExtras("{\r\nExé=a.exe\r\nLégende=Aé\r\nPfäd=/a/\r\nCmdLine=\r\n}\r\n", extras);
     EXPECT_EQ(extras.at(1, 2), "Aé");
-}
 
-TEST(GameLists, AnExtrasRecordWithoutItsDescriptionShiftsTheRest) {
-    StringTable extras(4000, 4);
+    // A record without its description shifts the rest.
+    extras.clear();
     zembra::readExtras("{\r\nExe=a.exe\r\nPath=C:\\a\\\r\nCmdLine=-x\r\n}\r\n"
                        "{\r\nExe=b.exe\r\nCaption=B\r\nPath=C:\\b\\\r\nCmdLine=\r\n}\r\n",
                        extras);
     // The folder line becomes the description (minus 8 characters), and so on down; the next
     // record's "{" is taken as the closer, so that record is lost.
-    EXPECT_EQ(extras.at(1, 2), "a\\");
-    EXPECT_EQ(extras.count(), 1);
+    EXPECT_EQ(std::tuple(extras.count(), extras.at(1, 2)), std::tuple(1, "a\\"));
 }
 
 class LoadListsTest : public testing::Test {
@@ -114,11 +108,10 @@ TEST_F(LoadListsTest, LoadsConfiguredPathsOnlyAndCreatesMissingListFiles) {
     state->config.ki2Dir = "C:\\ki2\\";
     cab.write("l23.lst", "\"ki2\",\"Killer Instinct 2\"\r\n");
     EXPECT_FALSE(load());
-    EXPECT_EQ(state->tables.pathGames[1].count(), 3);
-    EXPECT_EQ(state->tables.pathGames[2].count(), 0);
-    EXPECT_EQ(state->tables.pathGames[23].at(1, 1), "ki2");
+    const auto& games = state->tables.pathGames;
+    EXPECT_EQ(std::tuple(games[1].count(), games[2].count(), games[23].at(1, 1), state->curPath),
+              std::tuple(3, 0, "ki2", 23));
     EXPECT_EQ(cab.read("l 4.lst"), "");
-    EXPECT_EQ(state->curPath, 23);
 }
 
 // That extras load and the lists then open on them is StartChecksTest's.
@@ -173,8 +166,8 @@ TEST_F(LoadListsTest, RowsPastTheEndOfAListKeepWhatTheyHeld) {
     cab.write("l 1.lst", "\"x\",\"X\"\r\n");
     load();
     // Only a rescan empties the tables first.
-    EXPECT_EQ(state->tables.pathGames[1].count(), 3);
-    EXPECT_EQ(state->tables.pathGames[1].at(1, 1), "x");
+    EXPECT_EQ(std::tuple(state->tables.pathGames[1].count(), state->tables.pathGames[1].at(1, 1)),
+              std::tuple(3, "x"));
     zembra::DeleteList(state->tables);
     load();
     EXPECT_EQ(state->tables.pathGames[1].count(), 1);

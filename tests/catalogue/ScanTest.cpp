@@ -23,12 +23,16 @@ class ScanTest : public testing::Test {
 protected:
     void SetUp() override { state->programFolder = cab.text(); }
 
-    void catalogue(const std::vector<std::pair<std::string, std::string>>& entries) {
+    /// The catalogue's entries, and files in the cabinet.
+    void catalogue(const std::vector<std::pair<std::string, std::string>>& entries,
+                   const std::vector<std::string>& files = {}) {
         int row = 1;
         for (const auto& [name, description] : entries) {
             state->tables.masterList.set(row, 1, name);
-            state->tables.masterList.set(row, 2, description);
-            ++row;
+            state->tables.masterList.set(row++, 2, description);
+        }
+        for (const std::string& file : files) {
+            cab.touch(file);
         }
     }
 
@@ -86,11 +90,9 @@ TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
                {"nodesc", ""},
                {"sf2", "Street Fighter II"},
                {"galaga", "Galaga, Namco"},
-               {"tempest", "Tempest"}});
-    for (const char* name : {"pacman.zip", "dkong.zip", "nodesc.zip", "galaga.zip", "SF2.zip",
-                             "sf2.ZIP", "sf2", "readme.txt"}) {
-        cab.touch(std::string("roms/") + name);
-    }
+               {"tempest", "Tempest"}},
+              {"roms/pacman.zip", "roms/dkong.zip", "roms/nodesc.zip", "roms/galaga.zip",
+               "roms/SF2.zip", "roms/sf2.ZIP", "roms/sf2", "roms/readme.txt"});
     std::filesystem::create_directories(cab / "roms" / "tempest.zip"); // a folder, not a game
     // A second path on the same folder gets an identical list file.
     state->config.pathRomPrefix[3] = folder("roms");
@@ -110,11 +112,9 @@ TEST_F(ScanTest, ListFilesHoldHitsInCatalogueOrderQuotedWithCrLf) {
 
 TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
     catalogue(
-        {{"sfex", "Street Fighter EX"}, {"afm", "Attack from Mars"}, {"lair", "Dragon's Lair"}});
-    for (const char* file : {"impact/roms/sfex.zip", "impact/sfex.zip.bak", "vp/tables/afm.vpt",
-                             "vp/roms/afm.zip", "daphne/lair.txt", "daphne/roms/lair.zip"}) {
-        cab.touch(file);
-    }
+        {{"sfex", "Street Fighter EX"}, {"afm", "Attack from Mars"}, {"lair", "Dragon's Lair"}},
+        {"impact/roms/sfex.zip", "impact/sfex.zip.bak", "vp/tables/afm.vpt", "vp/roms/afm.zip",
+         "daphne/lair.txt", "daphne/roms/lair.zip"});
     auto& c = state->config;
     c.impactDir = folder("impact");
     c.vpDir = folder("vp");
@@ -129,10 +129,8 @@ TEST_F(ScanTest, FixedEmulatorsUseTheirOwnFoldersAndExtensions) {
 }
 
 TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
-    catalogue({{"ki", "Killer Instinct"}, {"ki2", "Killer Instinct 2"}, {"x", "X"}});
-    cab.touch("ki/roms/ki2.img");
-    cab.touch("ki2/roms/ki.img");
-    cab.touch("ki2/roms/x.zip");
+    catalogue({{"ki", "Killer Instinct"}, {"ki2", "Killer Instinct 2"}, {"x", "X"}},
+              {"ki/roms/ki2.img", "ki2/roms/ki.img", "ki2/roms/x.zip"});
     state->config.kiDir = folder("ki");
     state->config.ki2Dir = folder("ki2");
     scan();
@@ -155,8 +153,7 @@ TEST_F(ScanTest, UltraFoldersShareOneListFileWrittenOnce) {
 }
 
 TEST_F(ScanTest, QuotesInNamesAreWrittenSoTheyReadBackWhole) {
-    catalogue({{"say\"hi", "The \"best\" game, ever"}});
-    cab.touch("roms/say\"hi.zip");
+    catalogue({{"say\"hi", "The \"best\" game, ever"}}, {"roms/say\"hi.zip"});
     state->config.pathRomPrefix[1] = folder("roms");
     scan();
     EXPECT_EQ(cab.read("l 1.lst"), "\"say'hi\",\"The 'best' game, ever\"\r\n");
@@ -167,10 +164,8 @@ TEST_F(ScanTest, QuotesInNamesAreWrittenSoTheyReadBackWhole) {
 
 TEST_F(ScanTest, NamesThatLeaveTheFolderAreNeverLookedFor) {
     // The names themselves are FileProbeTest's; here the scan asks for none that leave.
-    catalogue({{"../secret", "Up"}, {"a..b", "Dots"}, {"sub\\galaga", "Backslash"}});
-    cab.touch("secret.zip");
-    cab.touch("roms/a..b.zip");
-    cab.touch("roms/sub/galaga.zip");
+    catalogue({{"../secret", "Up"}, {"a..b", "Dots"}, {"sub\\galaga", "Backslash"}},
+              {"secret.zip", "roms/a..b.zip", "roms/sub/galaga.zip"});
     state->config.pathRomPrefix[1] = folder("roms");
     scan();
     // A backslash is the folder separator of the stored names, and stays inside.
@@ -212,8 +207,7 @@ TEST_F(ScanTest, MoreThan5000HitsAbandonTheFolder) {
 
 TEST_F(ScanTest, ARescanLeavesAnUnchangedListAloneAndReplacesAChangedOne) {
     numbered(3);
-    cab.touch("roms/g1.zip");
-    cab.touch("roms/g3.zip");
+    catalogue({}, {"roms/g1.zip", "roms/g3.zip"});
     state->config.pathRomPrefix[1] = folder("roms");
     const auto listStatus = [&] {
         struct stat info {};
@@ -225,8 +219,7 @@ TEST_F(ScanTest, ARescanLeavesAnUnchangedListAloneAndReplacesAChangedOne) {
     const struct stat before = listStatus();
 
     ASSERT_TRUE(rescan()); // reported as written, as every list that is as the folder is
-    const struct stat same = listStatus();
-    EXPECT_EQ(same.st_ino, before.st_ino);
+    EXPECT_EQ(listStatus().st_ino, before.st_ino);
     EXPECT_EQ(cab.read("l 1.lst"), first);
 
     cab.touch("roms/g2.zip");

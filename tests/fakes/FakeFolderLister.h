@@ -22,13 +22,10 @@ public:
         if (whileListing) {
             whileListing();
         }
-        const auto found = folders.find(folder);
-        if (found != folders.end()) {
-            return found->second;
-        }
         zembra::FolderContents missing;
         missing.problem = "does not exist";
-        return missing;
+        const auto found = folders.find(folder);
+        return found != folders.end() ? found->second : missing;
     }
 };
 

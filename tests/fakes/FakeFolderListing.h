@@ -13,10 +13,7 @@ public:
     std::optional<std::vector<zembra::FolderEntry>>
     entries(const std::filesystem::path& folder) const override {
         const auto found = folders.find(folder);
-        if (found == folders.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return found == folders.end() ? std::nullopt : std::optional(found->second);
     }
 
     /// What each folder lists; a folder not here cannot be listed.

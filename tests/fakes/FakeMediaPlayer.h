@@ -76,11 +76,7 @@ public:
     }
 
     /// The file plays to its end now.
-    void finish() {
-        if (state_ != Stopped) {
-            setState(Stopped);
-        }
-    }
+    void finish() { setState(Stopped); }
     /// The next play() finds the file broken: it stops from the event loop and the name reads
     /// back empty.
     void failNextPlay() { failNext_ = true; }

@@ -4,33 +4,30 @@
 
 #include "zembra/platform/ProcessImage.h"
 
-#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace testing_fakes {
 
 class FakeProcessImage : public zembra::ProcessImage {
 public:
-    std::string ownPath;                        ///< what executable() answers
-    std::map<std::string, std::string> refused; ///< program -> why it cannot run
-    std::string runnable;                       ///< the one program that can run ("": none)
-    std::string failure = "Exec format error";  ///< what replaceWith() answers
+    std::string ownPath;  ///< what executable() answers
+    std::string runnable; ///< the one program that can run ("": none)
 
     std::string replacedBy; ///< the program replaceWith() was asked for
     std::vector<std::string> arguments;
 
     std::string executable() override { return ownPath; }
     std::optional<std::string> cannotRun(const std::string& program) override {
-        if (program == runnable) {
-            return std::nullopt;
-        }
-        const auto reason = refused.find(program);
-        return reason != refused.end() ? reason->second : "No such file or directory";
+        return program == runnable ? std::nullopt
+                                   : std::optional<std::string>("No such file or directory");
     }
     std::string replaceWith(const std::string& program,
                             const std::vector<std::string>& given) override {
         replacedBy = program;
         arguments = given;
-        return failure;
+        return "Exec format error";
     }
     void takeName(const std::string&) override {}
 };

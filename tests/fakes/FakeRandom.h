@@ -17,12 +17,7 @@ public:
     explicit FakeRandom(std::vector<double> values) : values_(std::move(values)) {}
 
     double unit() override {
-        if (values_.empty()) {
-            return 0.0;
-        }
-        const double value = values_[std::min(next_, values_.size() - 1)];
-        ++next_;
-        return value;
+        return values_.empty() ? 0.0 : values_[std::min(next_++, values_.size() - 1)];
     }
 
 private:

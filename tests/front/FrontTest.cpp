@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -37,10 +38,9 @@ FrontRun front(FakeProcessImage& process, const std::vector<std::string>& argv,
 // which is elsewhere once installed) and the user's own options, all as `zembra` saw them.
 TEST(Front, WindowRunHandsTheChosenFoldersToTheWindowProgram) {
     TempFolder root;
-    root.touch("build/zembra/zembra");
-    root.touch("usr/share/zembra/quarn.cfg");
-    root.touch("xdg/zembra/cabinet/quarn.ini"); // the installed program's user cabinet
-    root.touch("-odd \\ cab/quarn.ini");
+    // The third is the installed program's user cabinet.
+    root.touch({"build/zembra/zembra", "usr/share/zembra/quarn.cfg", "xdg/zembra/cabinet/quarn.ini",
+                "-odd \\ cab/quarn.ini"});
     const std::string r = root.text();
     const std::string odd = r + "/-odd \\ cab";
     const std::string oddFolder = common::programPathOfNative(odd); // its backslash is a name's
@@ -73,10 +73,10 @@ TEST(Front, WindowRunHandsTheChosenFoldersToTheWindowProgram) {
         const auto start = zembra::readWindowArguments(
             std::vector<std::string>(process.arguments.begin() + 1, process.arguments.end()));
         ASSERT_TRUE(start);
-        EXPECT_EQ(start->programFolder, row.folder);
-        EXPECT_EQ(start->defaultsFolder,
-                  row.installed ? r + "/usr/share/zembra" : r + "/build/share/zembra");
-        EXPECT_EQ(start->options, row.options);
+        EXPECT_EQ(std::tie(start->programFolder, start->defaultsFolder, start->options),
+                  std::tuple(row.folder,
+                             r + (row.installed ? "/usr/share/zembra" : "/build/share/zembra"),
+                             row.options));
         // The fake's exec fails, as a real one does for a broken file.
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "zembra: the window program " + window +
@@ -104,9 +104,9 @@ TEST(Front, CommandsWithoutAWindowNeverHandOver) {
         process.ownPath = "/build/zembra/zembra";
         process.runnable = "/build/zembra/zembra-window";
         const FrontRun run = front(process, row.argv);
-        EXPECT_EQ(run.status, row.status);
-        EXPECT_EQ(run.out, row.out);
-        EXPECT_EQ(run.err.substr(0, row.errStart.size()), row.errStart) << run.err;
+        EXPECT_EQ(std::tuple(run.status, run.out, run.err.substr(0, row.errStart.size())),
+                  std::tie(row.status, row.out, row.errStart))
+            << run.err;
         EXPECT_TRUE(process.replacedBy.empty());
     }
 }

@@ -6,20 +6,13 @@
 #include "zembra/startup/UserSettings.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
 using testing_support::TempFolder;
 
 const std::string kDefaultCfg = "\"\\neon\\\"\r\n120\r\n0\r\n0\r\n1\r\n#FALSE#\r\n0\r\n0\r\n0\r\n";
-
-std::string joined(const zembra::CabinetCompletion& completion) {
-    std::string text;
-    for (const auto& note : completion.notes) {
-        text += note + "\n";
-    }
-    return text;
-}
 
 class CabinetDefaultsTest : public testing::Test {
 protected:
@@ -90,14 +83,15 @@ TEST_F(CabinetDefaultsTest, AMissingSkinIsReplacedByTheDefaultKeepingTheOtherSet
             EXPECT_EQ(fresh.read("zbthemes/neon/" + c.ownNeonFile), "the owner's picture");
         }
         EXPECT_FALSE(first.notes.empty());
-        EXPECT_TRUE(completion().notes.empty()) << joined(completion());
+        EXPECT_EQ(completion().notes, std::vector<std::string>()); // a second start writes nothing
     }
 }
 
 TEST_F(CabinetDefaultsTest, TheCabinetsOwnCopyOfTheDefaultSkinIsUsedAsItIs) {
     cab.write("quarn.cfg", "\"\\gone\\\"\r\n");
     cab.write("zbthemes/neon/skin.ini", "my neon");
-    const std::string said = joined(complete());
+    const std::vector<std::string> notes = complete().notes;
+    const std::string said = std::accumulate(notes.begin(), notes.end(), std::string());
     zembra::UserSettings settings;
     EXPECT_TRUE(zembra::openCfg(cab.text(), settings));
     EXPECT_EQ(settings.skinDir, "\\neon\\");
@@ -109,7 +103,7 @@ TEST_F(CabinetDefaultsTest, TheCabinetsOwnCopyOfTheDefaultSkinIsUsedAsItIs) {
 TEST_F(CabinetDefaultsTest, MissingDefaultsAreSaidOnceAndNothingIsWritten) {
     TempFolder empty;
     const auto completion = zembra::completeCabinet(cab.text(), empty.text() + "/nowhere");
-    ASSERT_EQ(completion.notes.size(), 1u) << joined(completion);
+    ASSERT_EQ(completion.notes.size(), 1u) << testing::PrintToString(completion.notes);
     EXPECT_NE(completion.notes[0].find("nowhere"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(cab.path()));
 }

@@ -6,27 +6,19 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using zembra::CommandLine;
 
 namespace {
 
-std::optional<CommandLine> parse(std::vector<std::string> args, std::string* error = nullptr) {
-    std::string why;
-    auto options = zembra::parseCommandLine(args, why);
-    if (error != nullptr) {
-        *error = why;
-    }
-    return options;
-}
-
 // --version, --help, an unknown option and --rescan are FrontTest's and first_start_e2e's.
 TEST(CommandLine, ModesAndHome) {
-    EXPECT_EQ(parse({"--home=/cab/"})->home, "/cab/");
-    EXPECT_EQ(parse({"--rescan", "--help"})->mode, CommandLine::Mode::Help);
-
     std::string error;
-    EXPECT_FALSE(parse({"--home"}, &error));
+    EXPECT_EQ(zembra::parseCommandLine({"--home=/cab/"}, error)->home, "/cab/");
+    EXPECT_EQ(zembra::parseCommandLine({"--rescan", "--help"}, error)->mode,
+              CommandLine::Mode::Help);
+    EXPECT_FALSE(zembra::parseCommandLine({"--home"}, error));
     EXPECT_EQ(error, "--home needs the cabinet's folder");
 }
 
@@ -35,11 +27,9 @@ TEST(CommandLine, ModesAndHome) {
 // FrontTest's; these are the edges.
 TEST(ProgramFolder, HomeThenEnvironmentThenUserCabinetThenExecutable) {
     testing_support::TempFolder prefix;
-    prefix.touch("bin/zembra");
-    prefix.touch("share/zembra/quarn.cfg");
-    prefix.touch("own/bin/zembra");
-    prefix.touch("own/share/zembra/quarn.cfg");
-    prefix.touch("own/bin/quarn.ini"); // a cabinet beside its own copy of the program
+    // The last is a cabinet beside its own copy of the program.
+    prefix.touch({"bin/zembra", "share/zembra/quarn.cfg", "own/bin/zembra",
+                  "own/share/zembra/quarn.cfg", "own/bin/quarn.ini"});
     const std::string bin = (prefix / "bin").string();
     const std::string own = (prefix / "own/bin").string();
     const struct {
@@ -61,8 +51,8 @@ TEST(ProgramFolder, HomeThenEnvironmentThenUserCabinetThenExecutable) {
         CommandLine options;
         options.home = row.home;
         const auto folder = zembra::programFolder(options, row.place);
-        EXPECT_EQ(folder.folder, row.expected);
-        EXPECT_EQ(folder.userCabinet, row.userCabinet);
+        EXPECT_EQ(std::tie(folder.folder, folder.userCabinet),
+                  std::tie(row.expected, row.userCabinet));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using testing_support::blockLine;
 using testing_support::globalLine;
@@ -52,12 +53,10 @@ TEST(EmulatorConfig, ReadsLabelledValuesTrimmedExceptTheOptionsWhateverTheLineEn
     for (const char* lineEnd : {"\r\n", "\n"}) {
         SCOPED_TRACE(lineEnd[0] == '\r' ? "CR LF" : "LF");
         const auto c = read(joinLines(quarnLines(sampleValues()), lineEnd));
-        EXPECT_EQ(c.pathRomPrefix[1], "C:\\roms\\");
-        EXPECT_EQ(c.pathExe[1], "mame.exe");
-        EXPECT_EQ(c.pathTitle[1], "MAME Roms:");
-        EXPECT_EQ(c.pathOptions[1], " -nowindow ");
-        EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
-        EXPECT_EQ(c.runDepth, 32);
+        EXPECT_EQ(
+            std::tuple(c.pathRomPrefix[1], c.pathExe[1], c.pathTitle[1], c.pathOptions[1],
+                       c.pathRomPrefix[2], c.runDepth),
+            std::tuple("C:\\roms\\", "mame.exe", "MAME Roms:", " -nowindow ", "D:\\neo\\", 32));
     }
 }
 
@@ -79,8 +78,7 @@ TEST(EmulatorConfig, CommentsAreSkippedOnlyBeforeLinesThatAllowThem) {
     lines.insert(lines.begin() + static_cast<long>(globalLine(16)), {"* display", "", "   "});
     lines.insert(lines.begin() + static_cast<long>(blockLine(2, 1)), {"*** Neo-Geo ***", ""});
     const auto c = read(joinLines(lines));
-    EXPECT_EQ(c.pathRomPrefix[2], "D:\\neo\\");
-    EXPECT_EQ(c.runWidth, 800);
+    EXPECT_EQ(std::tuple(c.pathRomPrefix[2], c.runWidth), std::tuple("D:\\neo\\", 800));
 }
 
 TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
@@ -94,19 +92,16 @@ TEST(EmulatorConfig, CompletionFillsDefaultsInOrderAlsoIntoALabelOnlyBlock) {
     v.runDepth = "0";
     auto c = read(joinLines(quarnLines(v)));
     // A label-only block leaves its path unused but takes path 1's values.
-    EXPECT_EQ(c.pathRomPrefix[5], "");
-    EXPECT_EQ(c.pathTitle[5], "MAME Roms:");
-    EXPECT_EQ(c.pathExe[5], "mame.exe");
-    EXPECT_EQ(c.pathArtDir[5], "C:\\mame\\"); // path 1's, which came from mameDir
+    // (The artwork folder is path 1's, which came from mameDir.)
+    EXPECT_EQ(std::tuple(c.pathRomPrefix[5], c.pathTitle[5], c.pathExe[5], c.pathArtDir[5]),
+              std::tuple("", "MAME Roms:", "mame.exe", "C:\\mame\\"));
     // Exit values not both positive take the run values, which are then copied back.
-    EXPECT_EQ(c.exitDepth, 0);
-    EXPECT_EQ(c.runDepth, 0);
+    EXPECT_EQ(std::tuple(c.exitDepth, c.runDepth), std::tuple(0, 0));
 
     v.exitRefresh = "75";
     v.exitDepth = "16";
     c = read(joinLines(quarnLines(v)));
-    EXPECT_EQ(c.runRefresh, 75);
-    EXPECT_EQ(c.runDepth, 16);
+    EXPECT_EQ(std::tuple(c.runRefresh, c.runDepth), std::tuple(75, 16));
 }
 
 TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
@@ -120,9 +115,9 @@ TEST(EmulatorConfig, AQuotedValueMayHoldACommaAndAnUnquotedOneShiftsTheRest) {
     lines[blockLine(1, 4)] = "Caption =MAME, the classics";
     lines.erase(lines.begin() + static_cast<long>(blockLine(1, 5)));
     c = read(joinLines(lines));
-    EXPECT_EQ(c.pathTitle[1], "MAME");
-    EXPECT_EQ(c.pathOptions[1], "lassics"); // "the c" is taken as the 5-character label
-    EXPECT_EQ(c.pathLogo[1], "mame.gif");
+    // "the c" is taken as the 5-character label of the options.
+    EXPECT_EQ(std::tuple(c.pathTitle[1], c.pathOptions[1], c.pathLogo[1]),
+              std::tuple("MAME", "lassics", "mame.gif"));
 }
 
 TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
@@ -135,8 +130,7 @@ TEST(EmulatorConfig, LabelsAreCountedInCharactersWhateverTheEncoding) {
         lines[blockLine(1, 1)] = path;
         lines[blockLine(1, 4)] = caption;
         const auto c = read(common::decodeText(joinLines(lines)));
-        EXPECT_EQ(c.pathRomPrefix[1], "/roms/");
-        EXPECT_EQ(c.pathTitle[1], "MAME");
+        EXPECT_EQ(std::tuple(c.pathRomPrefix[1], c.pathTitle[1]), std::tuple("/roms/", "MAME"));
     }
 }
 

@@ -5,15 +5,20 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
-/// Tables with `games` games in `path` (and nothing elsewhere).
-std::unique_ptr<zembra::GameTables> tablesWith(int path, int games) {
+/// Tables with `games` games in `path`, and `more` in `morePath` when that is a path.
+std::unique_ptr<zembra::GameTables> tablesWith(int path, int games, int morePath = 0,
+                                               int more = 0) {
     auto tables = std::make_unique<zembra::GameTables>();
-    for (int row = 1; row <= games; ++row) {
-        tables->pathGames[path].set(row, 1, "rom" + std::to_string(row));
-        tables->pathGames[path].set(row, 2, "Game " + std::to_string(row));
+    for (const auto& [p, count] : {std::pair{path, games}, {morePath, more}}) {
+        for (int row = 1; p >= 1 && p <= zembra::kExtrasPath && row <= count; ++row) {
+            tables->pathGames[p].set(row, 1, "rom" + std::to_string(row));
+            tables->pathGames[p].set(row, 2, "Game " + std::to_string(row));
+        }
     }
     return tables;
 }
@@ -38,20 +43,13 @@ TEST(StartupSession, RestoresTheSavedPathAndOnlyASelectionTheListStillHas) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.savedPath) + "/" + std::to_string(row.savedIndex));
         // The path the lists opened on (2) has games of its own, so the tables are not empty.
-        auto tables = tablesWith(2, 3);
-        if (row.savedPath >= 1 && row.savedPath <= zembra::kExtrasPath) {
-            for (int game = 1; game <= row.gamesInSavedPath; ++game) {
-                tables->pathGames[row.savedPath].set(game, 1, "r" + std::to_string(game));
-                tables->pathGames[row.savedPath].set(game, 2, "G" + std::to_string(game));
-            }
-        }
+        const auto tables = tablesWith(2, 3, row.savedPath, row.gamesInSavedPath);
         zembra::UserSettings settings;
         settings.cfgPath = static_cast<std::int16_t>(row.savedPath);
         settings.cfgListIndex = static_cast<std::int16_t>(row.savedIndex);
         const zembra::StartPlace place = zembra::StartupSession(*tables, settings).place(2);
-        EXPECT_EQ(place.path, row.path);
-        EXPECT_EQ(place.restoresPath, row.restoresPath);
-        EXPECT_EQ(place.index, row.index);
+        EXPECT_EQ(std::tuple(place.path, place.restoresPath, place.index),
+                  std::tuple(row.path, row.restoresPath, row.index));
     }
 }
 

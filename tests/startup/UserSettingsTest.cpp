@@ -5,6 +5,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using zembra::UserSettings;
 
@@ -23,20 +24,13 @@ UserSettings sample() {
     return s;
 }
 
-TEST(UserSettings, SaveWritesAllNineRecordsWithTheSelection) {
-    testing_support::TempFolder folder;
-    UserSettings s = sample();
-    ASSERT_TRUE(zembra::SaveCfg(folder.text(), s, 42, 3));
-    EXPECT_EQ(folder.read("quarn.cfg"),
-              "\"\\neon\\\"\r\n120.5\r\n-1\r\n-260\r\n7\r\n#TRUE#\r\n42\r\n3\r\n14\r\n");
-    EXPECT_EQ(s.cfgListIndex, 42);
-    EXPECT_EQ(s.cfgPath, 3);
-}
-
-TEST(UserSettings, WhatIsSavedReadsBackAndTheCountdownRestartsFromTheDelay) {
+TEST(UserSettings, SaveWritesAllNineRecordsAndTheCountdownReadsBackAsTheDelay) {
     testing_support::TempFolder folder;
     UserSettings saved = sample();
-    ASSERT_TRUE(zembra::SaveCfg(folder.text(), saved, 12, 25));
+    ASSERT_TRUE(zembra::SaveCfg(folder.text(), saved, 42, 3));
+    EXPECT_EQ(folder.read("quarn.cfg"),
+              "\"\\neon\\\"\r\n120.5\r\n-1\r\n-260\r\n7\r\n#TRUE#\r\n42\r\n3\r\n14\r\n");
+    EXPECT_EQ(std::tuple(saved.cfgListIndex, saved.cfgPath), std::tuple(42, 3));
     UserSettings read;
     ASSERT_TRUE(zembra::openCfg(folder.text(), read));
     UserSettings expected = saved;
@@ -55,18 +49,15 @@ TEST(UserSettings, MissingOrBadFileKeepsTheValuesNotRead) {
     partial.cfgPath = 9;
     EXPECT_FALSE(zembra::readUserSettings("\"\\blue\\\"\r\n30\r\n0\r\n-20\r\n2\r\nperhaps\r\n5\r\n",
                                           partial));
-    EXPECT_EQ(partial.skinDir, "\\blue\\");
-    EXPECT_EQ(partial.ssCountdown, 30);
-    EXPECT_EQ(partial.musicVolume, -20);
-    EXPECT_FALSE(partial.muted);
-    EXPECT_EQ(partial.cfgPath, 9);
+    EXPECT_EQ(std::tuple(partial.skinDir, partial.ssCountdown, partial.musicVolume, partial.muted,
+                         partial.cfgPath),
+              std::tuple("\\blue\\", 30, -20, false, 9));
 
     // A path number too large for its record stops the reading as well.
     UserSettings big;
     EXPECT_FALSE(zembra::readUserSettings(
         "\"\"\r\n0\r\n0\r\n0\r\n0\r\n#FALSE#\r\n70000\r\n2\r\n0\r\n", big));
-    EXPECT_EQ(big.cfgListIndex, 0);
-    EXPECT_EQ(big.cfgPath, 0);
+    EXPECT_EQ(std::tuple(big.cfgListIndex, big.cfgPath), std::tuple(0, 0));
 }
 
 } // namespace

@@ -32,23 +32,14 @@ void TempFolder::write(std::string_view name, std::string_view content) const {
 }
 
 std::string TempFolder::read(std::string_view name) const {
-    return readFile(path_ / name);
-}
-
-bool TempFolder::exists(std::string_view name) const {
-    return fs::exists(path_ / name);
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path_ / name, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void copyFixtureCabinet(const TempFolder& folder) {
-    fs::copy(ZEMBRA_FIXTURE_CABINET, folder.path(),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+bool TempFolder::exists(std::string_view name) const {
+    return fs::exists(path_ / name);
 }
 
 } // namespace testing_support

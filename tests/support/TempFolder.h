@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A temporary folder per test, removed afterwards, with small file helpers and the fixture
-// cabinet.
+// A temporary folder per test, removed afterwards, with small file helpers.
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -23,20 +23,18 @@ public:
 
     /// Writes `content` to `name` (relative to the folder), creating folders on the way.
     void write(std::string_view name, std::string_view content) const;
-    /// Creates an empty file.
+    /// Creates an empty file, or several.
     void touch(std::string_view name) const { write(name, ""); }
+    void touch(std::initializer_list<std::string_view> names) const {
+        for (const std::string_view name : names) {
+            write(name, "");
+        }
+    }
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
 
 private:
     std::filesystem::path path_;
 };
-
-std::string readFile(const std::filesystem::path& path);
-
-/// Copies the fixture cabinet of tests/support/cabinet into `folder`: the "plain" skin and its
-/// scheme, the key file (arrows, Enter, Escape) and settings that open path 1 on its first
-/// game. The end-to-end runs start from the same files (tests/e2e/lib.sh).
-void copyFixtureCabinet(const TempFolder& folder);
 
 } // namespace testing_support
