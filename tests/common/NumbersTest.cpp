@@ -18,9 +18,8 @@ TEST(Numbers, LeadingNumberTakesWhatStartsLikeANumber) {
     } rows[] = {
         {"  -.5x", -0.5}, {"2D2", 200}, {"1e", 1}, {"- 5", 0}, {"12,5", 12}, {"0x10", 0},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(common::leadingNumber(row.text), row.value) << row.text;
-    }
 }
 
 TEST(Numbers, ParseNumberWantsTheWholeTrimmedText) {
@@ -69,9 +68,8 @@ TEST(Numbers, SinglesReadBackExactlyWhatWasWritten) {
     // Read through a double first, this value rounded twice and lost its last bit.
     const float tricky = std::bit_cast<float>(0x15AE43FDu);
     EXPECT_EQ(common::itemSingle(common::numberText(tricky)), tricky);
-    for (const float value : {0.1f, 3.4e38f, 1e-45f}) {
+    for (const float value : {0.1f, 3.4e38f, 1e-45f})
         EXPECT_EQ(common::itemSingle(common::numberText(value)), value) << value;
-    }
     EXPECT_EQ(common::itemSingle("1e-60"), 0.0f);
     EXPECT_FALSE(common::itemSingle("1e39"));
 }
