@@ -93,10 +93,8 @@ TEST_F(MenuTest, TheDelayScreenExitsKeepingNothingAndSelectStoresTheValue) {
     press(app->menu(), kSelect);
     screen = shownWindow<zembra::frmSS>();
     ASSERT_NE(screen, nullptr);
-    press(screen, kDown); // no lower than off
-    press(screen, kUp);
-    press(screen, kUp);
-    press(screen, kSelect);
+    for (const int key : {kDown, kUp, kUp, kSelect}) // Down goes no lower than off
+        press(screen, key);
     EXPECT_EQ(state().settings.ssDelay, 1); // what is saved with it is SettingsScreensTest's
     EXPECT_TRUE(app->menu()->isVisible());
 }
