@@ -6,6 +6,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -36,15 +37,12 @@ TEST(SkinFolder, AnOlderToolsFileSettlesAfterTheFirstSave) {
 TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
     TempFolder folder;
     folder.write("scheme.cfg", "\"Sans\",12,1,2,3\r\n");
-    const struct {
-        double user;
-        float expected;
-    } rows[] = {{-3, 12}, {9.5, 9.5}};
-    for (const auto& row : rows) {
+    // The owner's size, and the size the scheme ends with.
+    for (const auto& [user, expected] : {std::pair(-3.0, 12.0f), std::pair(9.5, 9.5f)}) {
         common::SkinLayout layout;
         common::Scheme scheme;
-        EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, row.user).schemeComplete);
-        EXPECT_EQ(scheme.fontSize, row.expected) << row.user;
+        EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, user).schemeComplete);
+        EXPECT_EQ(scheme.fontSize, expected) << user;
     }
 }
 
