@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <utility>
 
 using testing_fakes::FakeFileProbe;
 using zembra::Playlist;
@@ -69,21 +70,15 @@ TEST(Playlist, ReadsTheProgramFoldersFileInEitherEncoding) {
 
 // A tag of 128 bytes from three fields of 30 bytes each (padded with `pad`).
 std::string tag(std::string title, std::string artist, std::string album, char pad = '\0') {
-    title.resize(30, pad);
-    artist.resize(30, pad);
-    album.resize(30, pad);
-    std::string bytes = "TAG" + title + artist + album + "1999" + std::string(30, '\0');
-    bytes += '\x0C';
-    return bytes;
+    for (std::string* field : {&title, &artist, &album})
+        field->resize(30, pad);
+    return "TAG" + title + artist + album + "1999" + std::string(30, '\0') + '\x0C';
 }
 
 TEST(SongTag, FieldsAreCutAtNulTrimmedAndDecoded) {
-    struct Row {
-        std::string tail;
-        std::optional<SongTag> expected;
-    };
     const std::string noise(300, 'x');
-    const std::vector<Row> rows = {
+    // The file's last bytes, and the tag they give.
+    const std::vector<std::pair<std::string, std::optional<SongTag>>> rows = {
         {tag("  Padded  ", " Art ", "Alb", ' '), SongTag{"Padded", "Art", "Alb"}},
         // A tagger that left older text after the terminating NUL.
         {tag(std::string("Short\0Longer old title", 23), "A", "B"), SongTag{"Short", "A", "B"}},
@@ -95,9 +90,8 @@ TEST(SongTag, FieldsAreCutAtNulTrimmedAndDecoded) {
         {tag("Early", "B", "C") + "x", std::nullopt},
         {"tag" + tag("x", "y", "z").substr(3), std::nullopt},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(zembra::parseId3v1(row.tail), row.expected) << row.tail.size();
-    }
+    for (const auto& [tail, expected] : rows)
+        EXPECT_EQ(zembra::parseId3v1(tail), expected) << tail.size();
 }
 
 TEST(SongTag, ReadsOnlyTheEndOfARegularFile) {
@@ -108,9 +102,8 @@ TEST(SongTag, ReadsOnlyTheEndOfARegularFile) {
 
     EXPECT_EQ(zembra::readId3v1(folder.text() + "\\tagged.mp3"),
               (SongTag{"Title", "Artist", "Album"}));
-    for (const char* name : {"short.mp3", "folder.mp3", "missing.mp3"}) {
+    for (const char* name : {"short.mp3", "folder.mp3", "missing.mp3"})
         EXPECT_EQ(zembra::readId3v1(folder.text() + "\\" + name), std::nullopt) << name;
-    }
 }
 
 // The labels a tag or a file name gives are checked in the attract window's own tests.

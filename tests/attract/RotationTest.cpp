@@ -8,6 +8,7 @@
 #include "zembra/startup/EmulatorConfig.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using testing_fakes::FakeFileProbe;
 using testing_fakes::FakeRandom;
@@ -37,20 +38,16 @@ struct Cabinet {
 
 TEST(Rotation, APickNamesItsPathsFolderTheKindAndTheGame) {
     const Cabinet cab;
-    struct Row {
-        RotationPick pick;
-        std::string picture;
-    };
-    const std::vector<Row> rows = {
+    const std::pair<RotationPick, std::string> rows[] = {
         {{1, 1, 1}, "/cab\\art\\mame\\marquees\\pacman.png"},
         {{4, 21, 3300}, "/cab\\emu\\impact\\snap\\lastone.png"},
         {{1, 0, 1}, ""},    // path 0 has no folder: never looked for in the current folder
         {{1, 1, 3}, ""},    // a set name that would leave the folder
         {{1, 1, 6000}, ""}, // past the table
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(zembra::pickedPicture(row.pick, cab.config, cab.tables.masterList), row.picture)
-            << row.pick.artKind << " " << row.pick.path << " " << row.pick.row;
+    for (const auto& [pick, picture] : rows) {
+        EXPECT_EQ(zembra::pickedPicture(pick, cab.config, cab.tables.masterList), picture)
+            << pick.artKind << " " << pick.path << " " << pick.row;
     }
 }
 

@@ -58,9 +58,8 @@ TEST_F(ArtworkTest, EachPathKindNamesItsPictureFile) {
 
 TEST_F(ArtworkTest, StripCellsAroundTheSelectionHideWhatIsPastTheEnds) {
     zembra::StringTable games(4000, 2);
-    for (int row = 1; row <= 4; ++row) {
+    for (int row = 1; row <= 4; ++row)
         games.set(row, 1, "g" + std::to_string(row));
-    }
     // First game selected, selection in cell 2: cells 0 and 1 hidden.
     auto cells = zembra::stripPictures(games, 0, 2, 5, "A\\");
     EXPECT_FALSE(cells[1].visible);

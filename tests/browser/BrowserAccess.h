@@ -19,7 +19,6 @@ struct BrowserAccess {
     common::PictureElement* xMarquee() { return browser.artwork().xMarquee; }
     common::PictureElement* xScreen() { return browser.artwork().xScreen; }
     common::PictureElement* xFlyer() { return browser.artwork().xFlyer; }
-    common::PictureElement* xlogo() { return browser.artwork().xlogo; }
 
     // The held moves.
     QTimer& timdown() { return browser.moves().timdown; }

@@ -63,17 +63,14 @@ protected:
         values.paths[1].artFolder = cab.text() + "/art/";
         values.paths[3].romFolder = cab.text() + "/roms3/";
         values.paths[3].title = "Third";
-        for (int i = 1; i <= 12; ++i) {
+        for (int i = 1; i <= 12; ++i)
             cab.touch("roms1/g" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".zip");
-        }
-        for (int i = 20; i <= 22; ++i) {
+        for (int i = 20; i <= 22; ++i)
             cab.touch("roms3/g" + std::to_string(i) + ".zip");
-        }
         writeSkin("\"list\"", 1);
         cab.write("zbthemes/plain/scheme.cfg", "\"DejaVu Sans\",11,3342336,16777215,255\r\n");
-        for (const char* sound : {"start.mp3", "pop.mp3", "com.mp3", "end.mp3"}) {
+        for (const char* sound : {"start.mp3", "pop.mp3", "com.mp3", "end.mp3"})
             cab.touch(std::string("zbthemes/plain/") + sound);
-        }
         cab.write("zbkeys.cfg", "38,40,34,33,116,9,39,37,13,27,83,77,73\r\n");
         savedIndex = 4;
     }
@@ -95,15 +92,11 @@ protected:
                       std::to_string(spacing) + "\r\n0\r\n5300,2400,300,1200\r\n#FALSE#\r\n");
     }
 
-    void writeArt(const std::string& kind, const std::string& game, QColor colour = Qt::darkCyan) {
-        writePicture("art/" + kind + "/" + game + ".png", colour);
-    }
-
-    /// A picture of one colour at `name` in the cabinet; its format is the name's extension.
-    void writePicture(const std::string& name, QColor colour) {
+    /// A picture of one colour for `game` in path 1's artwork folder of `kind`.
+    void writeArt(const std::string& kind, const std::string& game) {
         QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(colour);
-        const auto file = cab / name;
+        image.fill(Qt::darkCyan);
+        const auto file = cab / "art" / kind / (game + ".png");
         std::filesystem::create_directories(file.parent_path());
         ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
     }
@@ -158,9 +151,8 @@ protected:
     static Window* shownWindow() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* found = qobject_cast<Window*>(window);
-            if (found != nullptr && found->isVisible()) {
+            if (found != nullptr && found->isVisible())
                 return found;
-            }
         }
         return nullptr;
     }

@@ -20,10 +20,9 @@ void send(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
 
 /// What a double click delivers: press, release, double click, release.
 void doubleClick(QWidget* target) {
-    send(target, QEvent::MouseButtonPress, Qt::LeftButton);
-    send(target, QEvent::MouseButtonRelease, Qt::LeftButton);
-    send(target, QEvent::MouseButtonDblClick, Qt::LeftButton);
-    send(target, QEvent::MouseButtonRelease, Qt::LeftButton);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        send(target, type, Qt::LeftButton);
 }
 
 TEST_F(BrowserTest, ADoubleClickLaunchesOnceAndOnlyTheLeftButtonClicks) {

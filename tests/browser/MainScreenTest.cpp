@@ -30,8 +30,7 @@ TEST_F(BrowserTest, TheWindowsCoverTheScreenAsTheModeChangeLeftItAndTheRunSizeIs
         const std::string said = testing::internal::GetCapturedStderr();
         ASSERT_EQ(display->changes.size(), row.asked ? 1u : 0u);
         if (row.asked) {
-            EXPECT_EQ(display->changes[0][0], (*row.asked)[0]);
-            EXPECT_EQ(display->changes[0][1], (*row.asked)[1]);
+            EXPECT_EQ((std::array{display->changes[0][0], display->changes[0][1]}), *row.asked);
         }
         EXPECT_EQ(said.find("larger than any screen") != std::string::npos, *row.said != '\0');
         EXPECT_NE(said.find(row.said), std::string::npos) << said;

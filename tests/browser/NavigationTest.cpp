@@ -14,9 +14,8 @@ namespace {
 
 ItemList listOf(int count, int index) {
     ItemList list;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         list.add("Game " + std::to_string(i));
-    }
     list.setIndex(index);
     return list;
 }

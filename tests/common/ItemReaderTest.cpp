@@ -13,19 +13,19 @@ namespace {
 std::vector<std::string> items(std::string_view text) {
     common::ItemReader reader(text);
     std::vector<std::string> out;
-    while (auto item = reader.next()) {
+    while (auto item = reader.next())
         out.push_back(*item);
-    }
     return out;
 }
 
 using Items = std::vector<std::string>;
+struct Row {
+    const char* text;
+    Items expected;
+};
 
 TEST(ItemReader, SplitsItemsAsEveryFileIsRead) {
-    const struct {
-        const char* text;
-        Items expected;
-    } rows[] = {
+    const Row rows[] = {
         {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
         {"  \t a b  ,  c", {"a b  ", "c"}},            // leading blanks go, trailing stay
         {"a\r\n\r\n   \r\nb\r\n", {"a", "", "", "b"}}, // blank lines are empty items
@@ -42,10 +42,7 @@ TEST(ItemReader, SplitsItemsAsEveryFileIsRead) {
 }
 
 TEST(ItemReader, BlankLinesArePassedOverOnlyAtTheStartOfALine) {
-    const struct {
-        const char* text;
-        Items expected;
-    } rows[] = {
+    const Row rows[] = {
         {"a,b\r\n\r\n  \t\r\nc,d\r\n", {"a", "b", "c", "d"}},
         {"a,\n\nb", {"a", "", "b"}}, // after a comma the rest of the line is still an item
     };
@@ -61,9 +58,8 @@ TEST(ItemReader, BlankLinesArePassedOverOnlyAtTheStartOfALine) {
 TEST(ItemReader, CountsLinesForMessages) {
     common::ItemReader reader("a\r\n\"b\nc\"\nd,e\n");
     std::vector<int> lines;
-    while (reader.next()) {
+    while (reader.next())
         lines.push_back(reader.line());
-    }
     EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 4})); // a quoted item may span lines
     EXPECT_TRUE(reader.atEnd());
 }

@@ -12,15 +12,11 @@
 namespace {
 
 TEST(Numbers, LeadingNumberTakesWhatStartsLikeANumber) {
-    struct Row {
-        const char* text;
-        double value;
-    } rows[] = {
+    const std::pair<const char*, double> rows[] = {
         {"  -.5x", -0.5}, {"2D2", 200}, {"1e", 1}, {"- 5", 0}, {"12,5", 12}, {"0x10", 0},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(common::leadingNumber(row.text), row.value) << row.text;
-    }
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(common::leadingNumber(text), value) << text;
 }
 
 TEST(Numbers, ParseNumberWantsTheWholeTrimmedText) {
@@ -37,18 +33,15 @@ TEST(Numbers, IntegersRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
 }
 
 TEST(Numbers, WrittenFormIsTheShortestThatReadsBack) {
-    struct Row {
-        double value;
-        const char* text;
-    } rows[] = {
+    const std::pair<double, const char*> rows[] = {
         {-0.0, "0"},      {1e19, "10000000000000000000"}, {-1e20, "-1e+20"}, {1.5e-5, "0.000015"},
         {1e-30, "1e-30"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(common::numberText(row.value), row.text) << row.value;
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(common::numberText(value), text) << value;
         // Every reader of the files takes the exponent form back to the same value.
-        EXPECT_EQ(common::itemNumber(row.text), row.value) << row.text;
-        EXPECT_EQ(common::parseNumber(row.text), row.value) << row.text;
+        EXPECT_EQ(common::itemNumber(text), value) << text;
+        EXPECT_EQ(common::parseNumber(text), value) << text;
     }
     EXPECT_EQ(common::numberText(0.1f), "0.1");
     EXPECT_EQ(common::numberText(3e38f), "3e+38");
@@ -69,9 +62,8 @@ TEST(Numbers, SinglesReadBackExactlyWhatWasWritten) {
     // Read through a double first, this value rounded twice and lost its last bit.
     const float tricky = std::bit_cast<float>(0x15AE43FDu);
     EXPECT_EQ(common::itemSingle(common::numberText(tricky)), tricky);
-    for (const float value : {0.1f, 3.4e38f, 1e-45f}) {
+    for (const float value : {0.1f, 3.4e38f, 1e-45f})
         EXPECT_EQ(common::itemSingle(common::numberText(value)), value) << value;
-    }
     EXPECT_EQ(common::itemSingle("1e-60"), 0.0f);
     EXPECT_FALSE(common::itemSingle("1e39"));
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -23,12 +24,10 @@ TEST(SkinFile, AnEditorSkinIsReadWithTheLogoHeightBeforeItsWidthAndWrittenBackUn
     common::SkinLayout skin;
     ASSERT_TRUE(common::readSkinLayout(kEditorSkin, skin));
     EXPECT_EQ(skin.snap, (common::ElementRect{2400, 4200, 3200, 2400}));
-    EXPECT_EQ(skin.cabinet.height, 1800); // whole twips, half to even
-    EXPECT_FALSE(skin.showCabinet);
-    EXPECT_EQ(skin.listType, "list");
-    EXPECT_FLOAT_EQ(skin.cellWidth, 1000.25f);
-    EXPECT_EQ(skin.logoHeight, 600);
-    EXPECT_EQ(skin.logoWidth, 1500);
+    // The cabinet's height in whole twips, half to even.
+    EXPECT_EQ(std::tuple(skin.cabinet.height, skin.showCabinet, skin.listType, skin.cellWidth,
+                         skin.logoHeight, skin.logoWidth),
+              std::tuple(1800, false, std::string("list"), 1000.25f, 600.0f, 1500));
 
     skin.snap.left = 17.5f;
     const std::string text = common::writeSkinLayout(skin);
@@ -42,12 +41,10 @@ TEST(SkinFile, AnEditorSkinIsReadWithTheLogoHeightBeforeItsWidthAndWrittenBackUn
 std::string editorSkinWith(int line, const char* value) {
     std::string text = kEditorSkin;
     std::size_t at = 0;
-    for (int i = 1; i < line; ++i) {
+    for (int i = 1; i < line; ++i)
         at = text.find("\r\n", at) + 2;
-    }
-    if (value == nullptr) {
+    if (value == nullptr)
         return text.substr(0, at);
-    }
     return text.substr(0, at) + value + text.substr(text.find("\r\n", at));
 }
 

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -24,17 +25,14 @@ TEST(InfoLookup, ConfigurablePathsUseTheSetNameOthersNull) {
     tables.pathGames[zembra::kImpact].set(1, 1, "tekken");
     tables.pathGames[zembra::kExtrasPath].set(1, 1, "jukebox.exe");
 
-    struct Row {
-        int path;
-        int index;
-        const char* key;
-    };
-    for (const Row& row :
-         {Row{1, 1, "galaga"}, Row{20, 0, "dkong"}, Row{zembra::kImpact, 0, "null"},
-          Row{zembra::kExtrasPath, 0, "null"}, Row{1, 2, "null"}}) {
-        EXPECT_EQ(zembra::infoGameKey(tables, row.path, row.index), row.key)
-            << "path " << row.path << " index " << row.index;
-    }
+    const std::tuple<int, int, const char*> rows[] = {{1, 1, "galaga"},
+                                                      {20, 0, "dkong"},
+                                                      {zembra::kImpact, 0, "null"},
+                                                      {zembra::kExtrasPath, 0, "null"},
+                                                      {1, 2, "null"}};
+    for (const auto& [path, index, key] : rows)
+        EXPECT_EQ(zembra::infoGameKey(tables, path, index), key)
+            << "path " << path << " index " << index;
 }
 
 // Entries of every shape the look-up knows, written with "\n" for `withLineEnds` to change.
@@ -87,9 +85,8 @@ TEST(InfoLookup, EntriesFoundByEveryNameWithMarkersAndCommentsHidden) {
         {"robby\nText\n$end\n", "robby", "\r\nText"},        // a lone name line starts an entry
         {"$info=a\n$end\n$info=b\nb text\n$end\n", "a", ""}, // an empty entry ends at once
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(lookUpEntry(row.file, row.key), row.text) << row.key;
-    }
 }
 
 TEST(InfoIndex, OffsetsPointAtTheNamingLineAcrossLineEnds) {

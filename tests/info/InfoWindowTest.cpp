@@ -16,22 +16,16 @@ using testing_support::infoParts;
 
 namespace {
 
-std::string longEntry() {
-    std::string text = "$info=g06\r\n$bio\r\n";
-    for (int line = 1; line <= 120; ++line) {
-        text += "Line " + std::to_string(line) + " of a long story\r\n";
-    }
-    return text + "$end\r\n";
-}
-
 class InfoWindowTest : public BrowserTest {
 protected:
     void SetUp() override {
         BrowserTest::SetUp();
         values.mameDir = cab.text() + "/mame/";
-        cab.write("mame/mameinfo.dat", "# notes\r\n$info=g05,g07,\r\n$mame\r\nFrom mameinfo\r\n"
-                                       "$end\r\n" +
-                                           longEntry());
+        std::string text = "# notes\r\n$info=g05,g07,\r\n$mame\r\nFrom mameinfo\r\n$end\r\n"
+                           "$info=g06\r\n$bio\r\n"; // and g06's entry, a long one
+        for (int line = 1; line <= 120; ++line)
+            text += "Line " + std::to_string(line) + " of a long story\r\n";
+        cab.write("mame/mameinfo.dat", text + "$end\r\n");
         cab.write("mame/history.dat", "$info=g05\r\n$bio\r\nFrom history, with commas\r\n$end\r\n");
     }
 
@@ -114,15 +108,13 @@ TEST_F(InfoWindowTest, ScrollingStopsOneStepPastEitherEdge) {
     const int window = static_cast<int>(common::pixelsToTwips(info.height()));
     ASSERT_GT(height, window); // the text is longer than the window
 
-    for (int press = 0; press < 200; ++press) {
+    for (int press = 0; press < 200; ++press)
         info.keyDown(kDown, press > 0);
-    }
     EXPECT_LE(info.textTop(), -height);
     EXPECT_GT(info.textTop(), -height - 1000);
 
-    for (int press = 0; press < 400; ++press) {
+    for (int press = 0; press < 400; ++press)
         info.keyDown(kUp);
-    }
     EXPECT_GE(info.textTop(), window);
     EXPECT_LT(info.textTop(), window + 1000);
 }

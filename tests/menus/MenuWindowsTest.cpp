@@ -33,9 +33,8 @@ protected:
     template <typename Window>
     Window& openEntry(int position) {
         zembra::frmMenu& menu = openMenu();
-        for (int i = 1; i < position; ++i) {
+        for (int i = 1; i < position; ++i)
             press(&menu, kDown);
-        }
         press(&menu, kSelect);
         Window* window = shownWindow<Window>();
         EXPECT_NE(window, nullptr);
@@ -94,10 +93,8 @@ TEST_F(MenuTest, TheDelayScreenExitsKeepingNothingAndSelectStoresTheValue) {
     press(app->menu(), kSelect);
     screen = shownWindow<zembra::frmSS>();
     ASSERT_NE(screen, nullptr);
-    press(screen, kDown); // no lower than off
-    press(screen, kUp);
-    press(screen, kUp);
-    press(screen, kSelect);
+    for (const int key : {kDown, kUp, kUp, kSelect}) // Down goes no lower than off
+        press(screen, key);
     EXPECT_EQ(state().settings.ssDelay, 1); // what is saved with it is SettingsScreensTest's
     EXPECT_TRUE(app->menu()->isVisible());
 }
@@ -107,9 +104,8 @@ TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
     auto& screen = openEntry<zembra::frmSkin>(4);
     EXPECT_EQ(screenParts(screen).lblValue()->text().toStdString(), "\\plain\\");
     const std::string before = cfgText();
-    while (screenParts(screen).lblValue()->text() != "broken") {
+    while (screenParts(screen).lblValue()->text() != "broken")
         press(&screen, kDown);
-    }
     press(&screen, kSelect);
     EXPECT_NE(screenParts(screen).lblNote()->text().toStdString().find("broken has no skin.ini"),
               std::string::npos);
@@ -122,9 +118,8 @@ TEST_F(MenuTest, ASkinFolderWithoutSkinIniIsRefusedOnTheScreen) {
 TEST_F(MenuTest, ThirteenKeysWriteTheWholeKeyFileAndTheOpenMenuTakesThemAtOnce) {
     auto& keys = openEntry<zembra::Keys>(2);
     const std::vector<int> codes{87, 83, 68, 65, 82, 67, 76, 74, 32, 81, 90, 77, 73};
-    for (const int code : codes) {
+    for (const int code : codes)
         press(&keys, code);
-    }
     // The menu, still open, takes the new keys: the old Exit does nothing, the new one closes.
     zembra::frmMenu& menu = *app->menu();
     press(&menu, kExit);

@@ -62,9 +62,8 @@ TEST(SettingsScreens, SelectSavesTheSettingAndTheSelection) {
     EXPECT_EQ(cabinet.saved().cfgListIndex, 4); // the browser's selection is saved with it
 
     NumberScreen delay = zembra::screenSaverScreen(cabinet.settings.ssDelay);
-    for (int i = 0; i < 125; ++i) {
+    for (int i = 0; i < 125; ++i)
         delay.down();
-    }
     cabinet.settings.ssCountdown = 7; // partly run down
     ASSERT_TRUE(zembra::selectScreenSaverDelay(delay, cabinet.settings, cabinet.place));
     EXPECT_EQ(cabinet.settings.ssCountdown, -1);
@@ -78,9 +77,8 @@ TEST(SettingsScreens, SkinListWrapsBothWaysFromTheCurrentSkin) {
         Labels shown;
     };
     Labels many;
-    for (int i = 0; i < 31; ++i) {
+    for (int i = 0; i < 31; ++i)
         many.push_back("s" + std::to_string(i));
-    }
     const Row rows[] = {
         {{"A", "B", "C"}, "dddd", {"\\cur\\", "A", "B", "C", "A"}},
         {{}, "du", {"\\cur\\", "", ""}},

@@ -273,8 +273,7 @@ TEST_F(PictureTest, ADecodeMakesRoomDownToHalfTheCacheAndGivesItBack) {
 
     // What the decode held was given back: a broken picture, then a small one, fit beside the
     // others without pushing anything out (held for good, it would push them out again).
-    folder_.write("broken.png", std::string("\x89PNG\r\n\x1a\n", 8) + "not really");
-    decode(loader, path("broken.png"), cell);
+    decode(loader, file("broken.png", std::string("\x89PNG\r\n\x1a\n", 8) + "not really"), cell);
     decode(loader, small[1], cell);
     EXPECT_EQ(loader.cacheBytes(), 6 * one);
 }

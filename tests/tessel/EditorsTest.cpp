@@ -52,9 +52,8 @@ TEST(Editors, LabelEditsAreSaved) {
     open.window.labelEditor(Element::Nav)->chkVis()->click();
     EXPECT_FALSE(open.window.navLabels()[0]->isVisibleTo(&open.window));
     ASSERT_TRUE(open.window.saveSkin());
-    EXPECT_EQ(open.line(13), "690,-300");
-    EXPECT_EQ(open.line(15), "4500,210");
-    EXPECT_EQ(open.line(16), "#FALSE#");
+    EXPECT_EQ(open.line(13) + " " + open.line(15) + " " + open.line(16),
+              "690,-300 4500,210 #FALSE#");
 }
 
 TEST(Editors, TheListEditorChangesColumnsAlignmentAndType) {

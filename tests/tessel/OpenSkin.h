@@ -41,9 +41,8 @@ struct OpenSkin {
     std::string line(int number) const {
         const std::string text = folder.read("skin.ini");
         std::size_t start = 0;
-        for (int i = 1; i < number; ++i) {
+        for (int i = 1; i < number; ++i)
             start = text.find("\r\n", start) + 2;
-        }
         return text.substr(start, text.find("\r\n", start) - start);
     }
 

@@ -14,9 +14,8 @@ using namespace tessel;
 
 const NumericBox& box(const std::string& name) {
     for (const NumericBox& b : numericBoxes()) {
-        if (b.name == name) {
+        if (b.name == name)
             return b;
-        }
     }
     throw std::runtime_error("no box " + name);
 }
@@ -25,18 +24,16 @@ const NumericBox& box(const std::string& name) {
 common::SkinLayout sample() {
     common::SkinLayout l;
     int n = 0;
-    for (const NumericBox& b : numericBoxes()) {
+    for (const NumericBox& b : numericBoxes())
         applyBox(l, b, std::to_string(100 + 37 * n++) + ".75");
-    }
     return l;
 }
 
 // Filling the boxes writes every value straight back; that must change nothing.
 TEST(NumericBoxes, FillingTheBoxesLeavesTheLayoutAlone) {
     common::SkinLayout layout = sample();
-    for (const NumericBox& b : numericBoxes()) {
+    for (const NumericBox& b : numericBoxes())
         EXPECT_TRUE(applyBox(layout, b, boxText(layout, b))) << b.name;
-    }
     EXPECT_EQ(layout, sample());
 }
 
@@ -78,11 +75,8 @@ TEST(SkinDocument, ValuesAreStoredAsTheBrowserReadsThem) {
         EXPECT_EQ(setElementValue(layout, row.element, row.property, row.value), row.taken)
             << int(row.element) << "/" << int(row.property);
         const TwipBox box = elementBox(layout, row.element);
-        const double got = row.property == Property::Width    ? box.width
-                           : row.property == Property::Height ? box.height
-                           : row.property == Property::Left   ? box.left
-                                                              : box.top;
-        EXPECT_EQ(got, row.stored) << int(row.element) << "/" << int(row.property);
+        EXPECT_EQ(row.property == Property::Width ? box.width : box.height, row.stored)
+            << int(row.element) << "/" << int(row.property);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -19,35 +20,29 @@ TEST(SkinFolder, AnOlderToolsFileSettlesAfterTheFirstSave) {
                              "1,2,3,4\n0\n1,2,3,4\n-1\n1,2,3,4\n2\nlist\n0,0\n5,6\n"
                              "#TRUE#\n7,8\n#TRUE#\n150\n1\n1,2,3,4.5\n#TRUE#\n");
     folder.write("scheme.cfg", "\"Sans\", 12.0, 1, 2, 3\n");
-    tessel::SkinDocument document;
-    ASSERT_TRUE(tessel::openSkin(document, folder.text()).layoutComplete);
-    std::string error;
-    ASSERT_TRUE(tessel::saveSkin(document, error));
-    ASSERT_TRUE(tessel::saveSchemeFile(document, error));
-    const std::string firstSkin = folder.read("skin.ini");
-    const std::string firstScheme = folder.read("scheme.cfg");
-    EXPECT_EQ(firstSkin.substr(0, 24), "1200,2220,3240,2431\r\n#TR");
-
-    tessel::SkinDocument again;
-    tessel::openSkin(again, folder.text() + "/");
-    ASSERT_TRUE(tessel::saveSkin(again, error));
-    ASSERT_TRUE(tessel::saveSchemeFile(again, error));
-    EXPECT_EQ(folder.read("skin.ini"), firstSkin);
-    EXPECT_EQ(folder.read("scheme.cfg"), firstScheme);
+    // Opens the folder, saves both files and gives what they hold then.
+    const auto openAndSave = [&](const std::string& name) {
+        tessel::SkinDocument document;
+        EXPECT_TRUE(tessel::openSkin(document, name).layoutComplete);
+        std::string error;
+        EXPECT_TRUE(tessel::saveSkin(document, error) && tessel::saveSchemeFile(document, error))
+            << error;
+        return folder.read("skin.ini") + folder.read("scheme.cfg");
+    };
+    const std::string first = openAndSave(folder.text());
+    EXPECT_EQ(first.substr(0, 24), "1200,2220,3240,2431\r\n#TR");
+    EXPECT_EQ(openAndSave(folder.text() + "/"), first);
 }
 
 TEST(SkinFolder, UserFontSizeOverridesOnlyWhenPositive) {
     TempFolder folder;
     folder.write("scheme.cfg", "\"Sans\",12,1,2,3\r\n");
-    const struct {
-        double user;
-        float expected;
-    } rows[] = {{-3, 12}, {9.5, 9.5}};
-    for (const auto& row : rows) {
+    // The owner's size, and the size the scheme ends with.
+    for (const auto& [user, expected] : {std::pair(-3.0, 12.0f), std::pair(9.5, 9.5f)}) {
         common::SkinLayout layout;
         common::Scheme scheme;
-        EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, row.user).schemeComplete);
-        EXPECT_EQ(scheme.fontSize, row.expected) << row.user;
+        EXPECT_TRUE(common::loadSkinFolder(folder.path(), layout, scheme, user).schemeComplete);
+        EXPECT_EQ(scheme.fontSize, expected) << user;
     }
 }
 

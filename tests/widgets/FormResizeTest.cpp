@@ -10,24 +10,22 @@ namespace {
 struct Form {
     Form() {
         window.resize(512, 384);
-        picture = new QWidget(&window);
-        picture->setGeometry(100, 50, 200, 100);
-        topOnly = new QWidget(&window);
-        topOnly->setGeometry(10, 20, 30, 40);
-        topOnly->setProperty("tag", "@t");
-        untagged = new QWidget(&window);
-        untagged->setGeometry(10, 20, 30, 40);
-        untagged->setProperty("tag", "X");
-        label = new QLabel("Pac-Man", &window);
         label->setGeometry(0, 0, 100, 2);
         resize.setSourceForm(&window);
     }
+    QWidget* child(QRect place, const char* tag = nullptr) {
+        auto* widget = new QWidget(&window);
+        widget->setGeometry(place);
+        if (tag != nullptr)
+            widget->setProperty("tag", tag);
+        return widget;
+    }
 
     QWidget window;
-    QWidget* picture;
-    QWidget* topOnly;
-    QWidget* untagged;
-    QLabel* label;
+    QWidget* picture = child({100, 50, 200, 100});
+    QWidget* topOnly = child({10, 20, 30, 40}, "@t");
+    QWidget* untagged = child({10, 20, 30, 40}, "X");
+    QLabel* label = new QLabel("Pac-Man", &window);
     zembra::clsFormResize resize;
 };
 

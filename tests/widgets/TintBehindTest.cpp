@@ -11,13 +11,11 @@ namespace {
 
 // Plain white or black backgrounds tint with the text colour; each pixel behind is ANDed.
 TEST(TintBehind, TheColourIsTheBackgroundsOrTheTextsAndIsAndedWithEachPixel) {
-    struct Row {
-        std::int32_t bg, font, tint;
-    };
-    for (const Row& row : {Row{0xFFFFFF, 0x123456, 0x123456}, Row{0, 0x123456, 0x123456},
-                           Row{0xFFFFFE, 0x123456, 0xFFFFFE}}) {
-        EXPECT_EQ(zembra::tintColour(row.bg, row.font), row.tint) << row.bg;
-    }
+    // Background, text colour, tint.
+    const std::int32_t rows[][3] = {
+        {0xFFFFFF, 0x123456, 0x123456}, {0, 0x123456, 0x123456}, {0xFFFFFE, 0x123456, 0xFFFFFE}};
+    for (const auto& [bg, font, tint] : rows)
+        EXPECT_EQ(zembra::tintColour(bg, font), tint) << bg;
     QImage behind(4, 2, QImage::Format_ARGB32);
     behind.fill(QColor(0xF0, 0x3C, 0xAA));
     behind.setPixelColor(3, 1, QColor(0x0F, 0xFF, 0x55));
